@@ -1,0 +1,111 @@
+#include "platform/file_io.h"
+
+#include "platform/io_error.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace andel {
+namespace fs = std::filesystem;
+
+std::string pathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (bytes.size() + got > maxBytes) return std::nullopt;
+        bytes.append(buffer, got);
+    }
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+namespace {
+
+// Writes and flushes to the disk; false on any failure.
+bool writeDurably(const fs::path& path, std::string_view bytes) {
+#ifdef _WIN32
+    std::FILE* file = _wfopen(path.c_str(), L"wb");
+    if (!file) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = _commit(_fileno(file)) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) ok = false;
+        else done += static_cast<std::size_t>(n);
+    }
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+#endif
+}
+
+}  // namespace
+
+void replaceFile(const fs::path& target, std::string_view bytes, const fs::path& temporary) {
+    if (!writeDurably(temporary, bytes)) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw IoError("Kan ikke skrive filen " + pathText(temporary));
+    }
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        throw IoError("Kan ikke erstatte filen " + pathText(target));
+    }
+}
+
+void replaceFile(const fs::path& target, std::string_view bytes) {
+    fs::path temporary = target;
+    temporary += ".tmp";
+    replaceFile(target, bytes, temporary);
+}
+
+void ensureDirectory(const fs::path& directory) {
+    std::error_code error;
+    if (fs::is_directory(directory, error)) return;
+    fs::create_directories(directory, error);
+    if (error || !fs::is_directory(directory)) {
+        throw IoError("Kan ikke opprette katalogen " + pathText(directory));
+    }
+}
+
+bool fileExists(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+void removeFileIfExists(const fs::path& path) {
+    std::error_code error;
+    if (!fs::exists(path, error)) return;
+    if (!fs::remove(path, error) || error) {
+        throw IoError("Kan ikke slette filen " + pathText(path));
+    }
+}
+
+}  // namespace andel

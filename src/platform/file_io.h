@@ -1,0 +1,33 @@
+#pragma once
+// Whole-file reads and safe replacement of files.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace andel {
+
+// The bytes of a file, or nothing when it cannot be opened. Files larger than
+// `maxBytes` are refused the same way, so a garbage file can never exhaust memory.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path,
+                                         std::size_t maxBytes = 64u * 1024u * 1024u);
+
+// Writes `bytes` to `temporary` completely, flushes it to disk and renames it over
+// `target` in one step, so a crash leaves either the old or the new file whole.
+// Throws IoError when any step fails (the target is then untouched).
+void replaceFile(const std::filesystem::path& target, std::string_view bytes,
+                 const std::filesystem::path& temporary);
+// The same with the temporary file next to the target, named after it + ".tmp".
+void replaceFile(const std::filesystem::path& target, std::string_view bytes);
+
+// Creates the directory and its parents; throws IoError when that fails.
+void ensureDirectory(const std::filesystem::path& directory);
+
+bool fileExists(const std::filesystem::path& path);
+// Deletes the file when it exists; a missing file is not an error.
+void removeFileIfExists(const std::filesystem::path& path);
+
+// UTF-8 text of a path, for messages.
+std::string pathText(const std::filesystem::path& path);
+
+}  // namespace andel

@@ -1,0 +1,50 @@
+#include "platform/file_lock.h"
+
+#include <chrono>
+#include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace andel {
+
+#ifdef _WIN32
+ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    handle_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
+}
+ExclusiveFileLock::~ExclusiveFileLock() {
+    if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
+}
+bool ExclusiveFileLock::locked() const { return handle_ != nullptr; }
+#else
+ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path)
+    : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
+    if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+ExclusiveFileLock::~ExclusiveFileLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+bool ExclusiveFileLock::locked() const { return fd_ >= 0; }
+#endif
+
+bool isFileBusy(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    return !ExclusiveFileLock(path).locked();
+}
+
+void sleepMilliseconds(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace andel

@@ -1,0 +1,75 @@
+#pragma once
+// The syndicate in hand: everything the main window shows, kept as the texts of its
+// controls under the controls' names. The window renders this struct and routes each
+// event to one of the plain functions over it.
+#include "model/signs.h"
+#include "model/stem.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace andel {
+
+// The stem grid `StringGrid1`: 13 rows by 4 columns; row 0 and column 0 are hidden
+// headers, rows 1-12 the matches, columns 1-3 the signs H, U, B ("X" or empty).
+constexpr int kStemGridRows = 13, kStemGridColumns = 4;
+// The coupon grid `StringGrid2`: 15 rows by 17 columns. Column 1 kind, 2 position,
+// 3 stem mask, 5-13 coupons 1-9; row 13 of the coupon columns holds rows per coupon.
+constexpr int kCouponGridRows = 15, kCouponGridColumns = 17;
+constexpr int kFirstCouponColumn = 5;
+constexpr int kRowsPerCouponRow = 13;
+
+template <int Rows, int Columns>
+struct TextGrid {
+    std::array<std::array<std::string, Columns>, Rows> cells;
+    std::string& at(int column, int row) { return cells[row][column]; }
+    const std::string& at(int column, int row) const { return cells[row][column]; }
+};
+
+// The online file the current syndicate was last written to; forgotten on every change.
+struct OnlineFileStatus {
+    std::string pathAndName;   // bottom bar, directory and name
+    std::string date;          // "FILDATO:" panel
+    std::string serialNumber;  // `onlinefilserienummer`
+    std::string availability;  // "Ikke tilgjengelig!" / "finner du her:"
+    bool infoPanelVisible = false;
+};
+
+struct WorkbenchState {
+    TextGrid<kStemGridRows, kStemGridColumns> stemGrid;        // `StringGrid1`
+    TextGrid<kCouponGridRows, kCouponGridColumns> couponGrid;  // `StringGrid2`
+    std::array<std::string, 2 * kMatches> teamNames;          // home 1, away 1, ...
+
+    // System information panel.
+    std::array<std::string, kCoupons> rowsPerCouponFields;  // r1antall .. r9antall
+    bool rowsTooMany = false;       // counts red and the warning panel shown
+    std::string couponLine;         // "9  X 324 rekkers kuponger"
+    std::string reductionLine;      // "26.244 rekker er redusert til :   2.916 rekker"
+    std::string stemRows;           // "Rekker i stamme :"
+    std::string pictureRows;        // label of the 3 x 3 coupon picture
+    std::string panelsikre, panelhalve, panelhele;
+
+    // Shares area and its twin in the preview panel.
+    std::string rekkertotalt;
+    std::string panelinnsatstotalt, panelinnsatstotalt2;
+    std::string panelprisprandel, panelprisprandel2;
+    std::vector<std::string> shareItems;  // items of `antallandeler` and `antallandeler2`
+    int antallandeler = 4;
+    int antallandeler2 = 4;
+    std::vector<std::string> comborekkepris = {"  1", "  1"};  // hidden row price selector
+    int comborekkeprisIndex = 0;
+
+    int kupongtype = 0;    // `KUPONGTYPE` index
+    int pauseordiner = 0;  // time basis index
+
+    // `BitBtn2`, "Andeslbrev" and "Lagre rekker": off while the coupons are not playable.
+    bool commandsEnabled = true;
+
+    OnlineFileStatus online;
+
+    bool dragging = false;  // dragging a match in the coupon grid
+    int dragRow = 0;
+};
+
+}  // namespace andel

@@ -1,0 +1,23 @@
+#pragma once
+// The subcommands of andelstipp-cli.
+#include "cli_support.h"
+
+#include <string>
+#include <vector>
+
+namespace andel::cli {
+
+struct Command {
+    const char* name;
+    const char* usage;  // printed by --help
+    int (*run)(const Arguments& args, Context& context);
+    std::vector<std::string> options;
+    std::vector<std::string> flags;
+};
+
+const std::vector<Command>& commands();
+
+int runSystem(const Arguments& args, Context& context);
+int runWeek(const Arguments& args, Context& context);
+
+}  // namespace andel::cli

@@ -1,0 +1,77 @@
+// andelstipp-cli: the program's own rules for scripts and for support, without windows.
+#include "cli_support.h"
+#include "commands.h"
+#include "platform/io_error.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace andel::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list = {
+        {"system",
+         "andelstipp-cli system MASKS [--basis ORDINÆR|PAUSE|BEGGE] [--row-price N] [--shares N]\n"
+         "  Analyses a stem (12 digits 1-7, H = 4, U = 2, B = 1, at least four 7s) and\n"
+         "  prints the nine coupons, the row counts, the stake and the price per share.",
+         runSystem, {"--basis", "--row-price", "--shares"}, {}},
+        {"week",
+         "andelstipp-cli week [YYYY-MM-DD]\n"
+         "  Prints the game-week text of the date (default today) as the selector shows it.",
+         runWeek, {}, {}},
+    };
+    return list;
+}
+
+namespace {
+
+void printUsage(std::ostream& out) {
+    out << "Usage: andelstipp-cli [--dir DIR] SUBCOMMAND [ARGUMENTS]\n"
+           "  --dir DIR   the working directory (default: the current directory)\n\n";
+    for (const Command& command : commands()) out << command.usage << "\n\n";
+}
+
+int run(std::vector<std::string> args) {
+    std::filesystem::path directory = std::filesystem::current_path();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--dir") {
+            if (i + 1 >= args.size()) throw UsageError("option --dir needs a value");
+            directory = std::filesystem::path(std::u8string(args[i + 1].begin(), args[i + 1].end()));
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    }
+    if (args.empty()) throw UsageError("no subcommand (try --help)");
+    if (args[0] == "--help" || args[0] == "-h") {
+        printUsage(std::cout);
+        return 0;
+    }
+    for (const Command& command : commands()) {
+        if (args[0] != command.name) continue;
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        for (const std::string& arg : rest) {
+            if (arg == "--help" || arg == "-h") {
+                std::cout << "Usage: " << command.usage << '\n';
+                return 0;
+            }
+        }
+        Context context{Workspace(directory), {}, std::cout};
+        return command.run(Arguments(rest, command.options, command.flags), context);
+    }
+    throw UsageError("unknown subcommand " + args[0]);
+}
+
+}  // namespace
+}  // namespace andel::cli
+
+int main(int argc, char** argv) {
+    try {
+        return andel::cli::run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const andel::cli::UsageError& error) {
+        std::cerr << "andelstipp-cli: " << error.what() << '\n';
+        return 2;
+    } catch (const andel::IoError& error) {
+        std::cerr << "andelstipp-cli: " << error.what() << '\n';
+        return 1;
+    }
+}
