@@ -60,6 +60,10 @@ struct WorkbenchState {
     std::vector<std::string> comborekkepris = {"  1", "  1"};  // hidden row price selector
     int comborekkeprisIndex = 0;
 
+    // The player and the syndicate's name ("Navn på andelslaget" until a player is shown).
+    std::string xfornavn, etternavn, spillenummer;
+    std::string panel55 = "Navn på andelslaget";
+
     int kupongtype = 0;    // `KUPONGTYPE` index
     int pauseordiner = 0;  // time basis index
 

@@ -1,0 +1,32 @@
+#pragma once
+// The syndicate's name and money: name field, number of shares, price per share,
+// total rows and stake.
+#include "workbench/workbench_state.h"
+
+#include <QFrame>
+
+class QComboBox;
+class QLabel;
+
+namespace andel {
+
+class SharesPanel : public QFrame {
+    Q_OBJECT
+public:
+    SharesPanel(const WorkbenchState& state, QWidget* parent);
+    void render();
+
+signals:
+    void sharesChosen(int index);
+
+private:
+    const WorkbenchState& state_;
+    QLabel* name_;
+    QComboBox* shares_;
+    QComboBox* rowPrice_;
+    QLabel* pricePerShare_;
+    QLabel* totalRows_;
+    QLabel* stake_;
+};
+
+}  // namespace andel

@@ -1,0 +1,110 @@
+#include "workbench/stem_area_panel.h"
+
+#include "workbench/string_grid_panel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QPainter>
+
+namespace andel {
+namespace {
+
+constexpr int kCellWidth = 20, kCouponCellWidth = 20;
+
+
+QLabel* label(const QString& text, QWidget* parent, const QRect& geometry) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    return l;
+}
+
+}  // namespace
+
+MatchListPanel::MatchListPanel(const WorkbenchState& state, const QTableWidget& stemGrid, QWidget* parent)
+    : QWidget(parent), state_(state), stemGrid_(stemGrid) {
+    setObjectName(QStringLiteral("PaintBox1"));
+}
+
+void MatchListPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(Qt::black);
+    for (int row = 1; row <= kMatches; ++row) {
+        const int top = stemGrid_.rowViewportPosition(row);
+        const int height = stemGrid_.rowHeight(row);
+        const QString number = QString::number(row).rightJustified(2, ' ') + ".";
+        const QString home = QString::fromStdString(state_.teamNames[2 * (row - 1)]);
+        const QString away = QString::fromStdString(state_.teamNames[2 * (row - 1) + 1]);
+        const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
+        painter.drawText(QRect(5, top, 20, height), Qt::AlignVCenter | Qt::AlignRight, number);
+        painter.drawText(QRect(25, top, 98, height), flags, home);
+        painter.drawText(QRect(125, top, width() - 125, height), flags, QStringLiteral("- ") + away);
+    }
+}
+
+StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    label(QStringLiteral("Stamme"), this, QRect(204, 0, 70, 16));
+    auto* heading = label(QStringLiteral("H  U  B"), this, QRect(204, 16, 62, 16));
+    heading->setObjectName(QStringLiteral("hubheading"));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setStyleSheet(QStringLiteral("color: navy; font-weight: bold;"));
+
+    stemGrid_ = new QTableWidget(kStemGridRows, kStemGridColumns, this);
+    stemGrid_->setObjectName(QStringLiteral("StringGrid1"));
+    shapeGrid(*stemGrid_, kCellWidth);
+    stemGrid_->setItemDelegate(new GridCellDelegate(Qt::red, true, stemGrid_));
+    stemGrid_->setShowGrid(false);
+    stemGrid_->setGeometry(204, 34, 3 * kCellWidth + 2, gridHeight(*stemGrid_));
+    connect(stemGrid_, &QTableWidget::cellPressed, this,
+            [this](int row, int column) { emit stemCellPressed(column, row); });
+
+    couponGrid_ = new QTableWidget(kCouponGridRows, kCouponGridColumns, this);
+    couponGrid_->setObjectName(QStringLiteral("StringGrid2"));
+    shapeGrid(*couponGrid_, kCouponCellWidth);
+    couponGrid_->setItemDelegate(new GridCellDelegate(Qt::gray, false, couponGrid_));
+    couponGrid_->setShowGrid(false);
+    couponGrid_->setGeometry(270, 34, 3 * kCouponCellWidth + 2, gridHeight(*stemGrid_));
+    couponGrid_->setToolTip(QStringLiteral("Dra en kamp opp eller ned for å bytte plass"));
+    couponGrid_->viewport()->installEventFilter(this);
+
+    matchList_ = new MatchListPanel(state_, *stemGrid_, this);
+    matchList_->setGeometry(0, 35, 202, gridHeight(*stemGrid_));
+
+    const int below = 34 + gridHeight(*stemGrid_) + 6;
+    label(QStringLiteral("Rekker i stamme :"), this, QRect(5, below, 110, 20));
+    stemRows_ = label(QString(), this, QRect(115, below, 80, 20));
+    stemRows_->setObjectName(QStringLiteral("rekkeristamme"));
+    stemRows_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+
+    auto* reset = new QPushButton(QStringLiteral("Resett"), this);
+    reset->setObjectName(QStringLiteral("resettstamme"));
+    reset->setToolTip(QStringLiteral("Resett stamme"));
+    reset->setGeometry(204, below - 2, 119, 24);
+    connect(reset, &QPushButton::clicked, this, &StemAreaPanel::resetPressed);
+}
+
+void StemAreaPanel::render() {
+    fillGrid(*stemGrid_, state_.stemGrid.cells);
+    fillGrid(*couponGrid_, state_.couponGrid.cells);
+    stemRows_->setText(QString::fromStdString(state_.stemRows));
+    matchList_->update();
+}
+
+bool StemAreaPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != couponGrid_->viewport()) return QWidget::eventFilter(watched, event);
+    const auto rowAt = [this](QEvent* e) { return couponGrid_->rowAt(static_cast<QMouseEvent*>(e)->position().toPoint().y()); };
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: emit couponDragStarted(rowAt(event)); return true;
+        case QEvent::MouseMove: {
+            const int row = rowAt(event);
+            if (row >= 1) emit couponDragMoved(row);
+            return true;
+        }
+        case QEvent::MouseButtonRelease: emit couponDragEnded(); return true;
+        default: return QWidget::eventFilter(watched, event);
+    }
+}
+
+}  // namespace andel

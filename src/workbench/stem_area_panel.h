@@ -1,0 +1,51 @@
+#pragma once
+// The stem area: the match list, the stem grid where the agent marks signs and the
+// visible columns of the coupon grid, where a match can be dragged.
+#include "workbench/workbench_state.h"
+
+#include <QTableWidget>
+#include <QWidget>
+
+class QLabel;
+
+namespace andel {
+
+// `PaintBox1`: match number, home team and away team, one line per stem grid row.
+class MatchListPanel : public QWidget {
+    Q_OBJECT
+public:
+    MatchListPanel(const WorkbenchState& state, const QTableWidget& stemGrid, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const WorkbenchState& state_;
+    const QTableWidget& stemGrid_;
+};
+
+class StemAreaPanel : public QWidget {
+    Q_OBJECT
+public:
+    StemAreaPanel(const WorkbenchState& state, QWidget* parent);
+    void render();
+
+signals:
+    void stemCellPressed(int column, int row);
+    void resetPressed();
+    void couponDragStarted(int row);
+    void couponDragMoved(int row);
+    void couponDragEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const WorkbenchState& state_;
+    QTableWidget* stemGrid_;
+    QTableWidget* couponGrid_;
+    MatchListPanel* matchList_;
+    QLabel* stemRows_;
+};
+
+}  // namespace andel
