@@ -15,7 +15,9 @@ namespace andel {
 
 #ifdef _WIN32
 ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    // Others get no sharing at all (so they see the file busy); delete sharing lets our
+    // own writer rename the new file over the one it holds.
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     handle_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
 }

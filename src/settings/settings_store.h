@@ -1,0 +1,70 @@
+#pragma once
+// A settings store: a config.kvs file of "key=value" lines shared with the other programs
+// of the product family. Its only coordination is the exclusive-open test, so every read
+// and write waits while another program holds the file and retries before giving up.
+#include "platform/file_lock.h"
+#include "platform/messages.h"
+#include "platform/workspace.h"
+#include "settings/settings_keys.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace andel {
+
+struct SettingValue {
+    std::string value;
+    bool found = false;  // false when the file or the key is missing or the value is empty
+};
+
+// Waits on the calling thread; tests pass a recorder instead of sleeping.
+using WaitFunction = std::function<void(int milliseconds)>;
+
+class SettingsStore {
+public:
+    // A larger file is not a settings store; reading it counts as a failed attempt.
+    static constexpr std::size_t kMaxFileBytes = 1024u * 1024u;
+
+    SettingsStore(std::filesystem::path file, Messages& messages,
+                  WaitFunction wait = sleepMilliseconds);
+
+    // The first line whose key matches without regard to case. A missing file answers
+    // "not found" at once; a busy or unreadable one is retried, then reported.
+    SettingValue getString(std::string_view key) const;
+    // Replaces every line of the key, or appends one; creates a missing file. Key and
+    // value are trimmed; a key or value holding "=" or a line break, or an empty key,
+    // is refused at once and nothing is written.
+    bool setString(std::string_view key, std::string_view value);
+    // One read with no busy test and no retries; a line matches when its start begins
+    // with the key.
+    SettingValue quickGet(std::string_view key) const;
+
+    // Every blank removed from the value, then read as a decimal number.
+    int getInt(std::string_view key, int fallback) const;
+    std::string getText(std::string_view key, std::string_view fallback) const;
+    bool setInt(std::string_view key, int value);
+
+    int getInt(const IntKey& key) const { return getInt(key.name, key.fallback); }
+    std::string getText(const TextKey& key) const { return getText(key.name, key.fallback); }
+
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    bool retry(const std::function<bool()>& attempt, std::string_view failure) const;
+    bool waitUntilFree() const;
+    bool readAttempt(const std::string& foldedKey, std::string& value) const;
+    bool writeAttempt(const std::string& key, const std::string& value);
+
+    std::filesystem::path file_;
+    Messages* messages_;
+    WaitFunction wait_;
+};
+
+// The main store: config.kvs in the working directory.
+SettingsStore mainStore(const Workspace& workspace, Messages& messages,
+                        WaitFunction wait = sleepMilliseconds);
+
+}  // namespace andel

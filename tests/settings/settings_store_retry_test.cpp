@@ -1,0 +1,109 @@
+// How the store waits and retries while another program holds config.kvs. The other
+// program's lock is a second open of the file in this process: flock locks belong to the
+// open file, so the store's own test open sees it busy.
+#include "store_fixture.h"
+
+#include "platform/workspace.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace andel::test {
+namespace {
+
+using SettingsStoreRetryTest = StoreTest;
+
+const std::string kFile = "FORNAVN=Kari\r\n";
+
+struct Operation {
+    const char* failure;
+    std::function<bool(SettingsStore&)> run;  // true when it read or wrote
+};
+
+const Operation kOperations[] = {
+    {"Klarte ikke GetString, selv på 300 forsøk",
+     [](SettingsStore& s) { return s.getString("FORNAVN").value == "Kari"; }},
+    {"Klarte ikke SetString, selv på 300 forsøk",
+     [](SettingsStore& s) { return s.setString("ETTERNAVN", "Nordmann"); }},
+};
+
+// The waits of `attempts` failed attempts on a busy file.
+std::vector<int> busyWaits(int attempts) {
+    std::vector<int> waits;
+    for (int i = 0; i < attempts; ++i) waits.insert(waits.end(), {500, 500, 10});
+    return waits;
+}
+
+TEST_F(SettingsStoreRetryTest, AlwaysBusyFileGivesUpAfter301AttemptsWithOneMessage) {
+    dir.write("config.kvs", kFile);
+    const ExclusiveFileLock otherProgram(storeFile());
+    ASSERT_TRUE(otherProgram.locked());
+    ASSERT_TRUE(isFileBusy(storeFile()));
+    for (const Operation& op : kOperations) {
+        SCOPED_TRACE(op.failure);
+        waits.clear();
+        messages.shown.clear();
+        EXPECT_FALSE(op.run(store));
+        EXPECT_EQ(waits, busyWaits(301));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text,
+                  std::string(op.failure) + "\r" + Workspace(dir.path()).displayName());
+        EXPECT_EQ(dir.read("config.kvs"), kFile);
+    }
+}
+
+// The other program lets go after a number of the store's waits.
+TEST_F(SettingsStoreRetryTest, SucceedsOnceTheOtherProgramLetsGo) {
+    const struct {
+        const char* what;
+        std::size_t releaseAfterWaits;
+        std::vector<int> waits;
+    } cases[] = {
+        {"during the first wait", 1, {500}},
+        {"during the second wait", 2, {500, 500}},
+        {"after attempt 1", 3, busyWaits(1)},
+        {"after attempt 298, attempt 299 reads", 3 * 298, busyWaits(298)},
+        {"after attempt 300, the last attempt reads", 3 * 300, busyWaits(300)},
+    };
+    for (const Operation& op : kOperations) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(op.failure) + ": " + c.what);
+            dir.write("config.kvs", kFile);
+            std::optional<ExclusiveFileLock> otherProgram;
+            otherProgram.emplace(storeFile());
+            ASSERT_TRUE(otherProgram->locked());
+            afterWait = [&] {
+                if (waits.size() == c.releaseAfterWaits) otherProgram.reset();
+            };
+            waits.clear();
+            messages.shown.clear();
+            EXPECT_TRUE(op.run(store));
+            EXPECT_EQ(waits, c.waits);
+            EXPECT_TRUE(messages.shown.empty());  // a late success is no failure
+        }
+    }
+    EXPECT_EQ(dir.read("config.kvs"), kFile + "ETTERNAVN=Nordmann\r\n");
+}
+
+TEST_F(SettingsStoreRetryTest, FailedRewriteKeepsTheOldFileWhole) {
+    dir.write("config.kvs", kFile);
+    dir.write("config.kvs.tmp/blocker", "");  // the temporary file cannot be created
+    EXPECT_FALSE(store.setString("FORNAVN", "Per"));
+    EXPECT_EQ(dir.read("config.kvs"), kFile);
+    EXPECT_EQ(waits, std::vector<int>(301, 10));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.rfind("Klarte ikke SetString", 0), 0u);
+    EXPECT_FALSE(isFileBusy(storeFile()));
+}
+
+TEST_F(SettingsStoreRetryTest, OversizedFileIsAFailedReadNotACrash) {
+    dir.write("config.kvs", "FORNAVN=Kari\r\n" + std::string(SettingsStore::kMaxFileBytes, 'x'));
+    EXPECT_FALSE(store.getString("FORNAVN").found);
+    EXPECT_FALSE(store.quickGet("FORNAVN").found);
+    EXPECT_EQ(waits, std::vector<int>(301, 10));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace andel::test

@@ -1,0 +1,114 @@
+// The main window's wiring: a click reaches the right function and the right control
+// shows the right text.
+#include "workbench/main_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using andel::Tgridform;
+using andel::Workspace;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir directory_;
+    std::unique_ptr<Tgridform> window_;
+
+    QString text(const char* name) const {
+        auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    }
+    QTableWidget* grid(const char* name) const { return window_->findChild<QTableWidget*>(QString::fromLatin1(name)); }
+    QPoint cellCentre(QTableWidget* table, int row, int column) const {
+        return table->visualRect(table->model()->index(row, column)).center();
+    }
+    void clickStemCell(int column, int row) {
+        QTableWidget* stem = grid("StringGrid1");
+        QTest::mouseClick(stem->viewport(), Qt::LeftButton, {}, cellCentre(stem, row, column));
+    }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<Tgridform>(Workspace(directory_.path().toStdString()));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void opensWithTheDefaultStem() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Kvasar - Andelstippemodul  10.11.2019"));
+        QCOMPARE(window_->size(), QSize(640, 520));
+        for (int c = 1; c <= 9; ++c) QCOMPARE(text(QStringLiteral("r%1antall").arg(c).toLatin1()), QStringLiteral("324"));
+        QCOMPARE(text("rekkertotalt"), QStringLiteral("2.916"));
+        QCOMPARE(text("rekkeristamme"), QStringLiteral("26.244"));
+        QCOMPARE(text("panelinnsatstotalt"), QStringLiteral("2.916"));
+        QCOMPARE(text("panelprisprandel"), QStringLiteral("584"));
+        QCOMPARE(text("kupongline"), QStringLiteral("9  X 324 rekkers kuponger"));
+        QCOMPARE(text("panel55"), QStringLiteral("Navn på andelslaget"));
+        auto* shares = window_->findChild<QComboBox*>(QStringLiteral("antallandeler"));
+        QCOMPARE(shares->count(), 120);
+        QCOMPARE(shares->currentText(), QStringLiteral("   5"));
+        QVERIFY(window_->findChild<QComboBox*>(QStringLiteral("comborekkepris"))->isHidden());
+        QCOMPARE(grid("StringGrid1")->item(1, 1)->text(), QStringLiteral("X"));
+        QCOMPARE(grid("StringGrid1")->item(1, 2)->text(), QString());
+        QCOMPARE(grid("StringGrid2")->item(12, 1)->text(), QStringLiteral("M"));
+        QVERIFY(grid("StringGrid1")->isRowHidden(0));
+        QVERIFY(grid("StringGrid1")->isColumnHidden(0));
+        QCOMPARE(grid("StringGrid1")->rowHeight(3), grid("StringGrid1")->rowHeight(2) + 2);
+        QVERIFY(window_->findChild<QWidget*>(QStringLiteral("PaintBox1")));
+    }
+
+    void clickingAStemCellRecomputes() {
+        clickStemCell(3, 5);  // remove B from match 5
+        QCOMPARE(grid("StringGrid1")->item(5, 3)->text(), QString());
+        QCOMPARE(text("rekkertotalt"), QStringLiteral("1.944"));
+        QCOMPARE(text("r5antall"), QStringLiteral("216"));
+        clickStemCell(1, 1);  // the only sign of a sure match stays
+        QCOMPARE(grid("StringGrid1")->item(1, 1)->text(), QStringLiteral("X"));
+    }
+
+    void resetMakesTheCouponsTooLargeToPlay() {
+        auto* warning = window_->findChild<QWidget*>(QStringLiteral("advarselpanel"));
+        QVERIFY(warning->isHidden());
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("resettstamme")), Qt::LeftButton);
+        QCOMPARE(text("rekkertotalt"), QStringLiteral("59.049"));
+        QCOMPARE(text("r1antall"), QStringLiteral("6561"));
+        QVERIFY(!warning->isHidden());
+        QVERIFY(text("r1antall").size() > 0);
+        QVERIFY(window_->findChild<QLabel*>(QStringLiteral("r1antall"))->styleSheet().contains(QStringLiteral("red")));
+        for (const char* name : {"BitBtn2", "andeslbrev", "lagrerekker"}) {
+            QVERIFY2(!window_->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled(), name);
+        }
+    }
+
+    void choosingTheSharesRepricesTheSyndicate() {
+        auto* shares = window_->findChild<QComboBox*>(QStringLiteral("antallandeler"));
+        shares->setFocus();
+        QTest::keyClick(shares, Qt::Key_End);  // the last item: 120 shares
+        QCOMPARE(shares->currentText(), QStringLiteral("   120"));
+        QCOMPARE(text("panelprisprandel"), QStringLiteral("25"));
+        QCOMPARE(text("panelinnsatstotalt"), QStringLiteral("2.916"));
+    }
+
+    void draggingAMatchSwapsStemRowsWithoutRecomputing() {
+        QTableWidget* coupons = grid("StringGrid2");
+        QWidget* viewport = coupons->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(coupons, 1, 1));
+        QMouseEvent move(QEvent::MouseMove, cellCentre(coupons, 5, 1), viewport->mapToGlobal(cellCentre(coupons, 5, 1)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, cellCentre(coupons, 5, 1));
+        QCOMPARE(grid("StringGrid1")->item(5, 3)->text(), QString());    // match 1 (H) moved to row 5
+        QCOMPARE(grid("StringGrid1")->item(1, 3)->text(), QStringLiteral("X"));
+        QCOMPARE(text("rekkertotalt"), QStringLiteral("2.916"));          // not recomputed
+        QCOMPARE(coupons->item(5, 3)->text(), QStringLiteral("7"));       // coupon columns still the old stem
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
