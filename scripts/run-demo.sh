@@ -13,6 +13,8 @@ shot="$build/andelstipp.png"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
   '$build/andelstipp' & pid=\$!
   sleep 3
-  import -window root '$shot'
+  import -window root '$shot.full.png'
+  convert '$shot.full.png' -trim +repage '$shot'
+  rm -f '$shot.full.png'
   kill \$pid; wait \$pid 2>/dev/null || true"
 echo "No display: the program ran under Xvfb; screenshot of the main window saved to $shot"

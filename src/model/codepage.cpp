@@ -82,6 +82,9 @@ std::string toCp1252(std::string_view utf8) {
             if ((next & 0xC0) != 0x80) valid = false;
             cp = (cp << 6) | (next & 0x3F);
         }
+        // An overlong form would smuggle a character past the checks on its plain byte.
+        constexpr char32_t kShortestOf[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && cp < kShortestOf[length]) valid = false;
         if (!valid) {
             out += '?';
             ++i;

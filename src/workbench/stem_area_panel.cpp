@@ -78,6 +78,9 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     stemRows_->setObjectName(QStringLiteral("rekkeristamme"));
     stemRows_->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
+    kindCounts_ = label(QString(), this, QRect(5, below + 24, 200, 20));
+    kindCounts_->setObjectName(QStringLiteral("antallkamptyper"));
+
     auto* reset = new QPushButton(QStringLiteral("Resett"), this);
     reset->setObjectName(QStringLiteral("resettstamme"));
     reset->setToolTip(QStringLiteral("Resett stamme"));
@@ -89,6 +92,9 @@ void StemAreaPanel::render() {
     fillGrid(*stemGrid_, state_.stemGrid.cells);
     fillGrid(*couponGrid_, state_.couponGrid.cells);
     stemRows_->setText(QString::fromStdString(state_.stemRows));
+    kindCounts_->setText(QStringLiteral("%1 sikre,  %2 halvgarderte,  %3 hele")
+                             .arg(QString::fromStdString(state_.panelsikre), QString::fromStdString(state_.panelhalve),
+                                  QString::fromStdString(state_.panelhele)));
     matchList_->update();
 }
 

@@ -46,6 +46,7 @@ private:
     QTableWidget* couponGrid_;
     MatchListPanel* matchList_;
     QLabel* stemRows_;
+    QLabel* kindCounts_;
 };
 
 }  // namespace andel

@@ -50,6 +50,7 @@ private slots:
         QCOMPARE(text("panelprisprandel"), QStringLiteral("584"));
         QCOMPARE(text("kupongline"), QStringLiteral("9  X 324 rekkers kuponger"));
         QCOMPARE(text("panel55"), QStringLiteral("Navn på andelslaget"));
+        QCOMPARE(text("antallkamptyper"), QStringLiteral("2 sikre,  2 halvgarderte,  8 hele"));
         auto* shares = window_->findChild<QComboBox*>(QStringLiteral("antallandeler"));
         QCOMPARE(shares->count(), 120);
         QCOMPARE(shares->currentText(), QStringLiteral("   5"));
