@@ -1,11 +1,14 @@
 #include "workbench/main_window.h"
 
+#include "platform/io_error.h"
 #include "workbench/recompute.h"
 #include "workbench/shares_panel.h"
 #include "workbench/stem_area_panel.h"
+#include "workbench/startup.h"
 #include "workbench/stem_editing.h"
 #include "workbench/system_info_panel.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -27,8 +30,12 @@ QPoint startPosition() {
 
 }  // namespace
 
-Tgridform::Tgridform(Workspace workspace, QWidget* parent)
-    : QMainWindow(parent), workspace_(std::move(workspace)), state_(initialWorkbenchState()), messages_(this) {
+Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
+    : QMainWindow(parent),
+      workspace_(std::move(workspace)),
+      state_(initialWorkbenchState()),
+      messageBoxes_(this),
+      messages_(messages ? *messages : messageBoxes_) {
     setObjectName(QStringLiteral("Tgridform"));
     setWindowTitle(QStringLiteral("Kvasar - Andelstippemodul  10.11.2019"));
     setFixedSize(kWidth, kHeight);
@@ -66,7 +73,34 @@ Tgridform::Tgridform(Workspace workspace, QWidget* parent)
     systemPanel_->move(392, 36);
 
     buildCommandButtons(central);
+    buildAgentBar(central);
+    loadFromWorkingDirectory();
     render();
+}
+
+void Tgridform::loadFromWorkingDirectory() {
+    try {
+        loadAgentProfile(state_, workspace_);
+    } catch (const IoError& error) {
+        messages_.inform(error.what());
+    }
+}
+
+void Tgridform::buildAgentBar(QWidget* parent) {
+    auto* bar = new QFrame(parent);
+    bar->setObjectName(QStringLiteral("agentlinje"));
+    bar->setGeometry(0, kHeight - 44, kWidth, 44);
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Sunken);
+    auto* caption = new QLabel(QStringLiteral("Tippekommisjonær:"), bar);
+    caption->setGeometry(8, 4, 110, 16);
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    agentLine1_ = new QLabel(bar);
+    agentLine1_->setObjectName(QStringLiteral("agentlinje1"));
+    agentLine1_->setGeometry(120, 4, kWidth - 128, 16);
+    agentLine2_ = new QLabel(bar);
+    agentLine2_->setObjectName(QStringLiteral("agentlinje2"));
+    agentLine2_->setGeometry(120, 22, kWidth - 128, 16);
 }
 
 void Tgridform::buildCommandButtons(QWidget* parent) {
@@ -74,7 +108,7 @@ void Tgridform::buildCommandButtons(QWidget* parent) {
     const auto button = [parent](const QString& text, const char* name, int left) {
         auto* b = new QPushButton(text, parent);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(left, 440, 120, 28);
+        b->setGeometry(left, 436, 120, 28);
         return b;
     };
     makeOnlineFile_ = button(QStringLiteral("Lag onlinefil"), "BitBtn2", 6);
@@ -86,6 +120,8 @@ void Tgridform::render() {
     shares_->render();
     stemArea_->render();
     systemPanel_->render(state_);
+    agentLine1_->setText(QString::fromStdString(state_.agentLine1));
+    agentLine2_->setText(QString::fromStdString(state_.agentLine2));
     for (QPushButton* command : {makeOnlineFile_, certificates_, storeRows_}) command->setEnabled(state_.commandsEnabled);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QPushButton;
 
 namespace andel {
@@ -18,7 +19,8 @@ class SystemInfoPanel;
 class Tgridform : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Tgridform(Workspace workspace, QWidget* parent = nullptr);
+    // Messages go to message boxes unless a sink is given (tests record them).
+    explicit Tgridform(Workspace workspace, Messages* messages = nullptr, QWidget* parent = nullptr);
 
     const WorkbenchState& state() const { return state_; }
     // Shows the state in every control.
@@ -26,6 +28,9 @@ public:
 
 private:
     void buildCommandButtons(QWidget* parent);
+    void buildAgentBar(QWidget* parent);
+    // The creation steps that read files; a file error is shown and ends the creation.
+    void loadFromWorkingDirectory();
     // Runs one change of the state and shows the result.
     template <typename Change>
     void change(Change&& step) {
@@ -35,13 +40,16 @@ private:
 
     Workspace workspace_;
     WorkbenchState state_;
-    MessageBoxes messages_;
+    MessageBoxes messageBoxes_;
+    Messages& messages_;
     SharesPanel* shares_;
     StemAreaPanel* stemArea_;
     SystemInfoPanel* systemPanel_;
     QPushButton* makeOnlineFile_;
     QPushButton* certificates_;
     QPushButton* storeRows_;
+    QLabel* agentLine1_;
+    QLabel* agentLine2_;
 };
 
 }  // namespace andel

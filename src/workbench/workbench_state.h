@@ -72,6 +72,9 @@ struct WorkbenchState {
 
     OnlineFileStatus online;
 
+    // The agent under "Tippekommisjonær:": name and addresses, then telephone and fax.
+    std::string agentLine1, agentLine2;
+
     bool dragging = false;  // dragging a match in the coupon grid
     int dragRow = 0;
 };

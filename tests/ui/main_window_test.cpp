@@ -2,6 +2,8 @@
 // shows the right text.
 #include "workbench/main_window.h"
 
+#include "support/recording_messages.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +64,24 @@ private slots:
         QVERIFY(grid("StringGrid1")->isColumnHidden(0));
         QCOMPARE(grid("StringGrid1")->rowHeight(3), grid("StringGrid1")->rowHeight(2) + 2);
         QVERIFY(window_->findChild<QWidget*>(QStringLiteral("PaintBox1")));
+    }
+
+    void showsTheAgentAndReportsADamagedIdentityFile() {
+        QCOMPARE(text("agentlinje1"), QStringLiteral("FIRMANAVN, FIRMA ADRESSE, POSTADRESSE"));
+        QCOMPARE(text("agentlinje2"), QStringLiteral("Telefon 00 00 00 00, Telefax 00 00 00 00, "));
+
+        QFile damaged(directory_.filePath(QStringLiteral("kommlogo.KVS")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(200, 'x'));
+        damaged.close();
+        andel::test::RecordingMessages messages;
+        Tgridform window(Workspace(directory_.path().toStdString()), &messages);
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QVERIFY(messages.shown[0].text.find("kommlogo.KVS") != std::string::npos);
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("agentlinje1"))->text(),
+                 QStringLiteral("FIRMANAVN, FIRMA ADRESSE, POSTADRESSE"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("rekkertotalt"))->text(), QStringLiteral("2.916"));
+        QFile::remove(damaged.fileName());
     }
 
     void clickingAStemCellRecomputes() {

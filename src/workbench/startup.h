@@ -1,0 +1,16 @@
+#pragma once
+// Steps of the main window's creation that read the working directory.
+#include "platform/workspace.h"
+#include "settings/agent_profile.h"
+#include "workbench/workbench_state.h"
+
+namespace andel {
+
+// Line 1: company, address, postal address; line 2: "Telefon ..., Telefax ..., ".
+void showAgentProfile(WorkbenchState& state, const AgentProfile& profile);
+
+// Reads kommlogo.KVS and shows it; a missing file shows the defaults. A damaged file
+// throws IoError and leaves the defaults shown.
+void loadAgentProfile(WorkbenchState& state, const Workspace& workspace);
+
+}  // namespace andel
