@@ -93,14 +93,14 @@ void Tgridform::buildAgentBar(QWidget* parent) {
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Sunken);
     auto* caption = new QLabel(QStringLiteral("Tippekommisjonær:"), bar);
-    caption->setGeometry(8, 4, 110, 16);
+    caption->setGeometry(8, 4, 124, 16);
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     agentLine1_ = new QLabel(bar);
     agentLine1_->setObjectName(QStringLiteral("agentlinje1"));
-    agentLine1_->setGeometry(120, 4, kWidth - 128, 16);
+    agentLine1_->setGeometry(134, 4, kWidth - 142, 16);
     agentLine2_ = new QLabel(bar);
     agentLine2_->setObjectName(QStringLiteral("agentlinje2"));
-    agentLine2_->setGeometry(120, 22, kWidth - 128, 16);
+    agentLine2_->setGeometry(134, 22, kWidth - 142, 16);
 }
 
 void Tgridform::buildCommandButtons(QWidget* parent) {

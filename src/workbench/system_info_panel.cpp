@@ -52,8 +52,8 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
     auto* title = addLabel(QStringLiteral("9 kuponger m/rekkeantall"), this, QRect(4, 4, 232, 18), Qt::AlignHCenter);
     title->setStyleSheet(QStringLiteral("font-weight: bold;"));
     for (int c = 0; c < kCoupons; ++c) {
-        addLabel(QStringLiteral("Kup %1:").arg(c + 1), this, QRect(10 + (c % 3) * 76, 26 + (c / 3) * 20, 34, 18));
-        counts_[c] = addLabel(QString(), this, QRect(44 + (c % 3) * 76, 26 + (c / 3) * 20, 34, 18), Qt::AlignRight);
+        addLabel(QStringLiteral("Kup %1:").arg(c + 1), this, QRect(8 + (c % 3) * 77, 26 + (c / 3) * 20, 36, 18));
+        counts_[c] = addLabel(QString(), this, QRect(44 + (c % 3) * 77, 26 + (c / 3) * 20, 34, 18), Qt::AlignRight);
         counts_[c]->setObjectName(QStringLiteral("r%1antall").arg(c + 1));
     }
     couponLine_ = addLabel(QString(), this, QRect(4, 90, 232, 18), Qt::AlignHCenter);
@@ -66,21 +66,23 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
 
     warning_ = new QFrame(this);
     warning_->setObjectName(QStringLiteral("advarselpanel"));
-    warning_->setGeometry(10, 24, 220, 64);
+    warning_->setGeometry(8, 132, 224, 80);  // over the picture, so the red counts stay in view
     warning_->setStyleSheet(QStringLiteral("QFrame { background: #ffff80; border: 2px solid red; } "
-                                           "QLabel { border: none; color: red; font-weight: bold; }"));
+                                           "QLabel { border: none; color: red; }"));
     auto* warningLayout = new QVBoxLayout(warning_);
     warningLayout->setContentsMargins(4, 2, 4, 2);
     warningLayout->setSpacing(0);
     for (const char* line : {"****   INFO !  ****", "Kupongene har i øyeblikket for høyt", "rekkeantall for å kunne kjøres ut."}) {
         auto* label = new QLabel(QString::fromUtf8(line), warning_);
         label->setAlignment(Qt::AlignCenter);
+        if (warningLayout->count() == 0) label->setStyleSheet(QStringLiteral("font-weight: bold;"));
         warningLayout->addWidget(label);
     }
     warning_->hide();
 
     picture_ = new CouponPicturePanel(this);
     picture_->setGeometry(40, 130, 160, 84);
+    warning_->raise();
 
     auto* guarantee = new QFrame(this);
     guarantee->setObjectName(QStringLiteral("garantipanel"));
