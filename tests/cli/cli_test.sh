@@ -11,13 +11,20 @@ fail() {
     failures=$((failures + 1))
 }
 
+# run_ok NAME ARGS...: runs the tool into $work/out and $work/err and expects exit 0.
+run_ok() {
+    name="$1"
+    shift
+    "$cli" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 0 ] || fail "$name: exit $status"
+}
+
 # expect_output NAME EXPECTED ARGS...: exit 0, stdout exactly EXPECTED, stderr empty.
 expect_output() {
     name="$1" expected="$2"
     shift 2
-    "$cli" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq 0 ] || fail "$name: exit $status"
+    run_ok "$name" "$@"
     printf '%s\n' "$expected" | cmp -s - "$work/out" || {
         fail "$name: stdout differs"
         printf '%s\n' "$expected" | diff - "$work/out"
@@ -44,9 +51,7 @@ expect_usage_error() {
 expect_lines() {
     name="$1" lines="$2"
     shift 2
-    "$cli" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq 0 ] || fail "$name: exit $status"
+    run_ok "$name" "$@"
     printf '%s\n' "$lines" | while IFS= read -r line; do
         grep -qxF "$line" "$work/out" || echo "$line"
     done >"$work/missing"
