@@ -2,6 +2,8 @@
 
 namespace andel {
 
+int rowPriceItem(CouponType type) { return type == CouponType::Midweek ? 1 : 0; }
+
 std::int64_t stake(std::int64_t totalRows, std::int64_t rowPrice, TimeBasis basis) {
     return totalRows * rowPrice * stakeFactor(basis);
 }

@@ -10,6 +10,10 @@ constexpr int kMinShares = 1;
 constexpr int kMaxShares = 120;
 constexpr int kDefaultShares = 5;
 
+// The row price selector's item for a coupon type: item 1 holds the midweek row price
+// of the settings, item 0 the 1 krone of the weekend coupons.
+int rowPriceItem(CouponType type);
+
 // Rows x row price x stake factor of the time basis.
 std::int64_t stake(std::int64_t totalRows, std::int64_t rowPrice, TimeBasis basis);
 

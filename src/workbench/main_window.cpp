@@ -81,6 +81,7 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
 void Tgridform::loadFromWorkingDirectory() {
     try {
         loadAgentProfile(state_, workspace_);
+        loadMidweekRowPrice(state_, mainStore(workspace_, messages_));
     } catch (const IoError& error) {
         messages_.inform(error.what());
     }

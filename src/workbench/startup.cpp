@@ -1,6 +1,7 @@
 #include "workbench/startup.h"
 
 #include "model/text.h"
+#include "settings/settings_keys.h"
 
 namespace andel {
 
@@ -13,6 +14,11 @@ void showAgentProfile(WorkbenchState& state, const AgentProfile& profile) {
 void loadAgentProfile(WorkbenchState& state, const Workspace& workspace) {
     showAgentProfile(state, AgentProfile{});
     showAgentProfile(state, readAgentProfile(workspace).profile);
+}
+
+void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings) {
+    state.comborekkepris.resize(2);
+    state.comborekkepris[1] = "  " + removeBlanks(settings.getText(kRekkeprisMidtuke));
 }
 
 }  // namespace andel

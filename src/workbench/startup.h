@@ -2,6 +2,7 @@
 // Steps of the main window's creation that read the working directory.
 #include "platform/workspace.h"
 #include "settings/agent_profile.h"
+#include "settings/settings_store.h"
 #include "workbench/workbench_state.h"
 
 namespace andel {
@@ -12,5 +13,9 @@ void showAgentProfile(WorkbenchState& state, const AgentProfile& profile);
 // Reads kommlogo.KVS and shows it; a missing file shows the defaults. A damaged file
 // throws IoError and leaves the defaults shown.
 void loadAgentProfile(WorkbenchState& state, const Workspace& workspace);
+
+// Item 1 of the row price selector becomes "  " + REKKEPRIS_MIDTUKE (every blank of the
+// setting removed, "1" when it is missing); item 0 stays "  1".
+void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings);
 
 }  // namespace andel

@@ -1,6 +1,9 @@
 #include "workbench/startup.h"
 
+#include "model/pricing.h"
 #include "platform/io_error.h"
+#include "support/recording_messages.h"
+#include "workbench/recompute.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +39,28 @@ TEST(StartupTest, ShortIdentityFileIsAReadErrorThatLeavesTheDefaultsShown) {
     state.agentLine1 = "from an earlier step";
     EXPECT_THROW(loadAgentProfile(state, Workspace(dir.path())), IoError);
     EXPECT_EQ(state.agentLine1, "FIRMANAVN, FIRMA ADRESSE, POSTADRESSE");
+}
+
+TEST(StartupTest, MidweekRowPriceFromTheSettingsPricesTheMidweekCoupon) {
+    test::TempDir dir;
+    test::RecordingMessages messages;
+    WorkbenchState state = initialWorkbenchState();
+    const SettingsStore settings = mainStore(Workspace(dir.path()), messages);
+
+    loadMidweekRowPrice(state, settings);  // no config.kvs
+    EXPECT_EQ(state.comborekkepris, (std::vector<std::string>{"  1", "  1"}));
+
+    dir.write("config.kvs", "REKKEPRIS_MIDTUKE= 2 \r\n");
+    loadMidweekRowPrice(state, settings);
+    EXPECT_EQ(state.comborekkepris, (std::vector<std::string>{"  1", "  2"}));
+
+    state.comborekkeprisIndex = rowPriceItem(CouponType::Midweek);
+    recomputePrice(state);
+    EXPECT_EQ(state.panelinnsatstotalt, "5.832");
+    state.comborekkeprisIndex = rowPriceItem(CouponType::Sunday);
+    recomputePrice(state);
+    EXPECT_EQ(state.panelinnsatstotalt, "2.916");
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
