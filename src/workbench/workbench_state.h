@@ -64,6 +64,9 @@ struct WorkbenchState {
     std::string xfornavn, etternavn, spillenummer;
     std::string panel55 = "Navn på andelslaget";
 
+    std::vector<std::string> ukecomboboxItems;  // game-week selector, newest week first
+    int ukecombobox = 0;
+    std::string vistippeomgang;                 // coupon type + " " + game-week text
     int kupongtype = 0;    // `KUPONGTYPE` index
     int pauseordiner = 0;  // time basis index
 
