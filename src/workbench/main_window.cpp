@@ -1,17 +1,25 @@
 #include "workbench/main_window.h"
 
+#include "platform/clock.h"
 #include "platform/io_error.h"
+#include "workbench/bottom_bar_panel.h"
+#include "workbench/colour_panel.h"
+#include "workbench/icon_column_panel.h"
+#include "workbench/preview_panel.h"
 #include "workbench/recompute.h"
 #include "workbench/shares_panel.h"
-#include "workbench/stem_area_panel.h"
 #include "workbench/startup.h"
+#include "workbench/stem_area_panel.h"
 #include "workbench/stem_editing.h"
 #include "workbench/system_info_panel.h"
+#include "workbench/top_bar_panel.h"
+#include "workbench/widget_sync_panel.h"
 
-#include <QFrame>
+#include <QColorDialog>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
+#include <QMenuBar>
 #include <QScreen>
 
 namespace andel {
@@ -26,6 +34,12 @@ QPoint startPosition() {
     const int left = area.left() + (area.width() - kWidth) / 2;
     const int top = std::clamp((area.height() - kHeight) / 2, 0, 20);
     return {left, area.top() + top};
+}
+
+QColor toQColor(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+std::uint32_t fromQColor(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
 }  // namespace
@@ -47,83 +61,170 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("arbeidsflate"));
     setCentralWidget(central);
+    buildMenu();
+    buildPanels(central);
+    connectPanels();
+    create();
+    render();
+}
 
-    auto* title = new QLabel(QStringLiteral("\" KRYSSBALLEN \""), central);
-    title->setObjectName(QStringLiteral("tittel"));
-    title->setGeometry(0, 0, kWidth, 30);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("background: navy; color: white; font-size: 14pt; font-weight: bold;"));
+void Tgridform::buildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fil"));
+    QAction* print = file->addAction(QStringLiteral("&Skriv ut"));
+    print->setObjectName(QStringLiteral("Skrivut1"));
+    connect(print, &QAction::triggered, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
+    connect(colours, &QAction::triggered, this, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Avslutt"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    menuBar()->addAction(QStringLiteral("&Informasjon"));
+}
 
+void Tgridform::buildPanels(QWidget* central) {
+    topBar_ = new TopBarPanel(state_, central);
+    topBar_->setGeometry(0, 0, kWidth, 60);
     shares_ = new SharesPanel(state_, central);
-    shares_->setGeometry(6, 36, 374, 92);
-    connect(shares_, &SharesPanel::sharesChosen, this, [this](int index) { change([&](auto& s) { chooseShares(s, index); }); });
-
+    shares_->setGeometry(2, 61, kWidth - 4, 44);
     stemArea_ = new StemAreaPanel(state_, central);
-    stemArea_->setGeometry(6, 134, 374, 300);
+    stemArea_->setGeometry(4, 108, 286, 340);
+    iconColumn_ = new IconColumnPanel(central);
+    iconColumn_->setGeometry(293, 108, 100, 340);
+    commandPanel_ = new CommandPanel(central);
+    commandPanel_->setGeometry(iconColumn_->geometry());
+    systemPanel_ = new SystemInfoPanel(central);
+    systemPanel_->setGeometry(396, 108, 240, 340);
+    bottomBar_ = new BottomBarPanel(state_, central);
+    bottomBar_->setGeometry(0, 450, kWidth, 50);
+
+    onlineInfo_ = new QFrame(central);
+    onlineInfo_->setObjectName(QStringLiteral("merinformasjonomonlinefilen"));
+    onlineInfo_->setGeometry(396, 420, 240, 26);
+    onlineInfo_->setFrameShape(QFrame::Panel);
+    onlineInfo_->setFrameShadow(QFrame::Raised);
+    onlineInfo_->setAutoFillBackground(true);
+    auto* dateCaption = new QLabel(QStringLiteral("FILDATO:"), onlineInfo_);
+    dateCaption->setObjectName(QStringLiteral("Label28"));
+    dateCaption->setGeometry(6, 4, 60, 18);
+    onlineFileDate_ = new QLabel(onlineInfo_);
+    onlineFileDate_->setObjectName(QStringLiteral("onlinefildato"));
+    onlineFileDate_->setGeometry(66, 4, 170, 18);
+
+    preview_ = new PreviewPanel(state_, central);
+    preview_->setGeometry(200, 5, 390, kHeight - 100);
+    colourPanel_ = new ColourPanel(state_, central);
+    colourPanel_->move(205, 150);
+}
+
+void Tgridform::connectPanels() {
+    connect(topBar_, &TopBarPanel::weekChosen, this,
+            [this](int i) { changeSelection([&](auto& s) { chooseGameWeek(s, i, round_); }); });
+    connect(topBar_, &TopBarPanel::couponTypeChosen, this,
+            [this](int i) { changeSelection([&](auto& s) { chooseCouponType(s, i, round_); }); });
+    connect(topBar_, &TopBarPanel::timeBasisChosen, this,
+            [this](int i) { changeSelection([&](auto& s) { chooseTimeBasis(s, i, round_); }); });
+    connect(topBar_, &TopBarPanel::stepped, this,
+            [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
+    connect(topBar_, &TopBarPanel::printRequested, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    connect(topBar_, &TopBarPanel::prizeRequested, this, [this] { notYetAvailable(QStringLiteral("Premietelling")); });
+    connect(topBar_, &TopBarPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
+
+    connect(shares_, &SharesPanel::sharesChosen, this,
+            [this](int i) { changeSelection([&](auto& s) { chooseShares(s, i); }); });
+    connect(shares_, &SharesPanel::playerRequested, this, [this] { notYetAvailable(QStringLiteral("Kundekartoteket")); });
+
     connect(stemArea_, &StemAreaPanel::stemCellPressed, this,
             [this](int column, int row) { change([&](auto& s) { toggleStemCell(s, column, row); }); });
     connect(stemArea_, &StemAreaPanel::resetPressed, this, [this] { change(resetStemGrid); });
+    connect(stemArea_, &StemAreaPanel::todayPressed, this, [this] {
+        try {
+            change([&](auto& s) { setTodaysGameWeek(s, gameWeekOf(localToday()), workspace_, round_); });
+        } catch (const IoError& error) {
+            messages_.inform(error.what());
+        }
+    });
     connect(stemArea_, &StemAreaPanel::couponDragStarted, this,
             [this](int row) { change([&](auto& s) { startCouponDrag(s, row); }); });
     connect(stemArea_, &StemAreaPanel::couponDragMoved, this,
             [this](int row) { change([&](auto& s) { moveCouponDrag(s, row); }); });
     connect(stemArea_, &StemAreaPanel::couponDragEnded, this, [this] { change(endCouponDrag); });
 
-    systemPanel_ = new SystemInfoPanel(central);
-    systemPanel_->move(392, 36);
+    connect(iconColumn_, &IconColumnPanel::playerRequested, this, [this] { notYetAvailable(QStringLiteral("Kundekartoteket")); });
+    connect(iconColumn_, &IconColumnPanel::commandPanelRequested, this,
+            [this] { change([](auto& s) { s.commandPanelVisible = true; }); });
+    connect(iconColumn_, &IconColumnPanel::onlineFileRequested, this, [this] { notYetAvailable(QStringLiteral("Laging av onlinefil")); });
+    connect(iconColumn_, &IconColumnPanel::commandPanelClosed, this, [this] {
+        change([](auto& s) { s.commandPanelVisible = false; });
+        stemArea_->repaint();
+    });
+    connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this,
+            [this] { notYetAvailable(QStringLiteral("Henting av lagrede rekker")); });
 
-    buildCommandButtons(central);
-    buildAgentBar(central);
-    loadFromWorkingDirectory();
-    render();
+    connect(commandPanel_, &CommandPanel::certificatesRequested, this,
+            [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    connect(commandPanel_, &CommandPanel::prizeRequested, this, [this] { notYetAvailable(QStringLiteral("Premietelling")); });
+    connect(commandPanel_, &CommandPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
+    connect(commandPanel_, &CommandPanel::previewRequested, this, [this] {
+        change(togglePreview);
+        stemArea_->repaint();
+    });
+    connect(commandPanel_, &CommandPanel::closeRequested, this, [this] { change([](auto& s) { s.commandPanelVisible = false; }); });
+
+    connect(preview_, &PreviewPanel::sharesChosen, this,
+            [this](int i) { changeSelection([&](auto& s) { chooseSharesInPreview(s, i); }); });
+    connect(preview_, &PreviewPanel::weekListRequested, this, [this] { topBar_->openList(Selector::GameWeek); });
+    connect(preview_, &PreviewPanel::couponTypeListRequested, this, [this] { topBar_->openList(Selector::CouponType); });
+    connect(preview_, &PreviewPanel::timeBasisListRequested, this, [this] { topBar_->openList(Selector::TimeBasis); });
+    connect(preview_, &PreviewPanel::closeRequested, this, [this] { change([](auto& s) { s.previewVisible = false; }); });
+
+    connect(colourPanel_, &ColourPanel::backgroundRequested, this, [this] { chooseColour(&WorkbenchState::couponBackground); });
+    connect(colourPanel_, &ColourPanel::textRequested, this, [this] { chooseColour(&WorkbenchState::couponText); });
+    connect(colourPanel_, &ColourPanel::resetRequested, this, [this] { change(resetCouponColours); });
+    connect(colourPanel_, &ColourPanel::closeRequested, this, [this] { change([](auto& s) { s.colourPanelVisible = false; }); });
 }
 
-void Tgridform::loadFromWorkingDirectory() {
+void Tgridform::create() {
     try {
-        loadAgentProfile(state_, workspace_);
-        loadMidweekRowPrice(state_, mainStore(workspace_, messages_));
+        createWorkbench(state_, workspace_, messages_, round_, localToday());
     } catch (const IoError& error) {
         messages_.inform(error.what());
     }
 }
 
-void Tgridform::buildAgentBar(QWidget* parent) {
-    auto* bar = new QFrame(parent);
-    bar->setObjectName(QStringLiteral("agentlinje"));
-    bar->setGeometry(0, kHeight - 44, kWidth, 44);
-    bar->setFrameShape(QFrame::Panel);
-    bar->setFrameShadow(QFrame::Sunken);
-    auto* caption = new QLabel(QStringLiteral("Tippekommisjonær:"), bar);
-    caption->setGeometry(8, 4, 124, 16);
-    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    agentLine1_ = new QLabel(bar);
-    agentLine1_->setObjectName(QStringLiteral("agentlinje1"));
-    agentLine1_->setGeometry(134, 4, kWidth - 142, 16);
-    agentLine2_ = new QLabel(bar);
-    agentLine2_->setObjectName(QStringLiteral("agentlinje2"));
-    agentLine2_->setGeometry(134, 22, kWidth - 142, 16);
+void Tgridform::focusWeekDisplay() {
+    if (auto* display = stemArea_->findChild<QLabel*>(QStringLiteral("vistippeomgang"))) display->setFocus();
 }
 
-void Tgridform::buildCommandButtons(QWidget* parent) {
-    // Their commands arrive with the online file, the certificates and the row storage.
-    const auto button = [parent](const QString& text, const char* name, int left) {
-        auto* b = new QPushButton(text, parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(left, 436, 120, 28);
-        return b;
-    };
-    makeOnlineFile_ = button(QStringLiteral("Lag onlinefil"), "BitBtn2", 6);
-    certificates_ = button(QStringLiteral("Andeslbrev"), "andeslbrev", 132);
-    storeRows_ = button(QStringLiteral("Lagre rekker"), "lagrerekker", 258);
+void Tgridform::chooseColour(std::uint32_t WorkbenchState::*colour) {
+    const QColor chosen = QColorDialog::getColor(toQColor(state_.*colour), this);
+    if (chosen.isValid()) change([&](auto& s) { s.*colour = fromQColor(chosen); });
+}
+
+void Tgridform::notYetAvailable(const QString& what) {
+    messages_.inform((what + QStringLiteral(" er ikke tilgjengelig i denne versjonen av programmet.")).toStdString(),
+                     MessagePlacement::OverMainWindow);
 }
 
 void Tgridform::render() {
+    topBar_->render();
     shares_->render();
     stemArea_->render();
     systemPanel_->render(state_);
-    agentLine1_->setText(QString::fromStdString(state_.agentLine1));
-    agentLine2_->setText(QString::fromStdString(state_.agentLine2));
-    for (QPushButton* command : {makeOnlineFile_, certificates_, storeRows_}) command->setEnabled(state_.commandsEnabled);
+    bottomBar_->render();
+    iconColumn_->setPlayable(state_.commandsEnabled);
+    commandPanel_->setPlayable(state_.commandsEnabled);
+    commandPanel_->setVisible(state_.commandPanelVisible);
+    if (state_.commandPanelVisible) commandPanel_->raise();
+    onlineInfo_->setVisible(state_.online.infoPanelVisible);
+    setLabelText(*onlineFileDate_, state_.online.date);
+    if (state_.previewVisible) {
+        preview_->render();
+        preview_->raise();
+    }
+    preview_->setVisible(state_.previewVisible);
+    colourPanel_->render();
+    colourPanel_->setVisible(state_.colourPanelVisible);
+    if (state_.colourPanelVisible) colourPanel_->raise();
 }
 
 }  // namespace andel

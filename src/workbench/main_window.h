@@ -3,18 +3,25 @@
 // event to the function over the state that handles it.
 #include "platform/message_box_dialog.h"
 #include "platform/workspace.h"
+#include "workbench/selectors.h"
 #include "workbench/workbench_state.h"
 
 #include <QMainWindow>
 
+class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace andel {
 
+class BottomBarPanel;
+class ColourPanel;
+class CommandPanel;
+class IconColumnPanel;
+class PreviewPanel;
 class SharesPanel;
 class StemAreaPanel;
 class SystemInfoPanel;
+class TopBarPanel;
 
 class Tgridform : public QMainWindow {
     Q_OBJECT
@@ -27,29 +34,45 @@ public:
     void render();
 
 private:
-    void buildCommandButtons(QWidget* parent);
-    void buildAgentBar(QWidget* parent);
+    void buildMenu();
+    void buildPanels(QWidget* central);
+    void connectPanels();
     // The creation steps that read files; a file error is shown and ends the creation.
-    void loadFromWorkingDirectory();
+    void create();
     // Runs one change of the state and shows the result.
     template <typename Change>
     void change(Change&& step) {
         step(state_);
         render();
     }
+    // A change that ends with the keyboard focus on the game-week display.
+    template <typename Change>
+    void changeSelection(Change&& step) {
+        change(std::forward<Change>(step));
+        focusWeekDisplay();
+    }
+    void focusWeekDisplay();
+    void chooseColour(std::uint32_t WorkbenchState::*colour);
+    // Commands whose windows come in a later version of the program.
+    void notYetAvailable(const QString& what);
 
     Workspace workspace_;
     WorkbenchState state_;
     MessageBoxes messageBoxes_;
     Messages& messages_;
+    RoundRefresh round_;
+
+    TopBarPanel* topBar_;
     SharesPanel* shares_;
     StemAreaPanel* stemArea_;
+    IconColumnPanel* iconColumn_;
+    CommandPanel* commandPanel_;
     SystemInfoPanel* systemPanel_;
-    QPushButton* makeOnlineFile_;
-    QPushButton* certificates_;
-    QPushButton* storeRows_;
-    QLabel* agentLine1_;
-    QLabel* agentLine2_;
+    BottomBarPanel* bottomBar_;
+    QFrame* onlineInfo_;
+    QLabel* onlineFileDate_;
+    PreviewPanel* preview_;
+    ColourPanel* colourPanel_;
 };
 
 }  // namespace andel

@@ -1,41 +1,31 @@
 #include "workbench/shares_panel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace andel {
 namespace {
 
-QLabel* caption(const QString& text, QWidget* parent, const QRect& geometry) {
+constexpr int kCaptionTop = 3, kFieldTop = 19, kFieldHeight = 22;
+
+QLabel* caption(const QString& text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
+    label->setGeometry(left, kCaptionTop, width, 16);
     return label;
 }
 
 // A sunken display field, as the window's panels show figures.
-QLabel* field(const char* name, QWidget* parent, const QRect& geometry, Qt::Alignment alignment) {
+QLabel* field(const char* name, QWidget* parent, int left, int width, Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    label->setGeometry(left, kFieldTop, width, kFieldHeight);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
     label->setStyleSheet(QStringLiteral("background: white; font-weight: bold; padding: 0 3px;"));
     return label;
-}
-
-void setItems(QComboBox& box, const std::vector<std::string>& items) {
-    if (box.count() == static_cast<int>(items.size())) {
-        for (int i = 0; i < box.count(); ++i) {
-            const QString text = QString::fromStdString(items[i]);
-            if (box.itemText(i) != text) box.setItemText(i, text);
-        }
-        return;
-    }
-    box.clear();
-    for (const std::string& item : items) box.addItem(QString::fromStdString(item));
 }
 
 }  // namespace
@@ -45,42 +35,51 @@ SharesPanel::SharesPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
 
-    caption(QStringLiteral("Navn / spillenummer"), this, QRect(8, 4, 200, 16));
-    name_ = field("panel55", this, QRect(8, 20, 236, 22), Qt::AlignLeft);
+    caption(QStringLiteral("Navn / spillenummer"), this, 6, 200);
+    name_ = field("panel55", this, 6, 222, Qt::AlignLeft);
+    name_->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
+    name_->setCursor(Qt::PointingHandCursor);
+    name_->installEventFilter(this);
     auto* choosePlayer = new QPushButton(QStringLiteral("*"), this);
     choosePlayer->setObjectName(QStringLiteral("velgspiller"));
-    choosePlayer->setGeometry(246, 20, 18, 22);
+    choosePlayer->setGeometry(229, kFieldTop, 18, kFieldHeight);
     choosePlayer->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
-    choosePlayer->setEnabled(false);  // the customer register arrives with its own window
+    connect(choosePlayer, &QPushButton::pressed, this, &SharesPanel::playerRequested);
 
-    caption(QStringLiteral("Antall andeler"), this, QRect(276, 4, 90, 16));
+    caption(QStringLiteral("Antall andeler"), this, 256, 80);
     shares_ = new QComboBox(this);
     shares_->setObjectName(QStringLiteral("antallandeler"));
-    shares_->setGeometry(276, 20, 80, 22);
+    shares_->setGeometry(256, kFieldTop, 74, kFieldHeight);
     shares_->setMaxVisibleItems(20);
     connect(shares_, &QComboBox::activated, this, &SharesPanel::sharesChosen);
 
-    caption(QStringLiteral("Rekkeantall      Innleveringspris"), this, QRect(8, 46, 236, 16));
-    totalRows_ = field("rekkertotalt", this, QRect(8, 62, 96, 22), Qt::AlignRight);
-    stake_ = field("panelinnsatstotalt", this, QRect(110, 62, 110, 22), Qt::AlignRight);
+    caption(QStringLiteral("Pris pr andel"), this, 338, 80);
+    pricePerShare_ = field("panelprisprandel", this, 338, 80, Qt::AlignRight);
 
-    caption(QStringLiteral("Pris pr andel"), this, QRect(276, 46, 90, 16));
-    pricePerShare_ = field("panelprisprandel", this, QRect(276, 62, 80, 22), Qt::AlignRight);
+    caption(QStringLiteral("Rekkeantall      Innleveringspris"), this, 428, 200);
+    totalRows_ = field("rekkertotalt", this, 428, 90, Qt::AlignRight);
+    stake_ = field("panelinnsatstotalt", this, 522, 100, Qt::AlignRight);
 
     rowPrice_ = new QComboBox(this);  // holds the row price; never shown
     rowPrice_->setObjectName(QStringLiteral("comborekkepris"));
     rowPrice_->hide();
 }
 
+bool SharesPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == name_ && event->type() == QEvent::MouseButtonPress) {
+        emit playerRequested();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void SharesPanel::render() {
-    name_->setText(QString::fromStdString(state_.panel55));
-    setItems(*shares_, state_.shareItems);
-    shares_->setCurrentIndex(state_.antallandeler);
-    setItems(*rowPrice_, state_.comborekkepris);
-    rowPrice_->setCurrentIndex(state_.comborekkeprisIndex);
-    pricePerShare_->setText(QString::fromStdString(state_.panelprisprandel));
-    totalRows_->setText(QString::fromStdString(state_.rekkertotalt));
-    stake_->setText(QString::fromStdString(state_.panelinnsatstotalt));
+    setLabelText(*name_, state_.panel55);
+    shareItems_.show(*shares_, state_.shareItems, state_.antallandeler);
+    rowPriceItems_.show(*rowPrice_, state_.comborekkepris, state_.comborekkeprisIndex);
+    setLabelText(*pricePerShare_, state_.panelprisprandel);
+    setLabelText(*totalRows_, state_.rekkertotalt);
+    setLabelText(*stake_, state_.panelinnsatstotalt);
 }
 
 }  // namespace andel

@@ -1,6 +1,7 @@
 #pragma once
 // The syndicate's name and money: name field, number of shares, price per share,
 // total rows and stake.
+#include "workbench/widget_sync_panel.h"
 #include "workbench/workbench_state.h"
 
 #include <QFrame>
@@ -18,12 +19,18 @@ public:
 
 signals:
     void sharesChosen(int index);
+    void playerRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const WorkbenchState& state_;
     QLabel* name_;
     QComboBox* shares_;
     QComboBox* rowPrice_;
+    ComboItems shareItems_;
+    ComboItems rowPriceItems_;
     QLabel* pricePerShare_;
     QLabel* totalRows_;
     QLabel* stake_;

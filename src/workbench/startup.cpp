@@ -1,7 +1,10 @@
 #include "workbench/startup.h"
 
 #include "model/text.h"
+#include "model/pricing.h"
 #include "settings/settings_keys.h"
+#include "workbench/recompute.h"
+#include "workbench/stem_editing.h"
 
 namespace andel {
 
@@ -19,6 +22,28 @@ void loadAgentProfile(WorkbenchState& state, const Workspace& workspace) {
 void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings) {
     state.comborekkepris.resize(2);
     state.comborekkepris[1] = "  " + removeBlanks(settings.getText(kRekkeprisMidtuke));
+}
+
+void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages& messages, const RoundRefresh& round,
+                     std::chrono::year_month_day today) {
+    loadAgentProfile(state, workspace);
+    forgetOnlineFile(state);
+    state.kupongtype = static_cast<int>(CouponType::Saturday);
+    fillGameWeeks(state, static_cast<int>(today.year()));
+    state.shareItems = shareSelectorItems();
+    state.comborekkeprisIndex = 0;
+    state.pauseordiner = static_cast<int>(TimeBasis::Ordinary);
+    state.antallandeler = state.antallandeler2 = kDefaultShares - 1;
+    putStem(state, defaultStem());
+    state.previewCouponType = std::string(couponTypeText(CouponType::Saturday));
+    state.previewWeek = gameWeekTextOf(state);
+    state.previewTimeBasis = std::string(timeBasisText(TimeBasis::Ordinary));
+    recomputeSystem(state);
+    setTodaysGameWeek(state, gameWeekOf(today), workspace, round);
+    const SettingsStore settings = mainStore(workspace, messages);
+    state.couponBackground = static_cast<std::uint32_t>(settings.getInt(kBkcolKuponglagAndel));
+    state.couponText = static_cast<std::uint32_t>(settings.getInt(kTxcolKuponglagAndel));
+    loadMidweekRowPrice(state, settings);
 }
 
 }  // namespace andel

@@ -3,6 +3,7 @@
 #include "platform/workspace.h"
 #include "settings/agent_profile.h"
 #include "settings/settings_store.h"
+#include "workbench/selectors.h"
 #include "workbench/workbench_state.h"
 
 namespace andel {
@@ -17,5 +18,11 @@ void loadAgentProfile(WorkbenchState& state, const Workspace& workspace);
 // Item 1 of the row price selector becomes "  " + REKKEPRIS_MIDTUKE (every blank of the
 // setting removed, "1" when it is missing); item 0 stays "  1".
 void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings);
+
+// The creation steps of the main window in their order, on a state that already holds
+// the default stem, five shares and the first items of the selectors. A file error
+// throws IoError and leaves the later steps undone.
+void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages& messages, const RoundRefresh& round,
+                     std::chrono::year_month_day today);
 
 }  // namespace andel

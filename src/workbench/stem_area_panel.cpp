@@ -1,11 +1,13 @@
 #include "workbench/stem_area_panel.h"
 
+#include "workbench/press_panel.h"
+#include "workbench/selectors.h"
 #include "workbench/string_grid_panel.h"
+#include "workbench/widget_sync_panel.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QPainter>
 
 namespace andel {
@@ -45,18 +47,25 @@ void MatchListPanel::paintEvent(QPaintEvent*) {
 }
 
 StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWidget(parent), state_(state) {
-    label(QStringLiteral("Stamme"), this, QRect(204, 0, 70, 16));
-    auto* heading = label(QStringLiteral("H  U  B"), this, QRect(204, 16, 62, 16));
-    heading->setObjectName(QStringLiteral("hubheading"));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setStyleSheet(QStringLiteral("color: navy; font-weight: bold;"));
+    weekDisplay_ = label(QString(), this, QRect(0, 0, 286, 19));
+    weekDisplay_->setObjectName(QStringLiteral("vistippeomgang"));
+    weekDisplay_->setFocusPolicy(Qt::StrongFocus);
+    weekDisplay_->setAlignment(Qt::AlignCenter);
+    weekDisplay_->setFrameShape(QFrame::Panel);
+    weekDisplay_->setFrameShadow(QFrame::Sunken);
+
+    constexpr int kGridLeft = 198, kGridTop = 50;
+    label(QStringLiteral("Stamme"), this, QRect(kGridLeft, 21, 62, 14))->setAlignment(Qt::AlignCenter);
+    heading_ = label(QStringLiteral("H  U  B"), this, QRect(kGridLeft, 35, 62, 14));
+    heading_->setObjectName(QStringLiteral("hubheading"));
+    heading_->setAlignment(Qt::AlignCenter);
 
     stemGrid_ = new QTableWidget(kStemGridRows, kStemGridColumns, this);
     stemGrid_->setObjectName(QStringLiteral("StringGrid1"));
     shapeGrid(*stemGrid_, kCellWidth);
     stemGrid_->setItemDelegate(new GridCellDelegate(Qt::red, true, stemGrid_));
     stemGrid_->setShowGrid(false);
-    stemGrid_->setGeometry(204, 34, 3 * kCellWidth + 2, gridHeight(*stemGrid_));
+    stemGrid_->setGeometry(kGridLeft, kGridTop, 3 * kCellWidth + 2, gridHeight(*stemGrid_));
     connect(stemGrid_, &QTableWidget::cellPressed, this,
             [this](int row, int column) { emit stemCellPressed(column, row); });
 
@@ -65,32 +74,38 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     shapeGrid(*couponGrid_, kCouponCellWidth);
     couponGrid_->setItemDelegate(new GridCellDelegate(Qt::gray, false, couponGrid_));
     couponGrid_->setShowGrid(false);
-    couponGrid_->setGeometry(270, 34, 3 * kCouponCellWidth + 2, gridHeight(*stemGrid_));
+    couponGrid_->setGeometry(kGridLeft + 3 * kCellWidth + 4, kGridTop, kCouponCellWidth + 2, gridHeight(*stemGrid_));
     couponGrid_->setToolTip(QStringLiteral("Dra en kamp opp eller ned for å bytte plass"));
     couponGrid_->viewport()->installEventFilter(this);
 
     matchList_ = new MatchListPanel(state_, *stemGrid_, this);
-    matchList_->setGeometry(0, 35, 202, gridHeight(*stemGrid_));
+    matchList_->setGeometry(0, kGridTop + 1, kGridLeft - 2, gridHeight(*stemGrid_));
 
-    const int below = 34 + gridHeight(*stemGrid_) + 6;
+    const int below = kGridTop + gridHeight(*stemGrid_) + 4;
     label(QStringLiteral("Rekker i stamme :"), this, QRect(5, below, 110, 20));
     stemRows_ = label(QString(), this, QRect(115, below, 80, 20));
     stemRows_->setObjectName(QStringLiteral("rekkeristamme"));
     stemRows_->setStyleSheet(QStringLiteral("font-weight: bold;"));
-
-    kindCounts_ = label(QString(), this, QRect(5, below + 24, 200, 20));
+    kindCounts_ = label(QString(), this, QRect(5, below + 18, 280, 18));
     kindCounts_->setObjectName(QStringLiteral("antallkamptyper"));
 
-    auto* reset = new QPushButton(QStringLiteral("Resett"), this);
-    reset->setObjectName(QStringLiteral("resettstamme"));
-    reset->setToolTip(QStringLiteral("Resett stamme"));
-    reset->setGeometry(204, below - 2, 119, 24);
-    connect(reset, &QPushButton::clicked, this, &StemAreaPanel::resetPressed);
+    auto* today = new PressPanel(QStringLiteral("settdagenskupong"), Picture::Calendar,
+                                 QStringLiteral("    < Sett til dagens kupong"), QStringLiteral("Sett til dagens kupong"), this);
+    today->setGeometry(0, below + 40, 190, 26);
+    connect(today, &PressPanel::clicked, this, &StemAreaPanel::todayPressed);
+    auto* reset = new PressPanel(QStringLiteral("resettstamme"), Picture::Reset, QStringLiteral("Resett"),
+                                 QStringLiteral("Resett stamme"), this);
+    reset->setGeometry(196, below + 40, 90, 26);
+    connect(reset, &PressPanel::clicked, this, &StemAreaPanel::resetPressed);
 }
 
 void StemAreaPanel::render() {
     fillGrid(*stemGrid_, state_.stemGrid.cells);
     fillGrid(*couponGrid_, state_.couponGrid.cells);
+    setLabelText(*weekDisplay_, state_.vistippeomgang);
+    const QString colour = cssColour(couponHeadingColour(couponTypeOf(state_)));
+    weekDisplay_->setStyleSheet(QStringLiteral("background: white; font-weight: bold; color: %1;").arg(colour));
+    heading_->setStyleSheet(QStringLiteral("font-weight: bold; color: %1;").arg(colour));
     stemRows_->setText(QString::fromStdString(state_.stemRows));
     kindCounts_->setText(QStringLiteral("%1 sikre,  %2 halvgarderte,  %3 hele")
                              .arg(QString::fromStdString(state_.panelsikre), QString::fromStdString(state_.panelhalve),

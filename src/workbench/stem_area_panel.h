@@ -33,6 +33,7 @@ public:
 signals:
     void stemCellPressed(int column, int row);
     void resetPressed();
+    void todayPressed();
     void couponDragStarted(int row);
     void couponDragMoved(int row);
     void couponDragEnded();
@@ -45,6 +46,8 @@ private:
     QTableWidget* stemGrid_;
     QTableWidget* couponGrid_;
     MatchListPanel* matchList_;
+    QLabel* weekDisplay_;
+    QLabel* heading_;
     QLabel* stemRows_;
     QLabel* kindCounts_;
 };

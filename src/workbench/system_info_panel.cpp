@@ -1,6 +1,8 @@
 #include "workbench/system_info_panel.h"
 
 #include "model/coupon.h"
+#include "workbench/selectors.h"
+#include "workbench/widget_sync_panel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -47,7 +49,7 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setFixedWidth(240);
-    resize(240, 380);
+    resize(240, 340);
 
     auto* title = addLabel(QStringLiteral("9 kuponger m/rekkeantall"), this, QRect(4, 4, 232, 18), Qt::AlignHCenter);
     title->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -66,7 +68,7 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
 
     warning_ = new QFrame(this);
     warning_->setObjectName(QStringLiteral("advarselpanel"));
-    warning_->setGeometry(8, 132, 224, 80);  // over the picture, so the red counts stay in view
+    warning_->setGeometry(8, 128, 224, 62);  // over the picture, so the red counts stay in view
     warning_->setStyleSheet(QStringLiteral("QFrame { background: #ffff80; border: 2px solid red; } "
                                            "QLabel { border: none; color: red; }"));
     auto* warningLayout = new QVBoxLayout(warning_);
@@ -81,12 +83,12 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
     warning_->hide();
 
     picture_ = new CouponPicturePanel(this);
-    picture_->setGeometry(40, 130, 160, 84);
+    picture_->setGeometry(45, 128, 150, 62);
     warning_->raise();
 
     auto* guarantee = new QFrame(this);
     guarantee->setObjectName(QStringLiteral("garantipanel"));
-    guarantee->setGeometry(4, 220, 232, 150);
+    guarantee->setGeometry(4, 194, 232, 140);
     guarantee->setFrameShape(QFrame::StyledPanel);
     auto* caption = addLabel(QString::fromUtf8(kSystemCaption.data(), kSystemCaption.size()), guarantee,
                              QRect(2, 4, 228, 20), Qt::AlignHCenter);
@@ -95,9 +97,9 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
     addLabel(QStringLiteral("Systemet garanterer ALLTID minst"), guarantee, QRect(2, 30, 228, 18), Qt::AlignHCenter);
     addLabel(QStringLiteral("11 rette hvis de sikre og halvgarderte"), guarantee, QRect(2, 48, 228, 18), Qt::AlignHCenter);
     addLabel(QStringLiteral("kampene er riktig tippet."), guarantee, QRect(2, 66, 228, 18), Qt::AlignHCenter);
-    auto* banner = addLabel(QStringLiteral("MED   ALLTID 11-ER   GARANTI"), guarantee, QRect(6, 100, 220, 28), Qt::AlignHCenter);
+    auto* banner = addLabel(QStringLiteral("MED   ALLTID 11-ER   GARANTI"), guarantee, QRect(6, 96, 220, 28), Qt::AlignHCenter);
     banner->setObjectName(QStringLiteral("garantibanner"));
-    banner->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold;"));
+    banner_ = banner;
 }
 
 void SystemInfoPanel::render(const WorkbenchState& state) {
@@ -109,6 +111,8 @@ void SystemInfoPanel::render(const WorkbenchState& state) {
     couponLine_->setText(QString::fromStdString(state.couponLine));
     reductionLine_->setText(QString::fromStdString(state.reductionLine));
     warning_->setVisible(state.rowsTooMany);
+    banner_->setStyleSheet(QStringLiteral("background: %1; color: white; font-weight: bold;")
+                               .arg(cssColour(couponHeadingColour(couponTypeOf(state)))));
     picture_->setRows(QString::fromStdString(state.pictureRows));
 }
 

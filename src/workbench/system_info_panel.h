@@ -35,6 +35,7 @@ private:
     QLabel* couponLine_;
     QLabel* reductionLine_;
     QFrame* warning_;
+    QLabel* banner_;
     CouponPicturePanel* picture_;
 };
 

@@ -6,6 +6,7 @@
 #include "model/stem.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,19 @@ struct WorkbenchState {
 
     // The agent under "Tippekommisjonær:": name and addresses, then telephone and fax.
     std::string agentLine1, agentLine2;
+
+    // The preview panel `Panel7`: its own copies of the game details and the online
+    // file's directory and name split apart for the certificate.
+    bool previewVisible = false;
+    std::string previewWeek, previewCouponType, previewTimeBasis;
+    std::string previewDirectory, previewFileName;
+
+    // Panels shown on demand.
+    bool commandPanelVisible = false;
+    bool colourPanelVisible = false;
+    // Colours of the coupon panels (0x00BBGGRR); chosen here, never saved.
+    std::uint32_t couponBackground = 0xC0C0C0;
+    std::uint32_t couponText = 0x000000;
 
     bool dragging = false;  // dragging a match in the coupon grid
     int dragRow = 0;

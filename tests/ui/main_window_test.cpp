@@ -4,6 +4,7 @@
 
 #include "support/recording_messages.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,14 @@ class MainWindowTest : public QObject {
 private:
     QTemporaryDir directory_;
     std::unique_ptr<Tgridform> window_;
+    andel::test::RecordingMessages messages_;
+
+    template <typename T = QAbstractButton>
+    T* find(const char* name) const {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no control %s", name);
+        return child;
+    }
 
     QString text(const char* name) const {
         auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name));
@@ -36,7 +45,8 @@ private:
 
 private slots:
     void init() {
-        window_ = std::make_unique<Tgridform>(Workspace(directory_.path().toStdString()));
+        messages_.shown.clear();
+        window_ = std::make_unique<Tgridform>(Workspace(directory_.path().toStdString()), &messages_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -96,14 +106,14 @@ private slots:
     void resetMakesTheCouponsTooLargeToPlay() {
         auto* warning = window_->findChild<QWidget*>(QStringLiteral("advarselpanel"));
         QVERIFY(warning->isHidden());
-        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("resettstamme")), Qt::LeftButton);
+        QTest::mouseClick(window_->findChild<QWidget*>(QStringLiteral("resettstamme")), Qt::LeftButton);
         QCOMPARE(text("rekkertotalt"), QStringLiteral("59.049"));
         QCOMPARE(text("r1antall"), QStringLiteral("6561"));
         QVERIFY(!warning->isHidden());
         QVERIFY(text("r1antall").size() > 0);
         QVERIFY(window_->findChild<QLabel*>(QStringLiteral("r1antall"))->styleSheet().contains(QStringLiteral("red")));
-        for (const char* name : {"BitBtn2", "andeslbrev", "lagrerekker"}) {
-            QVERIFY2(!window_->findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled(), name);
+        for (const char* name : {"BitBtn2", "lagandelsbrevbutton", "lagrerekker"}) {
+            QVERIFY2(!window_->findChild<QAbstractButton*>(QString::fromLatin1(name))->isEnabled(), name);
         }
     }
 
@@ -114,6 +124,61 @@ private slots:
         QCOMPARE(shares->currentText(), QStringLiteral("   120"));
         QCOMPARE(text("panelprisprandel"), QStringLiteral("25"));
         QCOMPARE(text("panelinnsatstotalt"), QStringLiteral("2.916"));
+    }
+
+    void selectorsAndArrowsReachTheirHandlers() {
+        auto* weeks = find<QComboBox>("ukecombobox");
+        const QString today = weeks->currentText();
+        QVERIFY(today.startsWith(QStringLiteral(" UKE ")));
+        QCOMPARE(text("vistippeomgang"), QStringLiteral("LØRDAG ") + today);
+        weeks->setCurrentIndex(0);
+        emit weeks->activated(0);
+        QTest::mouseClick(find("UpDown1opp"), Qt::LeftButton);
+        QCOMPARE(weeks->currentIndex(), 0);  // already the first item
+        QTest::mouseClick(find("UpDown1ned"), Qt::LeftButton);
+        QCOMPARE(weeks->currentIndex(), 1);
+
+        QTest::mouseClick(find("UpDown2ned"), Qt::LeftButton);
+        QTest::mouseClick(find("UpDown2ned"), Qt::LeftButton);
+        QCOMPARE(find<QComboBox>("KUPONGTYPE")->currentText(), QStringLiteral("MIDTUKE"));
+        QVERIFY(text("vistippeomgang").startsWith(QStringLiteral("MIDTUKE ")));
+
+        auto* basis = find<QComboBox>("pauseordiner");
+        basis->setCurrentIndex(2);
+        emit basis->activated(2);
+        QCOMPARE(text("panelinnsatstotalt"), QStringLiteral("5.832"));
+        QCOMPARE(text("panelprisprandel"), QStringLiteral("1.167"));
+    }
+
+    void previewAndPanelsShowAndHide() {
+        auto* preview = find<QWidget>("Panel7");
+        auto* commands = find<QWidget>("kommandopanel");
+        QVERIFY(preview->isHidden());
+        QVERIFY(commands->isHidden());
+        QTest::mousePress(find("bildeknapp2"), Qt::LeftButton);
+        QVERIFY(!commands->isHidden());
+        QTest::mouseClick(find("forhaandsvisning"), Qt::LeftButton);
+        QVERIFY(!preview->isHidden());
+        QVERIFY(commands->isHidden());
+        QCOMPARE(text("forhaandsvisningkatalog"), QStringLiteral("UKJENT"));
+        QCOMPARE(text("forhaandsvisningfilnavn"), QStringLiteral("IKKE LAGET"));
+        QCOMPARE(text("panelsikre"), QStringLiteral("2"));
+        QCOMPARE(text("panelhalve"), QStringLiteral("2"));
+        QCOMPARE(text("panelinnsatstotalt2"), QStringLiteral("2.916"));
+        QTest::mouseClick(find("lukkforhaandsvisning"), Qt::LeftButton);
+        QVERIFY(preview->isHidden());
+
+        auto* shares2 = find<QComboBox>("antallandeler2");
+        shares2->setCurrentIndex(119);
+        emit shares2->activated(119);
+        QCOMPARE(find<QComboBox>("antallandeler")->currentIndex(), 119);
+        QCOMPARE(text("panelprisprandel"), QStringLiteral("25"));
+    }
+
+    void commandsOfLaterVersionsSaySo() {
+        QTest::mouseClick(find("BitBtn2"), Qt::LeftButton);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QVERIFY(messages_.shown[0].text.find("ikke tilgjengelig") != std::string::npos);
     }
 
     void draggingAMatchSwapsStemRowsWithoutRecomputing() {
@@ -127,6 +192,7 @@ private slots:
         QCOMPARE(grid("StringGrid1")->item(5, 3)->text(), QString());    // match 1 (H) moved to row 5
         QCOMPARE(grid("StringGrid1")->item(1, 3)->text(), QStringLiteral("X"));
         QCOMPARE(text("rekkertotalt"), QStringLiteral("2.916"));          // not recomputed
+        QCOMPARE(coupons->item(5, 1)->text(), QStringLiteral("S"));       // the kind moved with the match
         QCOMPARE(coupons->item(5, 3)->text(), QStringLiteral("7"));       // coupon columns still the old stem
     }
 };

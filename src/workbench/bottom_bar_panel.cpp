@@ -1,0 +1,68 @@
+#include "workbench/bottom_bar_panel.h"
+
+#include "workbench/widget_sync_panel.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace andel {
+namespace {
+
+QLabel* addLabel(const QString& name, QWidget* parent, const QRect& geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : QFrame(parent), state_(state) {
+    setObjectName(QStringLiteral("bunnfelt"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+
+    label29_ = addLabel(QStringLiteral("Label29"), this, QRect(6, 2, 62, 15));
+    label29_->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    pathAndName_ = addLabel(QStringLiteral("onlinefilpathogfilnavn"), this, QRect(70, 2, 440, 15));
+    availability_ = addLabel(QStringLiteral("onlinefiltilgjengelig"), this, QRect(514, 2, 116, 15));
+    for (QLabel* clickable : {label29_, pathAndName_, availability_}) {
+        clickable->installEventFilter(this);
+        clickable->setCursor(Qt::PointingHandCursor);
+    }
+
+    auto* caption = addLabel(QStringLiteral("tippekommisjonaer"), this, QRect(6, 18, 124, 15));
+    caption->setText(QStringLiteral("Tippekommisjonær:"));
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    for (int copy = 0; copy < 2; ++copy) {
+        const int offset = copy == 0 ? 1 : 0;
+        const QString suffix = copy == 0 ? QStringLiteral("skygge") : QString();
+        line1_[copy] = addLabel(QStringLiteral("agentlinje1") + suffix, this, QRect(134 + offset, 18 + offset, 500, 15));
+        line2_[copy] = addLabel(QStringLiteral("agentlinje2") + suffix, this, QRect(134 + offset, 33 + offset, 500, 15));
+        const QString colour = copy == 0 ? QStringLiteral("color: white;") : QStringLiteral("color: #202050;");
+        line1_[copy]->setStyleSheet(colour);
+        line2_[copy]->setStyleSheet(colour);
+    }
+}
+
+bool BottomBarPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == label29_ || watched == pathAndName_ || watched == availability_)) {
+        emit onlineFileLabelClicked();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void BottomBarPanel::render() {
+    const bool known = !state_.online.pathAndName.empty();
+    setLabelText(*label29_, known ? "ONLINEFIL" : "");
+    setLabelText(*pathAndName_, state_.online.pathAndName);
+    setLabelText(*availability_, state_.online.availability);
+    for (int copy = 0; copy < 2; ++copy) {
+        setLabelText(*line1_[copy], state_.agentLine1);
+        setLabelText(*line2_[copy], state_.agentLine2);
+    }
+}
+
+}  // namespace andel

@@ -1,0 +1,35 @@
+#pragma once
+// The bottom bar: the online file of the syndicate in hand and the agent's two lines
+// under "Tippekommisjonær:".
+#include "workbench/workbench_state.h"
+
+#include <QFrame>
+#include <array>
+
+class QLabel;
+
+namespace andel {
+
+class BottomBarPanel : public QFrame {
+    Q_OBJECT
+public:
+    BottomBarPanel(const WorkbenchState& state, QWidget* parent);
+    void render();
+
+signals:
+    void onlineFileLabelClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const WorkbenchState& state_;
+    QLabel* label29_;
+    QLabel* pathAndName_;
+    QLabel* availability_;
+    // Each agent line is shown twice, a light copy under a dark one, for a raised look.
+    std::array<QLabel*, 2> line1_{};
+    std::array<QLabel*, 2> line2_{};
+};
+
+}  // namespace andel
