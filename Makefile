@@ -24,7 +24,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	$(BUILD)/andelstipp-demo $(BUILD)/demo
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; \
+	  ANDEL_BENCH_DIR=$(abspath $(BUILD)/demo) $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 clean:
 	rm -rf $(BUILD)

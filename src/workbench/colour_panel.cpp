@@ -63,8 +63,8 @@ ColourPanel::ColourPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
 }
 
 void ColourPanel::render() {
-    backgroundSwatch_->setStyleSheet(QStringLiteral("background: %1;").arg(cssColour(state_.couponBackground)));
-    textSwatch_->setStyleSheet(QStringLiteral("background: %1;").arg(cssColour(state_.couponText)));
+    setStyleIfChanged(*backgroundSwatch_, QStringLiteral("background: %1;").arg(cssColour(state_.couponBackground)));
+    setStyleIfChanged(*textSwatch_, QStringLiteral("background: %1;").arg(cssColour(state_.couponText)));
 }
 
 }  // namespace andel

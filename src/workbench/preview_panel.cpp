@@ -144,7 +144,7 @@ void PreviewPanel::addDetail(int row, const QString& caption, const char* name, 
 void PreviewPanel::render() {
     setLabelText(*week_, state_.previewWeek);
     setLabelText(*couponType_, state_.previewCouponType);
-    couponType_->setStyleSheet(QStringLiteral("background: white; font-weight: bold; color: %1;")
+    setStyleIfChanged(*couponType_, QStringLiteral("background: white; font-weight: bold; color: %1;")
                                    .arg(cssColour(couponTypeColour(couponTypeOf(state_)))));
     setLabelText(*timeBasis_, state_.previewTimeBasis);
     setLabelText(*stake_, state_.panelinnsatstotalt2);

@@ -104,8 +104,8 @@ void StemAreaPanel::render() {
     fillGrid(*couponGrid_, state_.couponGrid.cells);
     setLabelText(*weekDisplay_, state_.vistippeomgang);
     const QString colour = cssColour(couponHeadingColour(couponTypeOf(state_)));
-    weekDisplay_->setStyleSheet(QStringLiteral("background: white; font-weight: bold; color: %1;").arg(colour));
-    heading_->setStyleSheet(QStringLiteral("font-weight: bold; color: %1;").arg(colour));
+    setStyleIfChanged(*weekDisplay_, QStringLiteral("background: white; font-weight: bold; color: %1;").arg(colour));
+    setStyleIfChanged(*heading_, QStringLiteral("font-weight: bold; color: %1;").arg(colour));
     stemRows_->setText(QString::fromStdString(state_.stemRows));
     kindCounts_->setText(QStringLiteral("%1 sikre,  %2 halvgarderte,  %3 hele")
                              .arg(QString::fromStdString(state_.panelsikre), QString::fromStdString(state_.panelhalve),

@@ -105,13 +105,13 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
 void SystemInfoPanel::render(const WorkbenchState& state) {
     const QString colour = state.rowsTooMany ? QStringLiteral("color: red;") : QStringLiteral("color: blue;");
     for (int c = 0; c < kCoupons; ++c) {
-        counts_[c]->setText(QString::fromStdString(state.rowsPerCouponFields[c]));
-        counts_[c]->setStyleSheet(colour + QStringLiteral(" font-weight: bold;"));
+        setLabelText(*counts_[c], state.rowsPerCouponFields[c]);
+        setStyleIfChanged(*counts_[c], colour + QStringLiteral(" font-weight: bold;"));
     }
-    couponLine_->setText(QString::fromStdString(state.couponLine));
-    reductionLine_->setText(QString::fromStdString(state.reductionLine));
+    setLabelText(*couponLine_, state.couponLine);
+    setLabelText(*reductionLine_, state.reductionLine);
     warning_->setVisible(state.rowsTooMany);
-    banner_->setStyleSheet(QStringLiteral("background: %1; color: white; font-weight: bold;")
+    setStyleIfChanged(*banner_, QStringLiteral("background: %1; color: white; font-weight: bold;")
                                .arg(cssColour(couponHeadingColour(couponTypeOf(state)))));
     picture_->setRows(QString::fromStdString(state.pictureRows));
 }

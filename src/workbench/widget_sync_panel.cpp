@@ -25,6 +25,10 @@ void setLabelText(QLabel& label, const std::string& text) {
     if (label.text() != shown) label.setText(shown);
 }
 
+void setStyleIfChanged(QWidget& widget, const QString& style) {
+    if (widget.styleSheet() != style) widget.setStyleSheet(style);
+}
+
 QString cssColour(std::uint32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name();
 }

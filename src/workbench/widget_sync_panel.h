@@ -18,6 +18,8 @@ private:
 };
 
 void setLabelText(QLabel& label, const std::string& text);
+// Style sheets are costly to apply: only a changed one is set.
+void setStyleIfChanged(QWidget& widget, const QString& style);
 // Qt style-sheet colour from a 0x00BBGGRR colour number.
 QString cssColour(std::uint32_t bgr);
 
