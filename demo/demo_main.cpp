@@ -6,6 +6,7 @@
 #include "platform/workspace.h"
 #include "settings/agent_profile.h"
 #include "settings/settings_store.h"
+#include "demo_results.h"
 
 #include <iostream>
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         andel::ensureDirectory(demo.root());
         writeAgentIdentity(demo);
         writeSettings(demo);
+        andel::demo::writeDemoResults(demo);
     } catch (const andel::IoError& error) {
         std::cerr << "andelstipp-demo: " << error.what() << '\n';
         return 1;

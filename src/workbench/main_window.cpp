@@ -1,5 +1,6 @@
 #include "workbench/main_window.h"
 
+#include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/io_error.h"
 #include "workbench/bottom_bar_panel.h"
@@ -15,7 +16,9 @@
 #include "workbench/top_bar_panel.h"
 #include "workbench/widget_sync_panel.h"
 
+#include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -49,7 +52,9 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
       workspace_(std::move(workspace)),
       state_(initialWorkbenchState()),
       messageBoxes_(this),
-      messages_(messages ? *messages : messageBoxes_) {
+      messages_(messages ? *messages : messageBoxes_),
+      round_(roundRefresh(workspace_, messages_)),
+      listener_(new MessageListener(this)) {
     setObjectName(QStringLiteral("Tgridform"));
     setWindowTitle(QStringLiteral("Kvasar - Andelstippemodul  10.11.2019"));
     setFixedSize(kWidth, kHeight);
@@ -184,11 +189,42 @@ void Tgridform::connectPanels() {
 }
 
 void Tgridform::create() {
+    // The low 32 bits of the native window id name this window to the other programs.
+    // Without a window system (offscreen) the ids are only counters, so the process id
+    // serves instead.
+    const bool windowSystem = QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                              QGuiApplication::platformName() != QLatin1String("minimal");
+    std::uint32_t handle = windowSystem ? static_cast<std::uint32_t>(winId()) : 0;
+    if (handle == 0) handle = static_cast<std::uint32_t>(QCoreApplication::applicationPid());
+    connect(listener_, &MessageListener::messageReceived, this, &Tgridform::takeMessage);
+    if (!listener_->listen(handle)) {
+        messages_.inform("Kan ikke ta imot meldinger fra tippeprogrammet (" + listener_->serverName().toStdString() + ").");
+    }
     try {
-        createWorkbench(state_, workspace_, messages_, round_, localToday());
+        createWorkbench(state_, workspace_, messages_, round_, localToday(), handle);
     } catch (const IoError& error) {
         messages_.inform(error.what());
     }
+}
+
+void Tgridform::takeMessage(const WindowMessage& message) {
+    if (message.number != static_cast<std::uint32_t>(WindowMessageId::ShowOrClose)) return;
+    if (bringsToFront(message)) {
+        showNormal();
+        raise();
+        activateWindow();
+    } else {
+        close();
+    }
+}
+
+void Tgridform::closeEvent(QCloseEvent* event) {
+    try {
+        closeWorkbench(state_, workspace_, messages_);
+    } catch (const IoError& error) {
+        messages_.inform(error.what());
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void Tgridform::focusWeekDisplay() {

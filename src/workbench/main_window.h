@@ -1,6 +1,7 @@
 #pragma once
 // `Tgridform`: the syndicate workbench. It renders the workbench state and routes each
 // event to the function over the state that handles it.
+#include "handover/window_message.h"
 #include "platform/message_box_dialog.h"
 #include "platform/workspace.h"
 #include "workbench/selectors.h"
@@ -14,6 +15,7 @@ class QLabel;
 namespace andel {
 
 class BottomBarPanel;
+class MessageListener;
 class ColourPanel;
 class CommandPanel;
 class IconColumnPanel;
@@ -33,7 +35,11 @@ public:
     // Shows the state in every control.
     void render();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void takeMessage(const WindowMessage& message);
     void buildMenu();
     void buildPanels(QWidget* central);
     void connectPanels();
@@ -61,6 +67,7 @@ private:
     MessageBoxes messageBoxes_;
     Messages& messages_;
     RoundRefresh round_;
+    MessageListener* listener_;
 
     TopBarPanel* topBar_;
     SharesPanel* shares_;

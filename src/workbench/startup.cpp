@@ -1,6 +1,9 @@
 #include "workbench/startup.h"
 
 #include "model/text.h"
+#include "handover/player_keys.h"
+#include "handover/presence_files.h"
+#include "handover/team_names_file.h"
 #include "model/pricing.h"
 #include "settings/settings_keys.h"
 #include "workbench/recompute.h"
@@ -25,7 +28,8 @@ void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings) {
 }
 
 void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages& messages, const RoundRefresh& round,
-                     std::chrono::year_month_day today) {
+                     std::chrono::year_month_day today, std::uint32_t windowHandle) {
+    writeHandleFile(workspace, windowHandle);
     loadAgentProfile(state, workspace);
     forgetOnlineFile(state);
     state.kupongtype = static_cast<int>(CouponType::Saturday);
@@ -39,11 +43,31 @@ void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages
     state.previewWeek = gameWeekTextOf(state);
     state.previewTimeBasis = std::string(timeBasisText(TimeBasis::Ordinary));
     recomputeSystem(state);
-    setTodaysGameWeek(state, gameWeekOf(today), workspace, round);
     const SettingsStore settings = mainStore(workspace, messages);
+    const Player player = readPlayerKeys(settings);
+    state.xfornavn = player.firstName;
+    state.etternavn = player.lastName;
+    state.spillenummer = player.number;
+    state.panel55 = syndicateName(player);
+    setTodaysGameWeek(state, gameWeekOf(today), workspace, round);
     state.couponBackground = static_cast<std::uint32_t>(settings.getInt(kBkcolKuponglagAndel));
     state.couponText = static_cast<std::uint32_t>(settings.getInt(kTxcolKuponglagAndel));
     loadMidweekRowPrice(state, settings);
+    writeCaptionFile(workspace);
+}
+
+RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages) {
+    RoundRefresh refresh;
+    refresh.loadRound = [&workspace, &messages](WorkbenchState& state, const GameWeek& week, CouponType type) {
+        state.teamNames = loadTeamNames(workspace, messages, week, type).names;
+    };
+    return refresh;
+}
+
+void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+    removePresenceFiles(workspace);
+    SettingsStore settings = mainStore(workspace, messages);
+    writePlayerKeys(settings, Player{state.xfornavn, state.etternavn, state.spillenummer});
 }
 
 }  // namespace andel

@@ -20,9 +20,17 @@ void loadAgentProfile(WorkbenchState& state, const Workspace& workspace);
 void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings);
 
 // The creation steps of the main window in their order, on a state that already holds
-// the default stem, five shares and the first items of the selectors. A file error
-// throws IoError and leaves the later steps undone.
+// the default stem, five shares and the first items of the selectors: presence announced
+// with the window's handle first and its caption last. A file error throws IoError and
+// leaves the later steps undone.
 void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages& messages, const RoundRefresh& round,
-                     std::chrono::year_month_day today);
+                     std::chrono::year_month_day today, std::uint32_t windowHandle);
+
+// The round's team names (and, once fetched, its result) for the game week and coupon.
+RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages);
+
+// Closing: the presence files withdrawn (each only if it exists) and the player written
+// back. Nothing else is kept.
+void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages);
 
 }  // namespace andel

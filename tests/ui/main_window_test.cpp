@@ -61,7 +61,19 @@ private slots:
         QCOMPARE(text("panelinnsatstotalt"), QStringLiteral("2.916"));
         QCOMPARE(text("panelprisprandel"), QStringLiteral("584"));
         QCOMPARE(text("kupongline"), QStringLiteral("9  X 324 rekkers kuponger"));
-        QCOMPARE(text("panel55"), QStringLiteral("Navn på andelslaget"));
+        // No settings store and no identity file: the defaults of a fresh working directory.
+        QCOMPARE(text("xfornavn"), QStringLiteral("Tippe"));
+        QCOMPARE(text("etternavn"), QStringLiteral("Vinnesen"));
+        QCOMPARE(text("spillenummer"), QStringLiteral("000000000"));
+        QCOMPARE(text("panel55"), QStringLiteral("Tippe Vinnesen 000000000"));
+        QCOMPARE(window_->findChild<QComboBox*>(QStringLiteral("KUPONGTYPE"))->currentText(), QStringLiteral("LØRDAG"));
+        QCOMPARE(window_->findChild<QComboBox*>(QStringLiteral("pauseordiner"))->currentText(), QStringLiteral("ORDINÆR"));
+        const QDate today = QDate::currentDate();
+        int weekYear = 0;
+        const int week = today.weekNumber(&weekYear);
+        QCOMPARE(window_->findChild<QComboBox*>(QStringLiteral("ukecombobox"))->currentText(),
+                 QStringLiteral(" UKE %1 -%2").arg(week, 2, 10, QLatin1Char('0')).arg(weekYear));
+        QVERIFY(messages_.shown.empty());
         QCOMPARE(text("antallkamptyper"), QStringLiteral("2 sikre,  2 halvgarderte,  8 hele"));
         auto* shares = window_->findChild<QComboBox*>(QStringLiteral("antallandeler"));
         QCOMPARE(shares->count(), 120);
@@ -80,18 +92,19 @@ private slots:
         QCOMPARE(text("agentlinje1"), QStringLiteral("FIRMANAVN, FIRMA ADRESSE, POSTADRESSE"));
         QCOMPARE(text("agentlinje2"), QStringLiteral("Telefon 00 00 00 00, Telefax 00 00 00 00, "));
 
-        QFile damaged(directory_.filePath(QStringLiteral("kommlogo.KVS")));
+        window_.reset();  // one main window per process
+        QTemporaryDir damagedDirectory;
+        QFile damaged(damagedDirectory.filePath(QStringLiteral("kommlogo.KVS")));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write(QByteArray(200, 'x'));
         damaged.close();
         andel::test::RecordingMessages messages;
-        Tgridform window(Workspace(directory_.path().toStdString()), &messages);
+        Tgridform window(Workspace(damagedDirectory.path().toStdString()), &messages);
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QVERIFY(messages.shown[0].text.find("kommlogo.KVS") != std::string::npos);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("agentlinje1"))->text(),
                  QStringLiteral("FIRMANAVN, FIRMA ADRESSE, POSTADRESSE"));
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("rekkertotalt"))->text(), QStringLiteral("2.916"));
-        QFile::remove(damaged.fileName());
     }
 
     void clickingAStemCellRecomputes() {

@@ -19,5 +19,7 @@ const std::vector<Command>& commands();
 
 int runSystem(const Arguments& args, Context& context);
 int runWeek(const Arguments& args, Context& context);
+int runTeams(const Arguments&, Context&), runResult(const Arguments&, Context&), runPrize(const Arguments&, Context&);
+int runSend(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -19,6 +19,25 @@ const std::vector<Command>& commands() {
          "andelstipp-cli week [YYYY-MM-DD]\n"
          "  Prints the game-week text of the date (default today) as the selector shows it.",
          runWeek, {}, {}},
+        {"teams",
+         "andelstipp-cli teams --type LØRDAG|SØNDAG|MIDTUKE --week TEXT\n"
+         "  Prints the team names of a game week (\" UKE 05 -2000\") from the results file and\n"
+         "  the file of team names KUP_<year>.TXT (created when missing), and whether its block was found.",
+         runTeams, {"--type", "--week"}, {}},
+        {"result",
+         "andelstipp-cli result --type LØRDAG|SØNDAG|MIDTUKE --basis ORDINÆR|PAUSE|BEGGE --week TEXT\n"
+         "  Prints the round's result and prize forecasts from tippehistorikk/.",
+         runResult, {"--type", "--basis", "--week"}, {}},
+        {"prize",
+         "andelstipp-cli prize RESULT COUPON... [--p12 TEXT] [--p11 TEXT] [--p10 TEXT] [--shares N]\n"
+         "  Counts the rows of one to nine coupons (12 digits 0-7 each) against the result masks\n"
+         "  and prints the rows per number of right, the best count, the wrong signs and the prizes.",
+         runPrize, {"--p12", "--p11", "--p10", "--shares"}, {}},
+        {"send",
+         "andelstipp-cli send NUMBER [WPARAM LPARAM]\n"
+         "  Sends the window message 13319 (bring to front, or close when a parameter's low\n"
+         "  16 bits are not 0) or 12707 (take the register's customer) to the running program.",
+         runSend, {}, {}},
     };
     return list;
 }
