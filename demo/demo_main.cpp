@@ -7,6 +7,7 @@
 #include "settings/agent_profile.h"
 #include "settings/settings_store.h"
 #include "demo_results.h"
+#include "demo_register.h"
 
 #include <iostream>
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
         andel::ensureDirectory(demo.root());
         writeAgentIdentity(demo);
         writeSettings(demo);
+        andel::demo::writeDemoRegister(demo);
+        andel::demo::writeDemoStorage(demo);
         andel::demo::writeDemoResults(demo);
     } catch (const andel::IoError& error) {
         std::cerr << "andelstipp-demo: " << error.what() << '\n';

@@ -7,6 +7,8 @@
 #include "workbench/colour_panel.h"
 #include "workbench/icon_column_panel.h"
 #include "workbench/preview_panel.h"
+#include "workbench/prize_box_panel.h"
+#include "workbench/prize_counting.h"
 #include "workbench/recompute.h"
 #include "workbench/shares_panel.h"
 #include "workbench/startup.h"
@@ -99,6 +101,8 @@ void Tgridform::buildPanels(QWidget* central) {
     commandPanel_->setGeometry(iconColumn_->geometry());
     systemPanel_ = new SystemInfoPanel(central);
     systemPanel_->setGeometry(396, 108, 240, 340);
+    prizeBox_ = new PrizeBoxPanel(state_, central);
+    prizeBox_->setGeometry(systemPanel_->geometry());
     bottomBar_ = new BottomBarPanel(state_, central);
     bottomBar_->setGeometry(0, 450, kWidth, 50);
 
@@ -131,7 +135,7 @@ void Tgridform::connectPanels() {
     connect(topBar_, &TopBarPanel::stepped, this,
             [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
     connect(topBar_, &TopBarPanel::printRequested, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
-    connect(topBar_, &TopBarPanel::prizeRequested, this, [this] { notYetAvailable(QStringLiteral("Premietelling")); });
+    connect(topBar_, &TopBarPanel::prizeRequested, this, &Tgridform::togglePrizes);
     connect(topBar_, &TopBarPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
 
     connect(shares_, &SharesPanel::sharesChosen, this,
@@ -167,7 +171,12 @@ void Tgridform::connectPanels() {
 
     connect(commandPanel_, &CommandPanel::certificatesRequested, this,
             [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
-    connect(commandPanel_, &CommandPanel::prizeRequested, this, [this] { notYetAvailable(QStringLiteral("Premietelling")); });
+    connect(commandPanel_, &CommandPanel::prizeRequested, this, &Tgridform::togglePrizes);
+    connect(prizeBox_, &PrizeBoxPanel::closeRequested, this, &Tgridform::togglePrizes);
+    connect(prizeBox_, &PrizeBoxPanel::resultCellClicked, this,
+            [this](int column, int row) { change([&](auto& s) { clickResultCell(s, column, row); }); });
+    connect(prizeBox_, &PrizeBoxPanel::detailsRequested, this,
+            [this](bool show) { change([&](auto& s) { s.prizeDetailsVisible = show; }); });
     connect(commandPanel_, &CommandPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
     connect(commandPanel_, &CommandPanel::previewRequested, this, [this] {
         change(togglePreview);
@@ -227,6 +236,11 @@ void Tgridform::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void Tgridform::togglePrizes() {
+    change([&](auto& s) { togglePrizePanel(s, workspace_, messages_); });
+    repaint();
+}
+
 void Tgridform::focusWeekDisplay() {
     if (auto* display = stemArea_->findChild<QLabel*>(QStringLiteral("vistippeomgang"))) display->setFocus();
 }
@@ -246,6 +260,9 @@ void Tgridform::render() {
     shares_->render();
     stemArea_->render();
     systemPanel_->render(state_);
+    systemPanel_->setVisible(!state_.prizePanelOpen);
+    prizeBox_->setVisible(state_.prizePanelOpen);
+    if (state_.prizePanelOpen) prizeBox_->render();
     bottomBar_->render();
     iconColumn_->setPlayable(state_.commandsEnabled);
     commandPanel_->setPlayable(state_.commandsEnabled);

@@ -20,6 +20,7 @@ class ColourPanel;
 class CommandPanel;
 class IconColumnPanel;
 class PreviewPanel;
+class PrizeBoxPanel;
 class SharesPanel;
 class StemAreaPanel;
 class SystemInfoPanel;
@@ -58,6 +59,7 @@ private:
         focusWeekDisplay();
     }
     void focusWeekDisplay();
+    void togglePrizes();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
     // Commands whose windows come in a later version of the program.
     void notYetAvailable(const QString& what);
@@ -75,6 +77,7 @@ private:
     IconColumnPanel* iconColumn_;
     CommandPanel* commandPanel_;
     SystemInfoPanel* systemPanel_;
+    PrizeBoxPanel* prizeBox_;
     BottomBarPanel* bottomBar_;
     QFrame* onlineInfo_;
     QLabel* onlineFileDate_;

@@ -5,6 +5,7 @@
 #include "model/pricing.h"
 #include "model/stem_analysis.h"
 #include "model/text.h"
+#include "workbench/prize_counting.h"
 #include "workbench/stem_editing.h"
 
 namespace andel {
@@ -68,6 +69,7 @@ void chooseShares(WorkbenchState& state, int index) {
     state.antallandeler = index;
     state.antallandeler2 = index;
     recomputePrice(state);
+    recountPrizes(state);
 }
 
 void chooseSharesInPreview(WorkbenchState& state, int index) {

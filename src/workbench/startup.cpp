@@ -6,6 +6,7 @@
 #include "handover/team_names_file.h"
 #include "model/pricing.h"
 #include "settings/settings_keys.h"
+#include "workbench/prize_counting.h"
 #include "workbench/recompute.h"
 #include "workbench/stem_editing.h"
 
@@ -60,7 +61,9 @@ RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages) {
     RoundRefresh refresh;
     refresh.loadRound = [&workspace, &messages](WorkbenchState& state, const GameWeek& week, CouponType type) {
         state.teamNames = loadTeamNames(workspace, messages, week, type).names;
+        fetchRoundResult(state, workspace, messages);
     };
+    refresh.recountPrizes = recountPrizes;
     return refresh;
 }
 

@@ -1,5 +1,6 @@
 #include "workbench/stem_editing.h"
 
+#include "workbench/prize_counting.h"
 #include "workbench/recompute.h"
 
 #include <utility>
@@ -66,11 +67,13 @@ void toggleStemCell(WorkbenchState& state, int column, int row) {
     }
     if (gridKindCounts(state).fullyGuarded < kMinimumFullyGuarded) cell = kMark;
     recomputeSystem(state);
+    recountPrizes(state);
 }
 
 void resetStemGrid(WorkbenchState& state) {
     putStem(state, resetStem());
     recomputeSystem(state);
+    recountPrizes(state);
 }
 
 void startCouponDrag(WorkbenchState& state, int row) {

@@ -92,6 +92,16 @@ struct WorkbenchState {
     std::uint32_t couponBackground = 0xC0C0C0;
     std::uint32_t couponText = 0x000000;
 
+    // The prize panel `holdpremiebox`, shown in place of the system panel.
+    bool prizePanelOpen = false;
+    bool prizeDetailsVisible = false;
+    TextGrid<kStemGridRows, kStemGridColumns> testgrid;  // the round's result: "X" or empty
+    std::array<SignMask, kMatches> wrongSigns{};         // "+" marks of the last count
+    std::string pr12 = "-", pr11 = "-", pr10 = "-";
+    std::string premie12 = "0", premie11 = "0", premie10 = "0";
+    std::string premietotalt = "0", premieprandel = "0";
+    std::array<std::string, kMatches + 1> prizeDetails;  // `p0` .. `p12`
+
     bool dragging = false;  // dragging a match in the coupon grid
     int dragRow = 0;
 };

@@ -33,6 +33,18 @@ const std::vector<Command>& commands() {
          "  Counts the rows of one to nine coupons (12 digits 0-7 each) against the result masks\n"
          "  and prints the rows per number of right, the best count, the wrong signs and the prizes.",
          runPrize, {"--p12", "--p11", "--p10", "--shares"}, {}},
+        {"register",
+         "andelstipp-cli register list [--sort 1|2|3|4]\n"
+         "andelstipp-cli register add --fornavn TEXT [--etternavn TEXT] [--spillenummer TEXT] [--dato DD.MM.YYYY]\n"
+         "                            [--telefon1 TEXT] [--telefon2 TEXT] [--fax TEXT] [--annen TEXT]\n"
+         "andelstipp-cli register delete ROW [--sort 1|2|3|4]\n"
+         "  Lists, adds to and deletes from the customer register WTOM.KVS as the register window does.",
+         runRegister, {"--sort", "--fornavn", "--etternavn", "--spillenummer", "--dato", "--telefon1", "--telefon2", "--fax", "--annen"}, {}},
+        {"storage",
+         "andelstipp-cli storage list [--source harddisk|diskett]\n"
+         "andelstipp-cli storage show FILE\n"
+         "  Lists the row storage newest first, or loads a stored syndicate of pul1lgr/ and prints it.",
+         runStorage, {"--source"}, {}},
         {"send",
          "andelstipp-cli send NUMBER [WPARAM LPARAM]\n"
          "  Sends the window message 13319 (bring to front, or close when a parameter's low\n"

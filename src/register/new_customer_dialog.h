@@ -1,0 +1,36 @@
+#pragma once
+// `Tnykunde` ("Registrere ny spiller"): entering a new customer or changing one. Enter
+// does not close it (its default button is invisible and does nothing); Escape cancels.
+#include "register/customer_fields.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace andel {
+
+class Tnykunde : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tnykunde(QWidget* parent = nullptr);
+    void setFields(const CustomerFields& fields);
+    CustomerFields fields() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* fornavn_;
+    QLineEdit* etternavn_;
+    QLineEdit* spillenummer_;
+    QLineEdit* dag_;
+    QLineEdit* mnd_;
+    QLineEdit* aar_;
+    QLineEdit* telefon1_;
+    QLineEdit* telefon2_;
+    QLineEdit* telefax1_;
+    QLineEdit* annen_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace andel

@@ -1,0 +1,66 @@
+#pragma once
+// `Tkundekartotek` ("Kundekartotek"): the customer register. Shown modally by the main
+// window; the result is Accepted when a customer was chosen, and currentCustomer() then
+// holds first name, last name and the player number as the table groups it.
+#include "platform/messages.h"
+#include "platform/workspace.h"
+#include "register/customer_fields.h"
+#include "register/customer_register.h"
+#include "settings/settings_store.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace andel {
+
+class Tkundekartotek : public QDialog {
+    Q_OBJECT
+public:
+    Tkundekartotek(Workspace workspace, Messages& messages, QWidget* parent = nullptr);
+
+    // The customer of the row under the cursor (after a load, or the one chosen).
+    const std::optional<CurrentCustomer>& currentCustomer() const { return register_.current; }
+    const CustomerRegister& customerRegister() const { return register_; }
+
+    // Top = main window's top + 45, height = its height - 85, the same horizontal centre;
+    // clears the hold flag so a click chooses.
+    void placeForChoosing(const QWidget& mainWindow);
+    // Replaces the `Tnykunde` dialog (tests fill the fields themselves).
+    void setCustomerEditor(std::function<bool(CustomerFields&)> editor) { editor_ = std::move(editor); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildKeyboard();
+    void buildMenu();
+    void render();
+    void placeHeaderLabels();
+    void rowClicked(int row);
+    void searchChanged(const QString& text);
+    void editCustomer(bool change);
+    void deleteSelected();
+
+    Workspace workspace_;
+    Messages& messages_;
+    SettingsStore settings_;
+    CustomerRegister register_;
+    std::function<bool(CustomerFields&)> editor_;
+    QTableWidget* table_;
+    QCheckBox* hold_;
+    QLineEdit* search_;
+    QWidget* labelBar_;
+    std::vector<QLabel*> headerLabels_;
+    std::vector<QAction*> sortEntries_;
+};
+
+}  // namespace andel

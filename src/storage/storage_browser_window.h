@@ -1,0 +1,65 @@
+#pragma once
+// `Thentrekker` ("Internt lager"): the storage browser. Not modal; it tells the main
+// window about a chosen syndicate with the signal fetchStoredRows (message 12708).
+#include "platform/messages.h"
+#include "platform/workspace.h"
+#include "storage/storage_browser.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QTableWidget;
+
+namespace andel {
+
+class Tslettlagerfiler;
+
+class Thentrekker : public QWidget {
+    Q_OBJECT
+public:
+    // `diskette` answers where drive A is at the moment (the drive map).
+    Thentrekker(Workspace workspace, Messages& messages, std::function<DisketteRoot()> diskette,
+                QWidget* parent = nullptr);
+
+    // The main window loads storagePath() / chosen().fileName on fetchStoredRows.
+    const std::filesystem::path& storagePath() const { return browser_.storagePath; }
+    const ChosenStorage& chosen() const { return browser_.chosen; }
+    const StorageBrowser& browser() const { return browser_; }
+
+    // `ListStorage`: the main window refreshes the hard disk's list after storing.
+    void listStorage(StorageSource source);
+    // Replaces the `Tslettlagerfiler` question (tests answer it themselves).
+    void setDeleteConfirmation(std::function<bool(std::size_t)> confirm) { confirm_ = std::move(confirm); }
+    // Top = main window's top + 45, height = its height - 85, the same horizontal centre.
+    void placeBeside(const QWidget& mainWindow);
+
+signals:
+    void fetchStoredRows();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void render();
+    void rowPressed(int row);
+    void rowClicked(int row);
+    void setMarking(bool on);
+
+    Workspace workspace_;
+    Messages& messages_;
+    std::function<DisketteRoot()> diskette_;
+    std::function<bool(std::size_t)> confirm_;
+    StorageBrowser browser_;
+    QTableWidget* table_;
+    QCheckBox* hold_;
+    QAction* fromDiskette_;
+    QAction* fromHardDisk_;
+    Tslettlagerfiler* deleteDialog_;
+};
+
+}  // namespace andel

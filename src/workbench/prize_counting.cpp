@@ -1,0 +1,79 @@
+#include "workbench/prize_counting.h"
+
+#include "model/text.h"
+#include "results/prize_payout.h"
+#include "results/round_result.h"
+#include "workbench/selectors.h"
+
+namespace andel {
+
+ResultMasks resultMasksOf(const WorkbenchState& state) {
+    ResultMasks masks{};
+    for (int m = 0; m < kMatches; ++m) {
+        for (int column = 1; column <= 3; ++column) {
+            if (!trimBlanks(state.testgrid.at(column, m + 1)).empty()) masks[m] |= kSignBits[column - 1];
+        }
+    }
+    return masks;
+}
+
+CouponSet couponsOf(const WorkbenchState& state) {
+    CouponSet coupons;
+    for (int c = 0; c < kCoupons; ++c) {
+        for (int m = 0; m < kMatches; ++m) {
+            const auto value = parseAmount(state.couponGrid.at(kFirstCouponColumn + c, m + 1));
+            coupons[c].masks[m] = static_cast<SignMask>(value & 0xFF);
+        }
+    }
+    return coupons;
+}
+
+void recountPrizes(WorkbenchState& state) {
+    if (!state.prizePanelOpen) return;
+    const CouponSet coupons = couponsOf(state);
+    const PrizeCount count = countPrizes(coupons, resultMasksOf(state));
+    state.wrongSigns = count.wrongSigns;
+    const int shares = static_cast<int>(
+        parseAmount(state.antallandeler >= 0 && state.antallandeler < static_cast<int>(state.shareItems.size())
+                        ? state.shareItems[state.antallandeler]
+                        : std::string()));
+    const PrizeTexts texts = prizeTexts(count, PrizeForecasts{state.premie12, state.premie11, state.premie10}, shares);
+    state.premietotalt = texts.premietotalt;
+    state.premieprandel = texts.premieprandel;
+    state.pr12 = texts.pr12;
+    state.pr11 = texts.pr11;
+    state.pr10 = texts.pr10;
+    for (int k = 0; k < kRightCounts; ++k) state.prizeDetails[k] = texts.details[k];
+}
+
+void fetchRoundResult(WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+    if (!state.prizePanelOpen) return;
+    const RoundResult result = fetchRoundResult(workspace, messages, couponTypeOf(state), timeBasisOf(state),
+                                                parseGameWeek(gameWeekTextOf(state)));
+    ResultMasks masks = resultMasksOf(state);
+    applyRoundResult(result, masks);
+    for (int m = 0; m < kMatches; ++m) {
+        for (int column = 1; column <= 3; ++column) {
+            state.testgrid.at(column, m + 1) = masks[m] & kSignBits[column - 1] ? "X" : "";
+        }
+    }
+    state.premie12 = result.forecasts.twelve;
+    state.premie11 = result.forecasts.eleven;
+    state.premie10 = result.forecasts.ten;
+}
+
+void clickResultCell(WorkbenchState& state, int column, int row) {
+    if (column < 1 || column > 3 || row < 1 || row > kMatches) return;
+    for (int c = 1; c <= 3; ++c) state.testgrid.at(c, row) = c == column ? "X" : "";
+    recountPrizes(state);
+}
+
+void togglePrizePanel(WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+    state.commandPanelVisible = false;
+    state.prizePanelOpen = !state.prizePanelOpen;
+    if (!state.prizePanelOpen) return;
+    fetchRoundResult(state, workspace, messages);
+    recountPrizes(state);
+}
+
+}  // namespace andel

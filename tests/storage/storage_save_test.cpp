@@ -1,0 +1,107 @@
+#include "model/codepage.h"
+#include "storage/storage_file.h"
+#include "storage/storage_save.h"
+#include "storage_fixture.h"
+#include "support/recording_messages.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace andel {
+namespace {
+
+class StorageSave : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    Workspace workspace{dir.path()};
+    test::RecordingMessages messages;
+    WorkbenchState state = test::syndicate();
+    LocalDateTime at = test::savedAt(2008, 10, 7, 9, 5, 3);
+};
+
+TEST_F(StorageSave, WritesThe35PairsAndNineCouponLines) {
+    state.couponGrid.at(7, 12) = " ";  // a blank cell is stored as "0"
+    state.online.pathAndName = "C:\\NTFILE\\KRYSSEN.NTF";
+    state.online.date = "Dato 07.10.2008  Kl 09:05:03";
+    state.online.serialNumber = "1234";
+    state.kupongtype = 1;
+    state.pauseordiner = 2;
+    state.etternavn = "Ødegård";
+    const auto file = saveStoredRows(state, StorageMode::Online, workspace, messages, at);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(*file, dir.path() / "pul1lgr" / "DATO-07102008-090503.TXT");
+
+    std::string expected =
+        "#LAGRINGSTIME\r\n2008.10.07.09:05:03\r\n#UKE\r\nUKE 05 -2000\r\n#ONLINESERIENUMMER\r\n1234\r\n"
+        "#FORNAVN\r\nKari\r\n#ETTERNAVN\r\n\xD8" "deg\xE5rd\r\n#SPILLENUMMER\r\n123 456 789\r\n"
+        "#TRIPPELTYPE\r\n12\r\n#LAGRINGSTYPE\r\nONLINE\r\n#KOMBINASJONER\r\n    9\r\n#REKKEANTALL\r\n 2916\r\n"
+        "#VERSJON\r\n07.OKT-2008\r\n#REKKEPRIS\r\n1\r\n#SYSTEMFILNAVN\r\nTEST.TSY\r\n#SYSTEMNAVN\r\nMU 9-0-9\r\n"
+        "#KUPONGTYPE\r\nS\xD8NDAG\r\n#SPILLTYPE\r\nBEGGE\r\n#STAMME\r\n446677777777\r\n"
+        "#MARKERING\r\nSSSSSSSSMMMM\r\n#PRIORITET\r\n567891111234\r\n#UTGANG1\r\n000000000000\r\n"
+        "#UTGANG2\r\n000000000000\r\n#ANTALLANDELER\r\n4\r\n#ONLINEFILPATHOGNAVN\r\nC:\\NTFILE\\KRYSSEN.NTF\r\n"
+        "#ONLINEFILDATO\r\nDato 07.10.2008  Kl 09:05:03\r\n";
+    for (int i = 0; i < 10; ++i) expected += "#UTVIDELSE\r\n\r\n";
+    expected +=
+        "#REKKER\r\n446677774444\r\n446677774222\r\n446677774110\r\n446677772421\r\n446677772214\r\n"
+        "446677772142\r\n446677771412\r\n446677771241\r\n446677771124\r\n";
+    EXPECT_EQ(dir.read("pul1lgr/DATO-07102008-090503.TXT"), expected);
+}
+
+TEST_F(StorageSave, ModesStoreTheirTypeSerialAndMessage) {
+    state.online.serialNumber = "1234";
+    struct Case {
+        StorageMode mode;
+        const char* typeLine;
+        const char* serialLine;
+        const char* message;
+    } cases[] = {{StorageMode::Lager, "LAGER ", "", "   Intern lagring OK    "},
+                 {StorageMode::Online, "ONLINE", "1234", "Intern lagring OK + Onlinefil OK"}};
+    for (const Case& c : cases) {
+        messages.shown.clear();
+        const auto file = saveStoredRows(state, c.mode, workspace, messages, at);
+        ASSERT_TRUE(file);
+        const std::vector<std::string> lines = decodeTextLines(dir.read("pul1lgr/" + file->filename().string()));
+        EXPECT_EQ(lines[15], c.typeLine);
+        EXPECT_EQ(lines[5], c.serialLine);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    }
+    // The same second twice: one file, the later save.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "pul1lgr"), {}), 1);
+}
+
+TEST_F(StorageSave, SaveRowsCommandRefusesAnUnregisteredPlayer) {
+    state.spillenummer = "UREGISTRERT";
+    EXPECT_FALSE(saveRowsCommand(state, workspace, messages, at));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Du kan ikke lagre rekker som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
+    EXPECT_EQ(messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "pul1lgr"));
+
+    state.spillenummer = "123 456 789";
+    state.online.serialNumber = "1234";  // the command stores no serial number
+    const auto file = saveRowsCommand(state, workspace, messages, at);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(decodeTextLines(dir.read("pul1lgr/DATO-07102008-090503.TXT"))[5], "");
+}
+
+TEST_F(StorageSave, UnusableDirectoryWritesNothing) {
+    dir.write("pul1lgr", "a file where the directory should be");
+    EXPECT_FALSE(saveStoredRows(state, StorageMode::Lager, workspace, messages, at));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Klarte ikke å lagre rekkene");
+    EXPECT_EQ(dir.read("pul1lgr"), "a file where the directory should be");
+}
+
+TEST_F(StorageSave, AnExistingUpperCaseDirectoryIsTheStorageDirectory) {
+    std::filesystem::create_directories(dir.path() / "PUL1LGR");
+    ASSERT_TRUE(saveStoredRows(state, StorageMode::Lager, workspace, messages, at));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "PUL1LGR" / "DATO-07102008-090503.TXT"));
+}
+
+}  // namespace
+}  // namespace andel
