@@ -1,6 +1,7 @@
 // andelstipp-demo DIR: creates a demo working directory with made-up but realistic data,
 // so `make run` shows a program in use. Files that already exist are left alone, so what
 // the program wrote there last time stays.
+#include "demo_online.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "platform/workspace.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
         andel::ensureDirectory(demo.root());
         writeAgentIdentity(demo);
         writeSettings(demo);
+        writeOnlineDemo(demo);
         andel::demo::writeDemoRegister(demo);
         andel::demo::writeDemoStorage(demo);
         andel::demo::writeDemoResults(demo);

@@ -20,6 +20,7 @@ const std::vector<Command>& commands();
 int runSystem(const Arguments& args, Context& context);
 int runWeek(const Arguments& args, Context& context);
 int runTeams(const Arguments&, Context&), runResult(const Arguments&, Context&), runPrize(const Arguments&, Context&);
+int runNtf(const Arguments& args, Context& context), runDump(const Arguments& args, Context& context);
 int runRegister(const Arguments& args, Context& context), runStorage(const Arguments& args, Context& context);
 int runSend(const Arguments& args, Context& context);
 

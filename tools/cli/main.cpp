@@ -19,6 +19,15 @@ const std::vector<Command>& commands() {
          "andelstipp-cli week [YYYY-MM-DD]\n"
          "  Prints the game-week text of the date (default today) as the selector shows it.",
          runWeek, {}, {}},
+        {"ntf",
+         "andelstipp-cli ntf TPPFILE [--out FILE]\n"
+         "  Writes the TIPPING online file of an intermediate rows file: TT.TMP in the working\n"
+         "  directory, copied to FILE (default: the directory and name the rows file gives).",
+         runNtf, {"--out"}, {}},
+        {"dump",
+         "andelstipp-cli dump FILE\n"
+         "  Prints the header record of an online file and checks every record's check characters.",
+         runDump, {}, {}},
         {"teams",
          "andelstipp-cli teams --type LØRDAG|SØNDAG|MIDTUKE --week TEXT\n"
          "  Prints the team names of a game week (\" UKE 05 -2000\") from the results file and\n"

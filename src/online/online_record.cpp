@@ -1,0 +1,40 @@
+#include "online/online_record.h"
+
+#include "model/codepage.h"
+#include "model/text.h"
+#include "online/check_characters.h"
+
+#include <stdexcept>
+
+namespace andel {
+
+std::string numericField(std::string_view text, std::size_t width) {
+    return padLeftZero(toCp1252(text), width);
+}
+
+std::string leftAlignedField(std::string_view text, std::size_t width, char fill) {
+    std::string bytes = toCp1252(text);
+    bytes.resize(width, fill);
+    return bytes;
+}
+
+OnlineRecord::OnlineRecord(std::string bytes) : bytes_(std::move(bytes)) {
+    if (bytes_.size() != kRecordBytes) throw std::invalid_argument("an online record is 350 bytes");
+}
+
+std::string_view OnlineRecord::at(RecordField field) const {
+    return std::string_view(bytes_).substr(field.position - 1, field.width);
+}
+
+void OnlineRecord::put(RecordField field, std::string_view bytes) {
+    if (bytes.size() != field.width || field.position + field.width - 1 > kRecordBytes) {
+        throw std::invalid_argument("field text does not fit its field");
+    }
+    bytes_.replace(field.position - 1, field.width, bytes);
+}
+
+void OnlineRecord::setCheckCharacters(bool skipCharacterCheck) {
+    closeRecord(bytes_, skipCharacterCheck);
+}
+
+}  // namespace andel

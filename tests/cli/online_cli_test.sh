@@ -1,0 +1,94 @@
+#!/bin/sh
+# andelstipp-cli ntf and dump from outside: the default system's online file, its check,
+# and the reports of bad files.
+# Usage: online_cli_test.sh PATH-TO-andelstipp-cli
+cli="$1"
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect_status NAME STATUS ARGS...: runs the tool into $work/out and $work/err.
+expect_status() {
+    name="$1" expected="$2"
+    shift 2
+    "$cli" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
+}
+
+size_of() { wc -c <"$1" | tr -d ' '; }
+
+# The intermediate rows file of the default system, in Windows-1252 with CR LF.
+mkdir -p "$work/dir/c/NTFILE"
+printf 'DRIVE_C=%s\r\n' "$work/dir/c" >"$work/dir/config.kvs"
+ntf_name=KRYSSEN_2916_Rekker_KARI_NORDMANN_Dato_07-03-2009_KL_09-05-03.NTF
+{
+    printf '#OLINEFILNAVN\r\n%s\r\n#ONLINEFILKATALOG\r\nC:\\NTFILE\r\n' "$ntf_name"
+    printf '#NAVN\r\nKari Nordmann\r\n#SPILLENUMMER\r\n123456789\r\n#SPILL\r\nTIPPING\r\n'
+    printf '#ANTALLUKER\r\n1\r\n#GANGEFELT\r\n1\r\n#KUPONGTYPE\r\nL\330RDAG\r\n#PAUSE\r\nNORMAL\r\n'
+    printf '#REKKEPRIS\r\n1\r\n#MERKFIL\r\n1\r\n#FRIDISPOSISJONHEADER\r\n1234\r\n#REKKEANTALLIALT\r\n000000\r\n'
+    printf '\r\n\r\n\r\n\r\n\r\n\r\n#SYSTEMKUPONGER\r\n'
+    "$cli" system 446677777777 | sed -n 's/^coupon [0-9] \(.*\)$/\1\r/p'
+    printf '#ENKELREKKER\r\n'
+} >"$work/dir/TPP.TMP"
+[ "$(grep -c '^0324 ' "$work/dir/TPP.TMP")" -eq 9 ] || fail "setup: the system did not give nine coupon lines"
+
+expect_status "ntf default destination" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP"
+[ -s "$work/out" ] && fail "ntf wrote to stdout: $(cat "$work/out")"
+[ -s "$work/err" ] && fail "ntf reported: $(cat "$work/err")"
+[ "$(size_of "$work/dir/c/NTFILE/$ntf_name")" = 3500 ] || fail "ntf: online file is not 3500 bytes"
+cmp -s "$work/dir/TT.TMP" "$work/dir/c/NTFILE/$ntf_name" || fail "ntf: TT.TMP and the copy differ"
+
+expect_status "dump of the new file" 0 dump "$work/dir/c/NTFILE/$ntf_name"
+printf '%s\n' "H1   :0000" "H2   :003" "H3   :Kari Nordmann       " >"$work/expected"
+head -3 "$work/out" | cmp -s - "$work/expected" || fail "dump: header lines differ: $(head -3 "$work/out")"
+grep -qx 'H12  :000009' "$work/out" || fail "dump: H12 is not the nine coupons"
+grep -qx 'H24  :123456789' "$work/out" || fail "dump: H24 is not the player number"
+[ "$(grep -c '^H' "$work/out")" -eq 26 ] || fail "dump: not 26 header lines"
+[ "$(grep -c '^record [0-9]* check ok$' "$work/out")" -eq 10 ] || fail "dump: not ten records ok"
+[ "$(tail -1 "$work/out")" = "records 10" ] || fail "dump: last line $(tail -1 "$work/out")"
+
+expect_status "ntf --out" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP" --out "$work/copy.NTF"
+cmp -s "$work/copy.NTF" "$work/dir/TT.TMP" || fail "ntf --out: copy differs"
+expect_status "ntf --out in Windows form" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP" --out 'C:\NTFILE\ANNEN.NTF'
+[ "$(size_of "$work/dir/c/NTFILE/ANNEN.NTF")" = 3500 ] || fail "ntf --out C:: not written through the drive map"
+
+# A damaged record is caught.
+dd if="$work/copy.NTF" of="$work/damaged.NTF" bs=350 count=10 2>/dev/null
+printf 'X' | dd of="$work/damaged.NTF" bs=1 seek=1000 conv=notrunc 2>/dev/null
+expect_status "dump of a damaged file" 1 dump "$work/damaged.NTF"
+grep -qx 'record 3 check bad' "$work/out" || fail "dump: damaged record 3 not bad"
+[ "$(grep -c 'check ok$' "$work/out")" -eq 9 ] || fail "dump: the other records are not ok"
+
+# Lengths that are not whole records, and an empty file.
+{ cat "$work/copy.NTF"; printf x; } >"$work/long.NTF"
+expect_status "dump of 3501 bytes" 1 dump "$work/long.NTF"
+[ "$(tail -1 "$work/out")" = "records 10" ] || fail "dump 3501: last line $(tail -1 "$work/out")"
+grep -q 350 "$work/err" || fail "dump 3501: length not reported"
+: >"$work/empty.NTF"
+expect_status "dump of an empty file" 1 dump "$work/empty.NTF"
+[ "$(cat "$work/out")" = "records 0" ] || fail "dump empty: $(cat "$work/out")"
+[ -s "$work/err" ] || fail "dump empty: nothing reported"
+expect_status "dump of a missing file" 1 dump "$work/missing.NTF"
+grep -q '^andelstipp-cli: ' "$work/err" || fail "dump missing: no error line"
+
+# The conversion's failures.
+expect_status "ntf without input" 1 --dir "$work/dir" ntf "$work/dir/MANGLER.TMP"
+grep -qx 'Fant ikke tippefilen' "$work/err" || fail "ntf without input: $(cat "$work/err")"
+rm -rf "$work/dir/c/NTFILE"
+rm -f "$work/dir/TT.TMP"
+expect_status "ntf to a missing directory" 1 --dir "$work/dir" ntf "$work/dir/TPP.TMP"
+grep -q '^andelstipp-cli: ' "$work/err" || fail "ntf missing directory: no error line"
+[ "$(size_of "$work/dir/TT.TMP")" = 3500 ] || fail "ntf missing directory: TT.TMP does not stay"
+
+expect_status "ntf without file" 2 ntf
+expect_status "dump with two files" 2 dump a b
+expect_status "ntf unknown option" 2 ntf "$work/dir/TPP.TMP" --bogus x
+
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "all online cli checks passed"

@@ -1,0 +1,114 @@
+// The online-file window's wiring: "Les inn" runs the conversion, the panels show its
+// progress, and the window closes when done.
+#include "online/online_file_window.h"
+
+#include "online/online_fixtures.h"
+#include "support/recording_messages.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+using andel::ConversionOutcome;
+using andel::Tonlinefilform;
+using andel::Workspace;
+
+class OnlineFileWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> directory_;
+    andel::test::RecordingMessages messages_;
+    std::unique_ptr<Tonlinefilform> window_;
+
+    std::filesystem::path file(const char* name) const {
+        return directory_->filePath(QString::fromUtf8(name)).toStdString();
+    }
+    void write(const char* name, const std::string& bytes) const {
+        std::filesystem::create_directories(file(name).parent_path());
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
+    QString text(const char* name) const {
+        auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    }
+    QStringList shown() const {
+        QStringList texts;
+        for (const auto& message : messages_.shown) texts << QString::fromStdString(message.text);
+        return texts;
+    }
+    void clickReadIn() {
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        directory_ = std::make_unique<QTemporaryDir>();
+        messages_.shown.clear();
+        write("config.kvs", "DRIVE_C=" + file("c").string() + "\r\n");
+        std::filesystem::create_directories(file("c/NTFILE"));
+        write("TPP.TMP", andel::test::defaultRowsFileText());
+        window_ = std::make_unique<Tonlinefilform>(Workspace(directory_->path().toStdString()), &messages_);
+        window_->setInputFile("TPP.TMP");
+        window_->setGame("TIPPING");
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void readInWritesTheFileShowsProgressAndCloses() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Onlinefil"));
+        QCOMPARE(text("Label1"), QStringLiteral("Vent...lager onlinefil"));
+        QVERIFY(window_->findChild<QListWidget*>(QStringLiteral("ListBox1"))->isHidden());
+        clickReadIn();
+        QCOMPARE(window_->lastResult().outcome, ConversionOutcome::Written);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        const auto written = file("c/NTFILE/KRYSSEN_2916_Rekker_KARI_NORDMANN.NTF");
+        QCOMPARE(std::filesystem::file_size(written), std::uintmax_t{3500});
+        QCOMPARE(text("spilltype"), QStringLiteral("LØRDAG-TIPPING"));
+        QCOMPARE(text("kupongerialt"), QStringLiteral("9"));
+        QCOMPARE(text("skrevettilno"), QStringLiteral("9"));
+        QCOMPARE(text("prosentwindow"), QStringLiteral("100%"));
+        QCOMPARE(window_->findChild<QFrame*>(QStringLiteral("panel6"))->width(), 200);
+        auto* bar = window_->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+        QCOMPARE(bar->maximum(), 9);
+        QCOMPARE(bar->value(), 9);
+        QVERIFY(shown().isEmpty());
+    }
+
+    void anotherGameLeavesTheWindowOpen() {
+        window_->setGame("LOTTO");
+        clickReadIn();
+        QCOMPARE(window_->lastResult().outcome, ConversionOutcome::UnknownGame);
+        QVERIFY(window_->isVisible());
+        QVERIFY(!std::filesystem::exists(file("TT.TMP")));
+        QCOMPARE(text("spilltype"), QString());
+    }
+
+    void missingInputAndUnwritableDestinationAreShown() {
+        window_->setInputFile("MANGLER.TMP");
+        QCOMPARE(window_->run().outcome, ConversionOutcome::InputMissing);
+        QCOMPARE(shown(), QStringList{QStringLiteral("Fant ikke tippefilen")});
+        QVERIFY(!std::filesystem::exists(file("TT.TMP")));
+
+        messages_.shown.clear();
+        std::filesystem::remove(file("c/NTFILE"));
+        window_->setInputFile("TPP.TMP");
+        window_->show();
+        QCOMPARE(window_->run().outcome, ConversionOutcome::Failed);
+        QCOMPARE(shown().size(), 1);
+        QVERIFY(shown()[0].startsWith(QStringLiteral("Kan ikke skrive onlinefilen til C:\\NTFILE\\")));
+        QCOMPARE(std::filesystem::file_size(file("TT.TMP")), std::uintmax_t{3500});
+    }
+};
+
+QTEST_MAIN(OnlineFileWindowTest)
+#include "online_file_window_test.moc"
