@@ -1,5 +1,7 @@
 #include "storage/storage_load.h"
 
+#include "workbench/selectors.h"
+
 #include "model/coupon_type.h"
 #include "model/game_week.h"
 #include "model/player.h"
@@ -166,13 +168,7 @@ void selectGameWeekText(WorkbenchState& state, const std::string& text) {
             return;
         }
     }
-    const GameWeek week = parseGameWeek(wanted);
-    std::size_t at = 0;
-    while (at < items.size()) {
-        const GameWeek item = parseGameWeek(items[at]);
-        if (item.year < week.year || (item.year == week.year && item.week < week.week)) break;
-        ++at;
-    }
+    const std::size_t at = newestFirstPosition(items, parseGameWeek(wanted));
     items.insert(items.begin() + static_cast<long>(at), " " + wanted);
     state.ukecombobox = static_cast<int>(at);
 }

@@ -1,5 +1,6 @@
 #include "workbench/bottom_bar_panel.h"
 
+#include "model/text.h"
 #include "workbench/widget_sync_panel.h"
 
 #include <QEvent>
@@ -59,6 +60,8 @@ void BottomBarPanel::render() {
     setLabelText(*label29_, known ? "ONLINEFIL" : "");
     setLabelText(*pathAndName_, state_.online.pathAndName);
     setLabelText(*availability_, state_.online.availability);
+    const bool missing = startsWith(state_.online.availability, "Ikke");
+    setStyleIfChanged(*availability_, missing ? QStringLiteral("color: red;") : QStringLiteral("color: blue;"));
     for (int copy = 0; copy < 2; ++copy) {
         setLabelText(*line1_[copy], state_.agentLine1);
         setLabelText(*line2_[copy], state_.agentLine2);

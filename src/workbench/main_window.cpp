@@ -6,6 +6,13 @@
 #include "workbench/bottom_bar_panel.h"
 #include "workbench/colour_panel.h"
 #include "workbench/icon_column_panel.h"
+#include "online/online_file_state.h"
+#include "platform/file_io.h"
+#include "register/register_window.h"
+#include "storage/storage_browser_window.h"
+#include "storage/storage_load.h"
+#include "storage/storage_save.h"
+#include "workbench/player_choice.h"
 #include "workbench/preview_panel.h"
 #include "workbench/prize_box_panel.h"
 #include "workbench/prize_counting.h"
@@ -55,6 +62,8 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
       state_(initialWorkbenchState()),
       messageBoxes_(this),
       messages_(messages ? *messages : messageBoxes_),
+      settings_(mainStore(workspace_, messages_)),
+      drives_(workspace_, settings_),
       round_(roundRefresh(workspace_, messages_)),
       listener_(new MessageListener(this)) {
     setObjectName(QStringLiteral("Tgridform"));
@@ -112,12 +121,15 @@ void Tgridform::buildPanels(QWidget* central) {
     onlineInfo_->setFrameShape(QFrame::Panel);
     onlineInfo_->setFrameShadow(QFrame::Raised);
     onlineInfo_->setAutoFillBackground(true);
+    onlineInfo_->installEventFilter(this);
     auto* dateCaption = new QLabel(QStringLiteral("FILDATO:"), onlineInfo_);
     dateCaption->setObjectName(QStringLiteral("Label28"));
     dateCaption->setGeometry(6, 4, 60, 18);
+    dateCaption->installEventFilter(this);
     onlineFileDate_ = new QLabel(onlineInfo_);
     onlineFileDate_->setObjectName(QStringLiteral("onlinefildato"));
     onlineFileDate_->setGeometry(66, 4, 170, 18);
+    onlineFileDate_->installEventFilter(this);
 
     preview_ = new PreviewPanel(state_, central);
     preview_->setGeometry(200, 5, 390, kHeight - 100);
@@ -136,11 +148,11 @@ void Tgridform::connectPanels() {
             [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
     connect(topBar_, &TopBarPanel::printRequested, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
     connect(topBar_, &TopBarPanel::prizeRequested, this, &Tgridform::togglePrizes);
-    connect(topBar_, &TopBarPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
+    connect(topBar_, &TopBarPanel::storeRequested, this, &Tgridform::storeRows);
 
     connect(shares_, &SharesPanel::sharesChosen, this,
             [this](int i) { changeSelection([&](auto& s) { chooseShares(s, i); }); });
-    connect(shares_, &SharesPanel::playerRequested, this, [this] { notYetAvailable(QStringLiteral("Kundekartoteket")); });
+    connect(shares_, &SharesPanel::playerRequested, this, &Tgridform::choosePlayer);
 
     connect(stemArea_, &StemAreaPanel::stemCellPressed, this,
             [this](int column, int row) { change([&](auto& s) { toggleStemCell(s, column, row); }); });
@@ -158,7 +170,7 @@ void Tgridform::connectPanels() {
             [this](int row) { change([&](auto& s) { moveCouponDrag(s, row); }); });
     connect(stemArea_, &StemAreaPanel::couponDragEnded, this, [this] { change(endCouponDrag); });
 
-    connect(iconColumn_, &IconColumnPanel::playerRequested, this, [this] { notYetAvailable(QStringLiteral("Kundekartoteket")); });
+    connect(iconColumn_, &IconColumnPanel::playerRequested, this, &Tgridform::choosePlayer);
     connect(iconColumn_, &IconColumnPanel::commandPanelRequested, this,
             [this] { change([](auto& s) { s.commandPanelVisible = true; }); });
     connect(iconColumn_, &IconColumnPanel::onlineFileRequested, this, [this] { notYetAvailable(QStringLiteral("Laging av onlinefil")); });
@@ -166,8 +178,7 @@ void Tgridform::connectPanels() {
         change([](auto& s) { s.commandPanelVisible = false; });
         stemArea_->repaint();
     });
-    connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this,
-            [this] { notYetAvailable(QStringLiteral("Henting av lagrede rekker")); });
+    connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this, &Tgridform::showStorageBrowser);
 
     connect(commandPanel_, &CommandPanel::certificatesRequested, this,
             [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
@@ -177,7 +188,9 @@ void Tgridform::connectPanels() {
             [this](int column, int row) { change([&](auto& s) { clickResultCell(s, column, row); }); });
     connect(prizeBox_, &PrizeBoxPanel::detailsRequested, this,
             [this](bool show) { change([&](auto& s) { s.prizeDetailsVisible = show; }); });
-    connect(commandPanel_, &CommandPanel::storeRequested, this, [this] { notYetAvailable(QStringLiteral("Lagring av rekker")); });
+    connect(commandPanel_, &CommandPanel::storeRequested, this, &Tgridform::storeRows);
+    connect(bottomBar_, &BottomBarPanel::onlineFileLabelClicked, this,
+            [this] { change([&](auto& s) { toggleOnlineFileInfo(s.online, drives_); }); });
     connect(commandPanel_, &CommandPanel::previewRequested, this, [this] {
         change(togglePreview);
         stemArea_->repaint();
@@ -216,7 +229,68 @@ void Tgridform::create() {
     }
 }
 
+void Tgridform::attachWindows(Tkundekartotek* customerRegister, Thentrekker* storageBrowser) {
+    register_ = customerRegister;
+    browser_ = storageBrowser;
+    if (browser_) connect(browser_, &Thentrekker::fetchStoredRows, this, &Tgridform::loadChosenStorage);
+}
+
+Tkundekartotek& Tgridform::registerWindow() {
+    if (!register_) register_ = new Tkundekartotek(workspace_, messages_, this);
+    return *register_;
+}
+
+Thentrekker& Tgridform::storageBrowser() {
+    if (!browser_) {
+        auto diskette = [this] { return drives_.drive('A'); };
+        attachWindows(register_, new Thentrekker(workspace_, messages_, diskette, this));
+    }
+    return *browser_;
+}
+
+void Tgridform::choosePlayer() {
+    Tkundekartotek& window = registerWindow();
+    window.placeForChoosing(*this);
+    if (window.exec() != QDialog::Accepted || !window.currentCustomer()) return;
+    const CurrentCustomer& customer = *window.currentCustomer();
+    change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });
+}
+
+void Tgridform::storeRows() {
+    change([](auto& s) { s.commandPanelVisible = false; });
+    if (saveRowsCommand(state_, workspace_, messages_) && browser_) browser_->listStorage(StorageSource::HardDisk);
+}
+
+void Tgridform::showStorageBrowser() {
+    Thentrekker& browser = storageBrowser();
+    browser.placeBeside(*this);
+    browser.show();
+    browser.raise();
+}
+
+void Tgridform::loadChosenStorage() {
+    const auto exists = [this](const std::string& path) {
+        const auto file = drives_.resolve(path);
+        return file && fileExists(*file);
+    };
+    change([&](auto& s) {
+        if (!loadStoredRows(s, browser_->storagePath(), browser_->chosen().fileName, messages_, exists).loaded) return;
+        recomputeSystem(s);
+        refreshGameWeek(s, round_);
+        recomputePrice(s);
+        recountPrizes(s);
+        checkOnlineFile(s.online, drives_);  // without the file the load's own text stays
+    });
+}
+
 void Tgridform::takeMessage(const WindowMessage& message) {
+    if (message.number == static_cast<std::uint32_t>(WindowMessageId::TakeRegisterCustomer)) {
+        if (!register_ || !register_->currentCustomer()) return;
+        const CurrentCustomer& customer = *register_->currentCustomer();
+        repaint();
+        change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });
+        return;
+    }
     if (message.number != static_cast<std::uint32_t>(WindowMessageId::ShowOrClose)) return;
     if (bringsToFront(message)) {
         showNormal();
@@ -225,6 +299,15 @@ void Tgridform::takeMessage(const WindowMessage& message) {
     } else {
         close();
     }
+}
+
+bool Tgridform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == onlineInfo_ || watched == onlineFileDate_ || watched->objectName() == QLatin1String("Label28"))) {
+        change([](auto& s) { hideOnlineFileInfo(s.online); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Tgridform::closeEvent(QCloseEvent* event) {

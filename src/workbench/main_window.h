@@ -2,7 +2,9 @@
 // `Tgridform`: the syndicate workbench. It renders the workbench state and routes each
 // event to the function over the state that handles it.
 #include "handover/window_message.h"
+#include "platform/drive_map.h"
 #include "platform/message_box_dialog.h"
+#include "settings/settings_store.h"
 #include "platform/workspace.h"
 #include "workbench/selectors.h"
 #include "workbench/workbench_state.h"
@@ -15,6 +17,8 @@ class QLabel;
 namespace andel {
 
 class BottomBarPanel;
+class Tkundekartotek;
+class Thentrekker;
 class MessageListener;
 class ColourPanel;
 class CommandPanel;
@@ -33,11 +37,16 @@ public:
     explicit Tgridform(Workspace workspace, Messages* messages = nullptr, QWidget* parent = nullptr);
 
     const WorkbenchState& state() const { return state_; }
+    Messages& messages() { return messages_; }
+    // The register window and the storage browser created at start; without them the
+    // main window makes its own when first needed.
+    void attachWindows(Tkundekartotek* customerRegister, Thentrekker* storageBrowser);
     // Shows the state in every control.
     void render();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void takeMessage(const WindowMessage& message);
@@ -60,6 +69,12 @@ private:
     }
     void focusWeekDisplay();
     void togglePrizes();
+    void choosePlayer();
+    void storeRows();
+    void showStorageBrowser();
+    void loadChosenStorage();
+    Tkundekartotek& registerWindow();
+    Thentrekker& storageBrowser();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
     // Commands whose windows come in a later version of the program.
     void notYetAvailable(const QString& what);
@@ -68,7 +83,11 @@ private:
     WorkbenchState state_;
     MessageBoxes messageBoxes_;
     Messages& messages_;
+    SettingsStore settings_;
+    DriveMap drives_;
     RoundRefresh round_;
+    Tkundekartotek* register_ = nullptr;
+    Thentrekker* browser_ = nullptr;
     MessageListener* listener_;
 
     TopBarPanel* topBar_;

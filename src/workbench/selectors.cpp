@@ -129,6 +129,12 @@ void stepSelector(WorkbenchState& state, Selector selector, int step, const Roun
     recount(state, refresh);
 }
 
+std::size_t newestFirstPosition(const std::vector<std::string>& items, const GameWeek& week) {
+    const auto place = std::find_if(items.begin(), items.end(),
+                                    [&](const std::string& item) { return isNewer(week, parseGameWeek(item)); });
+    return static_cast<std::size_t>(place - items.begin());
+}
+
 void setTodaysGameWeek(WorkbenchState& state, const GameWeek& today, const Workspace& workspace,
                        const RoundRefresh& refresh) {
     const std::string text = gameWeekText(today);
@@ -137,9 +143,7 @@ void setTodaysGameWeek(WorkbenchState& state, const GameWeek& today, const Works
         auto found = std::find(items.begin(), items.end(), text);
         if (found == items.end()) {
             std::vector<std::string> withToday = items;
-            const auto place = std::find_if(withToday.begin(), withToday.end(),
-                                            [&](const std::string& item) { return isNewer(today, parseGameWeek(item)); });
-            withToday.insert(place, text);
+            withToday.insert(withToday.begin() + static_cast<long>(newestFirstPosition(withToday, today)), text);
             items = throughWeekFile(withToday, workspace);
             found = std::find(items.begin(), items.end(), text);
         }

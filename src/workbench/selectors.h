@@ -45,6 +45,9 @@ void chooseTimeBasis(WorkbenchState& state, int index, const RoundRefresh& refre
 enum class Selector { GameWeek, CouponType, TimeBasis };
 void stepSelector(WorkbenchState& state, Selector selector, int step, const RoundRefresh& refresh);
 
+// Where a week belongs in the newest-first list: before the first older item.
+std::size_t newestFirstPosition(const std::vector<std::string>& items, const GameWeek& week);
+
 // Selects today's game week, inserting it into the list in its place when missing (the
 // list goes through the file noddsuke.tmp of the working directory), then refreshes.
 void setTodaysGameWeek(WorkbenchState& state, const GameWeek& today, const Workspace& workspace,

@@ -33,16 +33,24 @@ void MatchListPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.setPen(Qt::black);
+    QFont small = font();
+    small.setPointSize(7);
+    painter.setFont(small);
+    const QFontMetrics metrics(small);
+    // Long names are shortened with "…" rather than cut in the middle of a letter.
+    const auto fitted = [&metrics](const std::string& name, int width) {
+        return metrics.elidedText(QString::fromStdString(name), Qt::ElideRight, width);
+    };
     for (int row = 1; row <= kMatches; ++row) {
         const int top = stemGrid_.rowViewportPosition(row);
         const int height = stemGrid_.rowHeight(row);
         const QString number = QString::number(row).rightJustified(2, ' ') + ".";
-        const QString home = QString::fromStdString(state_.teamNames[2 * (row - 1)]);
-        const QString away = QString::fromStdString(state_.teamNames[2 * (row - 1) + 1]);
         const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
-        painter.drawText(QRect(5, top, 20, height), Qt::AlignVCenter | Qt::AlignRight, number);
-        painter.drawText(QRect(25, top, 98, height), flags, home);
-        painter.drawText(QRect(125, top, width() - 125, height), flags, QStringLiteral("- ") + away);
+        painter.drawText(QRect(5, top, 18, height), Qt::AlignVCenter | Qt::AlignRight, number);
+        painter.drawText(QRect(25, top, 98, height), flags, fitted(state_.teamNames[2 * (row - 1)], 98));
+        const int awayWidth = width() - 125;
+        painter.drawText(QRect(125, top, awayWidth, height), flags,
+                         QStringLiteral("- ") + fitted(state_.teamNames[2 * (row - 1) + 1], awayWidth - metrics.horizontalAdvance(QStringLiteral("- "))));
     }
 }
 
