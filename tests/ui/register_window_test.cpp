@@ -57,7 +57,6 @@ private slots:
     void holdSelectsAndAClickChooses() {
         QCOMPARE(table()->item(0, 1)->text(), QStringLiteral(" Berg"));  // sorted by last name on activation
         QCOMPARE(table()->font().family(), QStringLiteral("Courier New"));
-        window_->grab().save(QStringLiteral("/tmp/shots/register_window.png"));
         clickRow(1);
         QVERIFY(window_->isVisible());
         window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(false);
@@ -104,7 +103,6 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("dag"))->maxLength(), 2);
         QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("aar"))->text(), QStringLiteral("2009"));
-        dialog.grab().save(QStringLiteral("/tmp/shots/new_customer_dialog.png"));
         QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("fornavn")), Qt::Key_Return);
         QVERIFY(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_Escape);
