@@ -1,0 +1,131 @@
+// Choosing the syndicate's player: the register window opens from the name field, a
+// click on a customer closes it, and the main window takes the player; the message
+// 12707 from outside takes the register's current customer the same way.
+#include "workbench/main_window.h"
+
+#include "handover/presence_files.h"
+#include "handover/window_message.h"
+#include "platform/message_socket.h"
+#include "register/register_file.h"
+#include "register/register_window.h"
+#include "settings/settings_store.h"
+#include "support/recording_messages.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <thread>
+
+using andel::Tgridform;
+using andel::Workspace;
+
+class MainWindowPlayerTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir directory_;
+    andel::test::RecordingMessages messages_;
+    Workspace workspace() const { return Workspace(directory_.path().toStdString()); }
+
+    // Sends one line to the window's socket from beside the event loop.
+    static void send(const Workspace& workspace, const std::string& line) {
+        const auto handle = andel::readHandleFile(workspace);
+        QVERIFY(handle);
+        std::string error;
+        bool done = false;
+        std::thread sender([&] {
+            andel::sendToMessageSocket(andel::messageSocketPath(*handle), line, error);
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
+        sender.join();
+    }
+
+private slots:
+    void initTestCase() {
+        andel::Tkunderec customer;
+        customer.firstName = "Åse";
+        customer.lastName = "Ødegård";
+        customer.playerNumber = 12345678;
+        QVERIFY(andel::appendCustomer(workspace(), customer, messages_));
+    }
+
+    void chosenCustomerBecomesThePlayer() {
+        Tgridform window(workspace(), &messages_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* name = window.findChild<QLabel*>(QStringLiteral("panel55"));
+        QCOMPARE(name->text(), QStringLiteral("Tippe Vinnesen 000000000"));
+
+        // Once the register is up, the agent clicks the customer's row.
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, &window, [&window, &chooser] {
+            auto* dialog = window.findChild<QDialog*>(QStringLiteral("Tkundekartotek"));
+            if (!dialog || !dialog->isVisible()) return;
+            chooser.stop();
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("kundetabell"));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 1)).center());
+            if (dialog->isVisible()) dialog->reject();  // never leave the test hanging
+        });
+        chooser.start(20);
+        QTest::mousePress(name, Qt::LeftButton);
+        QCOMPARE(name->text(), QStringLiteral("Åse Ødegård 012 345 678"));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("spillenummer"))->text(), QStringLiteral("012 345 678"));
+        QVERIFY(messages_.shown.empty());
+    }
+
+    void messageFromOutsideTakesTheRegistersCustomer() {
+        andel::SettingsStore settings = andel::mainStore(workspace(), messages_);
+        QVERIFY(settings.setString("FORNAVN", "Per") && settings.setString("ETTERNAVN", "Hansen"));
+        Tgridform window(workspace(), &messages_);
+        andel::Tkundekartotek customerRegister(workspace(), messages_);
+        window.attachWindows(&customerRegister, nullptr);
+        window.show();
+        customerRegister.show();  // loading the register makes its first row current
+        auto* name = window.findChild<QLabel*>(QStringLiteral("panel55"));
+        QCOMPARE(name->text(), QStringLiteral("Per Hansen 000000000"));
+
+        const auto handle = andel::readHandleFile(workspace());
+        QVERIFY(handle);
+        std::string error;
+        bool sent = false;
+        // The sender waits for the window to take the line, so it runs beside the event loop.
+        std::thread sender([&] {
+            sent = andel::sendToMessageSocket(andel::messageSocketPath(*handle),
+                                              andel::formatWindowMessage({12707, 0, 0}) + "\n", error);
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(sent || !error.empty(), 5000);
+        sender.join();
+        QVERIFY2(sent, error.c_str());
+        QTRY_COMPARE(name->text(), QStringLiteral("Åse Ødegård 012 345 678"));
+        QVERIFY(messages_.shown.empty());
+    }
+
+    void junkIsIgnoredAndShowOrCloseClosesWithItsSteps() {
+        Tgridform window(workspace(), &messages_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("Apulje1.tmp"))));
+        QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
+        send(workspace(), "junk\n");
+        send(workspace(), std::string(5000, '1') + "\n");
+        send(workspace(), "13319 0");  // a partial line
+        send(workspace(), "13319 0 0\n");
+        QTest::qWait(50);
+        QVERIFY(window.isVisible());
+
+        send(workspace(), "13319 0 1\n");
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(!QFile::exists(directory_.filePath(QStringLiteral("Apulje1.tmp"))));
+        QVERIFY(!QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
+        QCOMPARE(andel::mainStore(workspace(), messages_).getString("TIPPERNUMMER").value, std::string("000000000"));
+        QVERIFY(messages_.shown.empty());
+    }
+};
+
+QTEST_MAIN(MainWindowPlayerTest)
+#include "main_window_player_test.moc"

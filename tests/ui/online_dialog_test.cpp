@@ -1,0 +1,209 @@
+// The online-file dialog `Tonlineform` and the make-online-file command as the main
+// window runs it: controls filled, Enter in the name, placement, answers, and the whole
+// road with the online-file window and the hourglass cursor.
+#include "online/make_online_window.h"
+#include "online/online_dialog.h"
+
+#include "storage/storage_fixture.h"
+#include "support/recording_messages.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace andel;
+
+namespace {
+
+// Records each message with the cursor shown while it was up.
+class CursorRecordingMessages : public test::RecordingMessages {
+public:
+    bool show(const Message& message) override {
+        const QCursor* cursor = QApplication::overrideCursor();
+        hourglass.push_back(cursor && cursor->shape() == Qt::WaitCursor);
+        return RecordingMessages::show(message);
+    }
+    std::vector<bool> hourglass;
+};
+
+QStringList items(const QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+    return texts;
+}
+
+}  // namespace
+
+class OnlineDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> directory_;
+    std::unique_ptr<QWidget> mainWindow_;
+    CursorRecordingMessages messages_;
+
+    std::filesystem::path file(const char* name) const { return directory_->filePath(QString::fromUtf8(name)).toStdString(); }
+    Workspace workspace() const { return Workspace(directory_->path().toStdString()); }
+    template <typename T>
+    static T* child(QWidget* parent, const char* name) {
+        return parent->findChild<T*>(QString::fromLatin1(name));
+    }
+    // Answers the next modal dialog once it is up.
+    void whenDialogOpens(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, this, [act] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            act(dialog);
+        });
+    }
+    std::vector<std::string> ntfFiles() const {
+        std::vector<std::string> names;
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(file("c/NTFILE"), error), end; !error && it != end; it.increment(error)) {
+            names.push_back(it->path().filename().string());
+        }
+        return names;
+    }
+
+private slots:
+    void init() {
+        directory_ = std::make_unique<QTemporaryDir>();
+        messages_ = CursorRecordingMessages();
+        std::filesystem::create_directories(file("c"));
+        std::ofstream(file("config.kvs"), std::ios::binary) << "DRIVE_C=" << file("c").string() << "\r\nOnlinefilDrive=C\r\n";
+        mainWindow_ = std::make_unique<QWidget>();
+        mainWindow_->setGeometry(100, 80, 800, 600);
+        mainWindow_->show();
+    }
+    void cleanup() { mainWindow_.reset(); }
+
+    void everyControlIsFilled() {
+        WorkbenchState state = test::syndicate();
+        state.kupongtype = 1;
+        state.pauseordiner = 2;
+        Tonlineform dialog;
+        dialog.fill(onlineDialogFill(state, {"D", true}));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Onlinefil"));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QCOMPARE(child<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(child<QLineEdit>(&dialog, "Edit2")->text(), QStringLiteral("123 456 789"));
+        QCOMPARE(child<QLabel>(&dialog, "kupongtype")->text(), QStringLiteral("SØNDAGS-TIPPING"));
+        QCOMPARE(child<QLabel>(&dialog, "pauseordiner")->text(), QStringLiteral("BEGGE"));
+        QCOMPARE(child<QLabel>(&dialog, "rekkertotalt")->text(), QStringLiteral("2.916"));
+        QCOMPARE(child<QLabel>(&dialog, "antallkuponger")->text(), QStringLiteral("9"));
+        auto* drives = child<QComboBox>(&dialog, "combodrive");
+        QCOMPARE(drives->count(), 26);
+        QCOMPARE(items(drives).mid(0, 4), (QStringList{"A:\\NTFILE", "C:\\NTFILE", "B:\\NTFILE", "D:\\NTFILE"}));
+        QCOMPARE(drives->itemText(25), QStringLiteral("Z:\\NTFILE"));
+        QCOMPARE(drives->currentText(), QStringLiteral("D:\\NTFILE"));
+        QCOMPARE(items(child<QComboBox>(&dialog, "combogangefelt")), (QStringList{"1", "2", "5", "10", "20"}));
+        QCOMPARE(child<QComboBox>(&dialog, "combogangefelt")->currentText(), QStringLiteral("1"));
+        QCOMPARE(items(child<QComboBox>(&dialog, "combouker")), (QStringList{"1", "5", "10"}));
+        QCOMPARE(child<QComboBox>(&dialog, "combouker")->currentText(), QStringLiteral("1"));
+        QCOMPARE(child<QPushButton>(&dialog, "BitBtn1")->text(), QStringLiteral("Lag onlinefil"));
+        QCOMPARE(child<QPushButton>(&dialog, "BitBtn3")->text(), QStringLiteral("Avbryt"));
+    }
+
+    void enterTypesABlankAndMakesNothing() {
+        Tonlineform dialog;
+        dialog.fill(onlineDialogFill(test::syndicate(), {}));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* name = child<QLineEdit>(&dialog, "Edit1");
+        name->setFocus();
+        name->end(false);
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Enter);
+        QCOMPARE(name->text(), QStringLiteral("Kari Nordmann  "));
+        QTest::keyClick(child<QLineEdit>(&dialog, "Edit2"), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+    }
+
+    void placedCentredSeventyPixelsBelowTheMainWindowsTop() {
+        Tonlineform dialog(mainWindow_.get());
+        dialog.placeOver(*mainWindow_);
+        const QRect main = mainWindow_->frameGeometry();
+        QCOMPARE(dialog.frameGeometry().top(), main.top() + 70);
+        QVERIFY(std::abs(dialog.frameGeometry().center().x() - main.center().x()) <= 1);
+    }
+
+    void makeButtonAnswersAndCancelDoesNot() {
+        Tonlineform dialog;
+        dialog.fill(onlineDialogFill(test::syndicate(), {}));
+        child<QLineEdit>(&dialog, "Edit1")->setText(QStringLiteral("Åse Ødegård"));
+        child<QComboBox>(&dialog, "combodrive")->setCurrentIndex(0);
+        child<QComboBox>(&dialog, "combogangefelt")->setCurrentText(QStringLiteral("10"));
+        child<QComboBox>(&dialog, "combouker")->setCurrentText(QStringLiteral("5"));
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        const OnlineDialogAnswers answers = dialog.answers();
+        QCOMPARE(QString::fromStdString(answers.name), QStringLiteral("Åse Ødegård"));
+        QCOMPARE(answers.playerNumber, std::string("123 456 789"));
+        QCOMPARE(answers.directory, std::string("A:\\NTFILE"));
+        QCOMPARE(answers.multiplier, std::string("10"));
+        QCOMPARE(answers.weeks, std::string("5"));
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn3"), Qt::LeftButton); });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    }
+
+    void wholeRoadFromTheWindowUnderTheHourglass() {
+        WorkbenchState state = test::syndicate();
+        whenDialogOpens([](QWidget* open) {
+            QCOMPARE(child<QComboBox>(open, "combodrive")->currentText(), QStringLiteral("C:\\NTFILE"));
+            child<QLineEdit>(open, "Edit1")->setText(QStringLiteral("Ola Nordmann"));
+            QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton);
+        });
+        const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
+        QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::Made));
+        QCOMPARE(ntfFiles().size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(ntfFiles()[0]).contains(QStringLiteral("_Rekker_OLA_NORDMANN_Dato_")));
+        QCOMPARE(std::filesystem::file_size(result.written), std::uintmax_t{3500});
+        QVERIFY(std::filesystem::exists(file("onlcopi/SE_1000.ntf")));
+        QCOMPARE(state.online.availability, std::string("Her finner du onlinefilen"));
+        QCOMPARE(state.xfornavn, std::string("Ola"));
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown[0].text, std::string("Intern lagring OK + Onlinefil OK"));
+        QVERIFY(messages_.hourglass[0]);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void writerErrorRestoresTheCursorAndMakesNothing() {
+        WorkbenchState state = test::syndicate();
+        for (int m = 1; m <= kMatches; ++m) state.couponGrid.at(kFirstCouponColumn, m) = "4";
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
+        const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
+        QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::NotMade));
+        QVERIFY(ntfFiles().empty());
+        QVERIFY(!std::filesystem::exists(file("onlcopi/SE_1000.ntf")));
+        QCOMPARE(messages_.shown.back().text, std::string(kOnlineFileNotMadeMessage));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void cancelAndUnregisteredMakeNothing() {
+        WorkbenchState state = test::syndicate();
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn3"), Qt::LeftButton); });
+        QCOMPARE(int(makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_).outcome),
+                 int(MakeOnlineOutcome::Refused));
+        QVERIFY(messages_.shown.empty());
+        QVERIFY(!std::filesystem::exists(file("TPP.TMP")));
+
+        state.spillenummer = "UREGISTRERT";
+        QCOMPARE(int(makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_).outcome),
+                 int(MakeOnlineOutcome::Refused));
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(int(messages_.shown[0].placement), int(MessagePlacement::NearMousePointer));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+};
+
+QTEST_MAIN(OnlineDialogTest)
+#include "online_dialog_test.moc"
