@@ -2,6 +2,7 @@
 // so `make run` shows a program in use. Files that already exist are left alone, so what
 // the program wrote there last time stays.
 #include "demo_online.h"
+#include "demo_make_online.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "platform/workspace.h"
@@ -9,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "demo_results.h"
 #include "demo_register.h"
+#include "demo_printing.h"
 
 #include <iostream>
 
@@ -62,9 +64,11 @@ int main(int argc, char** argv) {
         writeAgentIdentity(demo);
         writeSettings(demo);
         writeOnlineDemo(demo);
+        writeMakeOnlineDemo(demo);
         andel::demo::writeDemoRegister(demo);
         andel::demo::writeDemoStorage(demo);
         andel::demo::writeDemoResults(demo);
+        andel::demo::writeDemoPrinting(demo);
     } catch (const andel::IoError& error) {
         std::cerr << "andelstipp-demo: " << error.what() << '\n';
         return 1;

@@ -32,6 +32,11 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
         clickable->setCursor(Qt::PointingHandCursor);
     }
 
+    label32_ = addLabel(QStringLiteral("Label32"), this, QRect());
+    serialNumber_ = addLabel(QStringLiteral("onlinefilserienummer"), this, QRect());
+    label32_->hide();
+    serialNumber_->hide();
+
     auto* caption = addLabel(QStringLiteral("tippekommisjonaer"), this, QRect(6, 18, 124, 15));
     caption->setText(QStringLiteral("Tippekommisjonær:"));
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
@@ -59,6 +64,8 @@ void BottomBarPanel::render() {
     const bool known = !state_.online.pathAndName.empty();
     setLabelText(*label29_, known ? "ONLINEFIL" : "");
     setLabelText(*pathAndName_, state_.online.pathAndName);
+    setLabelText(*label32_, known ? "Serienummer:...." : "");
+    setLabelText(*serialNumber_, state_.online.serialNumber);
     setLabelText(*availability_, state_.online.availability);
     const bool missing = startsWith(state_.online.availability, "Ikke");
     setStyleIfChanged(*availability_, missing ? QStringLiteral("color: red;") : QStringLiteral("color: blue;"));

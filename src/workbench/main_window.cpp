@@ -6,7 +6,9 @@
 #include "workbench/bottom_bar_panel.h"
 #include "workbench/colour_panel.h"
 #include "workbench/icon_column_panel.h"
+#include "online/make_online_window.h"
 #include "online/online_file_state.h"
+#include "printing/certificate_print_window.h"
 #include "platform/file_io.h"
 #include "register/register_window.h"
 #include "storage/storage_browser_window.h"
@@ -88,7 +90,7 @@ void Tgridform::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Fil"));
     QAction* print = file->addAction(QStringLiteral("&Skriv ut"));
     print->setObjectName(QStringLiteral("Skrivut1"));
-    connect(print, &QAction::triggered, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    connect(print, &QAction::triggered, this, &Tgridform::printCertificates);
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
     connect(colours, &QAction::triggered, this, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
     file->addSeparator();
@@ -146,7 +148,7 @@ void Tgridform::connectPanels() {
             [this](int i) { changeSelection([&](auto& s) { chooseTimeBasis(s, i, round_); }); });
     connect(topBar_, &TopBarPanel::stepped, this,
             [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
-    connect(topBar_, &TopBarPanel::printRequested, this, [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    connect(topBar_, &TopBarPanel::printRequested, this, &Tgridform::printCertificates);
     connect(topBar_, &TopBarPanel::prizeRequested, this, &Tgridform::togglePrizes);
     connect(topBar_, &TopBarPanel::storeRequested, this, &Tgridform::storeRows);
 
@@ -173,15 +175,14 @@ void Tgridform::connectPanels() {
     connect(iconColumn_, &IconColumnPanel::playerRequested, this, &Tgridform::choosePlayer);
     connect(iconColumn_, &IconColumnPanel::commandPanelRequested, this,
             [this] { change([](auto& s) { s.commandPanelVisible = true; }); });
-    connect(iconColumn_, &IconColumnPanel::onlineFileRequested, this, [this] { notYetAvailable(QStringLiteral("Laging av onlinefil")); });
+    connect(iconColumn_, &IconColumnPanel::onlineFileRequested, this, &Tgridform::makeOnlineFile);
     connect(iconColumn_, &IconColumnPanel::commandPanelClosed, this, [this] {
         change([](auto& s) { s.commandPanelVisible = false; });
         stemArea_->repaint();
     });
     connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this, &Tgridform::showStorageBrowser);
 
-    connect(commandPanel_, &CommandPanel::certificatesRequested, this,
-            [this] { notYetAvailable(QStringLiteral("Utskrift av andelsbrev")); });
+    connect(commandPanel_, &CommandPanel::certificatesRequested, this, &Tgridform::printCertificates);
     connect(commandPanel_, &CommandPanel::prizeRequested, this, &Tgridform::togglePrizes);
     connect(prizeBox_, &PrizeBoxPanel::closeRequested, this, &Tgridform::togglePrizes);
     connect(prizeBox_, &PrizeBoxPanel::resultCellClicked, this,
@@ -246,6 +247,21 @@ Thentrekker& Tgridform::storageBrowser() {
         attachWindows(register_, new Thentrekker(workspace_, messages_, diskette, this));
     }
     return *browser_;
+}
+
+void Tgridform::makeOnlineFile() {
+    change([](auto& s) { s.commandPanelVisible = false; });
+    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages_);
+    render();
+    if (result.storageFile && browser_) browser_->listStorage(StorageSource::HardDisk);
+}
+
+void Tgridform::printCertificates() {
+    // "Du må først lage onlinefil" leads on to the make command once printing has let go.
+    bool makeOnlineFirst = false;
+    printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; });
+    render();
+    if (makeOnlineFirst) makeOnlineFile();
 }
 
 void Tgridform::choosePlayer() {
@@ -331,11 +347,6 @@ void Tgridform::focusWeekDisplay() {
 void Tgridform::chooseColour(std::uint32_t WorkbenchState::*colour) {
     const QColor chosen = QColorDialog::getColor(toQColor(state_.*colour), this);
     if (chosen.isValid()) change([&](auto& s) { s.*colour = fromQColor(chosen); });
-}
-
-void Tgridform::notYetAvailable(const QString& what) {
-    messages_.inform((what + QStringLiteral(" er ikke tilgjengelig i denne versjonen av programmet.")).toStdString(),
-                     MessagePlacement::OverMainWindow);
 }
 
 void Tgridform::render() {

@@ -70,14 +70,14 @@ private:
     void focusWeekDisplay();
     void togglePrizes();
     void choosePlayer();
+    void makeOnlineFile();
+    void printCertificates();
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();
     Tkundekartotek& registerWindow();
     Thentrekker& storageBrowser();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
-    // Commands whose windows come in a later version of the program.
-    void notYetAvailable(const QString& what);
 
     Workspace workspace_;
     WorkbenchState state_;

@@ -68,7 +68,7 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
 
     warning_ = new QFrame(this);
     warning_->setObjectName(QStringLiteral("advarselpanel"));
-    warning_->setGeometry(8, 128, 224, 62);  // over the picture, so the red counts stay in view
+    warning_->setGeometry(4, 128, 232, 62);  // over the picture, so the red counts stay in view
     warning_->setStyleSheet(QStringLiteral("QFrame { background: #ffff80; border: 2px solid red; } "
                                            "QLabel { border: none; color: red; }"));
     auto* warningLayout = new QVBoxLayout(warning_);
@@ -77,7 +77,13 @@ SystemInfoPanel::SystemInfoPanel(QWidget* parent) : QFrame(parent) {
     for (const char* line : {"****   INFO !  ****", "Kupongene har i øyeblikket for høyt", "rekkeantall for å kunne kjøres ut."}) {
         auto* label = new QLabel(QString::fromUtf8(line), warning_);
         label->setAlignment(Qt::AlignCenter);
-        if (warningLayout->count() == 0) label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        if (warningLayout->count() == 0) {
+            label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        } else {
+            QFont smaller = label->font();
+            smaller.setPointSize(7);
+            label->setFont(smaller);
+        }
         warningLayout->addWidget(label);
     }
     warning_->hide();

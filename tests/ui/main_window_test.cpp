@@ -188,10 +188,31 @@ private slots:
         QCOMPARE(text("panelprisprandel"), QStringLiteral("25"));
     }
 
-    void commandsOfLaterVersionsSaySo() {
-        QTest::mouseClick(find("BitBtn2"), Qt::LeftButton);
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        QVERIFY(messages_.shown[0].text.find("ikke tilgjengelig") != std::string::npos);
+    // Without a registered player the syndicate can be neither stored, made into an
+    // online file nor printed: each command says so and opens nothing.
+    void unregisteredPlayerIsRefusedEverywhere() {
+        window_.reset();
+        QTemporaryDir unregistered;
+        QFile settings(unregistered.filePath(QStringLiteral("config.kvs")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("TIPPERNUMMER=UREGISTRERT\r\n");
+        settings.close();
+        andel::test::RecordingMessages messages;
+        Tgridform window(Workspace(unregistered.path().toStdString()), &messages);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mousePress(window.findChild<QAbstractButton*>(QStringLiteral("bildeknapp2")), Qt::LeftButton);
+        for (const char* command : {"lagrerekker", "BitBtn2", "lagandelsbrevbutton"}) {
+            messages.shown.clear();
+            QTest::mouseClick(window.findChild<QAbstractButton*>(QString::fromLatin1(command)), Qt::LeftButton);
+            QVERIFY2(messages.shown.size() == 1, command);
+            QVERIFY2(messages.shown[0].text.find("UREGISTRERT") != std::string::npos ||
+                         messages.shown[0].text.find("registrert") != std::string::npos,
+                     messages.shown[0].text.c_str());
+            QTest::mousePress(window.findChild<QAbstractButton*>(QStringLiteral("bildeknapp2")), Qt::LeftButton);
+        }
+        QVERIFY(!QDir(unregistered.filePath(QStringLiteral("pul1lgr"))).exists() ||
+                QDir(unregistered.filePath(QStringLiteral("pul1lgr"))).isEmpty());
     }
 
     void draggingAMatchSwapsStemRowsWithoutRecomputing() {

@@ -23,5 +23,7 @@ int runTeams(const Arguments&, Context&), runResult(const Arguments&, Context&),
 int runNtf(const Arguments& args, Context& context), runDump(const Arguments& args, Context& context);
 int runRegister(const Arguments& args, Context& context), runStorage(const Arguments& args, Context& context);
 int runSend(const Arguments& args, Context& context);
+int runMakeOnline(const Arguments& args, Context& context);
+int runCertificates(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -59,6 +59,17 @@ const std::vector<Command>& commands() {
          "  Sends the window message 13319 (bring to front, or close when a parameter's low\n"
          "  16 bits are not 0) or 12707 (take the register's customer) to the running program.",
          runSend, {}, {}},
+        {"make-online",
+         "andelstipp-cli make-online STORAGEFILE --navn TEXT --spillenummer TEXT --katalog DIR\n"
+         "                           [--gangefelt 1|2|5|10|20] [--uker 1|5|10]\n"
+         "  Makes the online file of a stored syndicate of pul1lgr/ as the main window does (DIR such\n"
+         "  as \"C:\\NTFILE\", through the drive map) and prints its path in the Windows form.",
+         runMakeOnline, {"--navn", "--spillenummer", "--katalog", "--gangefelt", "--uker"}, {}},
+        {"certificates",
+         "andelstipp-cli certificates STORAGEFILE --pdf OUT.pdf [--margin 0..20] [--juster 0|1] [--spar-gulfarge]\n"
+         "  Prints the share certificates of a stored syndicate of pul1lgr/ into one PDF, a page per\n"
+         "  print job: certificates 1 to N, the main part and the list pages.",
+         runCertificates, {"--pdf", "--margin", "--juster"}, {"--spar-gulfarge"}},
     };
     return list;
 }

@@ -1,0 +1,70 @@
+#pragma once
+// The make-online-file command of the main window: from the dialog's answers to the
+// online file at the chosen directory, its backup copy, the next serial number, the
+// online-file status and the syndicate stored in mode "ONLINE".
+#include "online/online_conversion.h"
+#include "online/online_dialog_fields.h"
+#include "online/online_file_wait.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/workspace.h"
+#include "workbench/workbench_state.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace andel {
+
+inline constexpr std::string_view kUnregisteredOnlineMessage =
+    "Du kan ikke levere inn som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.";
+inline constexpr std::string_view kNoRemovableDiskMessage = "Fant ingen flyttbar disk !";
+inline constexpr std::string_view kDirectoryUnusableMessage = "Klarer ikke å gå til onlinekatalog";
+inline constexpr std::string_view kRowsFileMissingMessage = "Fant ikke TPP.TMP, Kan ikke lage onlinefil";
+inline constexpr std::string_view kOnlineFileHereText = "Her finner du onlinefilen";  // shown blue
+// The one message that ends every stop after the online-file status was cleared.
+inline constexpr std::string_view kOnlineFileNotMadeMessage =
+    "Onlinefilen ble IKKE laget !\rRett feilen og prøv på nytt.";
+
+// "ONLINEFIL-KATALOG\r" + directory + " er ikke tilgjengelig\r\r..." for a drive that is
+// not there.
+std::string driveUnavailableMessage(std::string_view directory);
+
+// Runs the online-file writer on TPP.TMP of the working directory for the game TIPPING;
+// every message it shows goes to the given sink. It may throw IoError.
+using OnlineFileWriter = std::function<ConversionResult(Messages& messages)>;
+
+struct MakeOnlineHooks {
+    OnlineFileWriter writeOnlineFile;  // empty: the conversion itself, without a window
+    FileWait fileWait;                 // the wait of at most 6000 ms for the written file
+    std::function<LocalDateTime()> now = localNow;
+    WaitFunction settingsWait = sleepMilliseconds;  // retries of the settings stores
+};
+
+enum class MakeOnlineOutcome {
+    Made,
+    Refused,  // unregistered player or drive not available: nothing changed
+    NotMade,  // stopped after the status was cleared: nothing delivered, nothing kept
+};
+
+struct MakeOnlineResult {
+    MakeOnlineOutcome outcome = MakeOnlineOutcome::Refused;
+    std::string onlineFile;               // directory + "\" + name, Windows form
+    std::filesystem::path written;        // where the online file lies
+    std::optional<std::filesystem::path> storageFile;  // the ONLINE storage file
+};
+
+// Before the dialog: false, after its message near the mouse pointer, while the player
+// number reads "UREGISTRERT".
+bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages);
+
+// The command after the dialog. Any message of the writer, a writer that fails, or a file
+// that has not appeared after 6000 ms stops it: the file written in this run is removed,
+// no backup is taken, the serial number stays, the status stays cleared and nothing is
+// stored; kOnlineFileNotMadeMessage says so.
+MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
+                                Messages& messages, const MakeOnlineHooks& hooks = {});
+
+}  // namespace andel

@@ -1,0 +1,64 @@
+#include "online/make_online_window.h"
+
+#include "online/online_dialog.h"
+#include "online/online_file_window.h"
+#include "online/rows_file.h"
+#include "platform/io_error.h"
+
+#include <QApplication>
+#include <QThread>
+
+namespace andel {
+namespace {
+
+constexpr int kWriterWindowOffset = 50;  // right of and below the dialog's top left corner
+
+// Restored on every way out of the command.
+class HourglassCursor {
+public:
+    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+};
+
+MakeOnlineHooks windowHooks(QWidget* mainWindow, const Workspace& workspace, QPoint dialogTopLeft) {
+    MakeOnlineHooks hooks;
+    hooks.writeOnlineFile = [mainWindow, workspace, dialogTopLeft](Messages& messages) {
+        Tonlinefilform window(workspace, &messages, mainWindow);
+        window.setInputFile(std::string(kRowsFileName));
+        window.setGame(std::string(kTippingGame));
+        window.move(dialogTopLeft + QPoint(kWriterWindowOffset, kWriterWindowOffset));
+        window.show();
+        QCoreApplication::processEvents();  // the window is seen before the writing starts
+        return window.run();
+    };
+    hooks.fileWait.handleEvents = [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(10);
+    };
+    return hooks;
+}
+
+}  // namespace
+
+MakeOnlineResult makeOnlineFileFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
+                                          Messages& messages) {
+    if (!mayMakeOnlineFile(state, messages)) return {};
+    Tonlineform dialog(mainWindow);
+    dialog.fill(onlineDialogFill(state, mainStore(workspace, messages).getString(kOnlinefilDrive)));
+    if (mainWindow) dialog.placeOver(*mainWindow);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const OnlineDialogAnswers answers = dialog.answers();
+    const QPoint dialogTopLeft = dialog.frameGeometry().topLeft();
+
+    HourglassCursor hourglass;
+    try {
+        return makeOnlineFile(state, answers, workspace, messages, windowHooks(mainWindow, workspace, dialogTopLeft));
+    } catch (const IoError& error) {
+        messages.inform(error.what());
+        return {};
+    }
+}
+
+}  // namespace andel

@@ -1,0 +1,90 @@
+#include "printing/certificate_print_window.h"
+
+#include "platform/clock.h"
+#include "platform/io_error.h"
+#include "printing/certificate_command.h"
+#include "printing/certificate_fill.h"
+#include "printing/certificate_output_panel.h"
+#include "printing/certificate_print_dialog.h"
+#include "printing/print_jobs.h"
+#include "settings/settings_store.h"
+
+#include <QPushButton>
+
+namespace andel {
+namespace {
+
+template <class Window>
+Window& childOf(QWidget* mainWindow, Messages& messages) {
+    if (auto* found = mainWindow->findChild<Window*>()) return *found;
+    auto* made = new Window(mainWindow, &messages);
+    made->hide();
+    return *made;
+}
+
+}  // namespace
+
+TAndelsform2::TAndelsform2(QWidget* parent, Messages* messages)
+    : QWidget(parent), messageBoxes_(this), messages_(messages ? *messages : messageBoxes_) {
+    setObjectName(QStringLiteral("Andelsform2"));
+    setWindowFlag(Qt::Window);
+    setFixedSize(760, 1048);
+    auto* print = new QPushButton(QStringLiteral("Skriv Ut"), this);
+    print->setObjectName(QStringLiteral("Button2"));
+    print->move(620, 8);
+    connect(print, &QPushButton::clicked, this, &TAndelsform2::printContents);
+}
+
+bool TAndelsform2::printContents() {
+    if (!printerInstalled()) {
+        messages_.inform("Ingen skriver er installert.");
+        return false;
+    }
+    return printCertificateJobs(selectedPrinter(), page_, printJobs(page_.shares), messages_);
+}
+
+void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
+                                 Messages& messages, const std::function<void()>& makeOnlineFile) {
+    if (!beginCertificates(state, messages, makeOnlineFile)) return;
+    try {
+        TForm1& dialog = childOf<TForm1>(mainWindow, messages);
+        dialog.adjustSize();
+        dialog.move(mainWindow->frameGeometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+        dialog.showPrinterName();
+        SettingsStore settings = mainStore(workspace, messages);
+        PrintChoices stored = storedPrintChoices(settings);
+        stored.saveYellow = dialog.choices().saveYellow;  // the tick stays from the last run
+        dialog.setChoices(stored);
+
+        const LocalDateTime now = localNow();
+        const auto filled = [&](const PrintChoices& choices) { return fillCertificate(state, choices, now); };
+        dialog.setOutput(
+            [&](QPagedPaintDevice& device, const PrintChoices& choices) {
+                const CertificateTemplate page = filled(choices);
+                paintCertificatePages(device, page, printJobs(page.shares));
+            },
+            [&](const QString& file, const PrintChoices& choices) {
+                const CertificateTemplate page = filled(choices);
+                try {
+                    writeCertificatesPdf(file, page, printJobs(page.shares));
+                } catch (const IoError& error) {
+                    messages.inform(error.what());
+                    return false;
+                }
+                return true;
+            });
+        const bool accepted = dialog.exec() == QDialog::Accepted;
+        dialog.setOutput({}, {});
+        const PrintChoices choices = dialog.choices();
+        storePrintChoices(settings, choices);
+        if (!accepted) return;
+
+        TAndelsform2& layout = childOf<TAndelsform2>(mainWindow, messages);
+        layout.fill(filled(choices));
+        layout.printContents();
+    } catch (const IoError& error) {
+        messages.inform(error.what());
+    }
+}
+
+}  // namespace andel

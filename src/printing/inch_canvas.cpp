@@ -1,0 +1,48 @@
+#include "printing/inch_canvas.h"
+
+#include <cmath>
+
+namespace andel {
+namespace {
+
+// The default floating-point rounding mode rounds halves to even.
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+}  // namespace
+
+void InchCanvas::setup(double unitsPerInch) {
+    metrics_ = readMetrics();
+    scaleX_ = metrics_.pixelsPerInchX / unitsPerInch;
+    scaleY_ = metrics_.pixelsPerInchY / unitsPerInch;
+    position_ = {};
+}
+
+DevicePoint InchCanvas::toDevice(double x, double y) const {
+    return {roundHalfEven(x * scaleX_), roundHalfEven(y * scaleY_)};
+}
+
+DeviceRect InchCanvas::deviceRectangle(double x1, double y1, double x2, double y2) const {
+    const DevicePoint a = toDevice(x1, y1), b = toDevice(x2, y2);
+    return {a.x, a.y, b.x, b.y};
+}
+
+void InchCanvas::moveTo(double x, double y) { position_ = toDevice(x, y); }
+
+void InchCanvas::lineTo(double x, double y) {
+    const DevicePoint from = position_;
+    position_ = toDevice(x, y);
+    paintLine(from, position_);
+}
+
+void InchCanvas::rectangle(double x1, double y1, double x2, double y2) {
+    position_ = toDevice(x1, y1);
+    paintRectangle(deviceRectangle(x1, y1, x2, y2));
+}
+
+void InchCanvas::text(const std::string& text) { paintText(position_, text); }
+
+void InchCanvas::centredText(const std::string& text) {
+    paintText({position_.x - textWidth(text) / 2, position_.y}, text);
+}
+
+}  // namespace andel

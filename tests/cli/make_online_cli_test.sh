@@ -1,0 +1,94 @@
+#!/bin/sh
+# andelstipp-cli make-online from outside: the whole road from a stored syndicate to the
+# online file, its backup copy, the next serial number and the ONLINE storage; then the
+# stops that make nothing.
+# Usage: make_online_cli_test.sh PATH-TO-andelstipp-cli
+cli="$1"
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+failures=0
+dir="$work/dir"
+mkdir -p "$dir/c" "$dir/pul1lgr"
+printf 'DRIVE_C=%s\r\n' "$dir/c" >"$dir/config.kvs"
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# run NAME STATUS ARGS...: runs make-online into $work/out and $work/err.
+run() {
+    name="$1" expected="$2"
+    shift 2
+    "$cli" --dir "$dir" make-online "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
+}
+
+# A storage file as the main window writes it: Windows-1252, CR LF.
+store() {
+    file="$1" version="$2"
+    {
+        printf '#LAGRINGSTIME\r\n2009.03.01.10:00:00\r\n#UKE\r\nUKE 10 -2009\r\n#ONLINESERIENUMMER\r\n\r\n'
+        printf '#FORNAVN\r\nKari\r\n#ETTERNAVN\r\nNordmann\r\n#SPILLENUMMER\r\n123 456 789\r\n'
+        printf '#TRIPPELTYPE\r\n12\r\n#LAGRINGSTYPE\r\nLAGER \r\n#KOMBINASJONER\r\n    9\r\n#REKKEANTALL\r\n 2916\r\n'
+        printf '#VERSJON\r\n%s\r\n#REKKEPRIS\r\n1\r\n#SYSTEMFILNAVN\r\nTEST.TSY\r\n#SYSTEMNAVN\r\nMU 9-0-9\r\n' "$version"
+        printf '#KUPONGTYPE\r\nL\330RDAG\r\n#SPILLTYPE\r\nORDIN\306R\r\n#STAMME\r\n446677777777\r\n'
+        printf '#MARKERING\r\nSSSSSSSSMMMM\r\n#PRIORITET\r\n567891111234\r\n#UTGANG1\r\n000000000000\r\n'
+        printf '#UTGANG2\r\n000000000000\r\n#ANTALLANDELER\r\n4\r\n#ONLINEFILPATHOGNAVN\r\n\r\n#ONLINEFILDATO\r\n\r\n'
+        for i in 1 2 3 4 5 6 7 8 9 10; do printf '#UTVIDELSE\r\n\r\n'; done
+        printf '#REKKER\r\n'
+        for line in 446677774444 446677774222 446677774111 446677772421 446677772214 446677772142 \
+            446677771412 446677771241 446677771124; do printf '%s\r\n' "$line"; done
+    } >"$dir/pul1lgr/$file"
+}
+store LAGRET.TXT 07.OKT-2008
+store GAMMEL.TXT 01.JAN-2005
+
+run "make to C" 0 LAGRET.TXT --navn "Kari Nordmann" --spillenummer "123 456 789" --katalog 'C:\NTFILE' \
+    --gangefelt 2 --uker 5
+path=$(cat "$work/out")
+printf '%s\n' "$path" | grep -qx 'C:\\NTFILE\\KRYSSEN_2\.916_Rekker_KARI_NORDMANN_Dato_[0-9-]*_KL_[0-9-]*\.NTF' ||
+    fail "make: printed path $path"
+[ "$(cat "$work/err")" = "Intern lagring OK + Onlinefil OK" ] || fail "make: stderr $(cat "$work/err")"
+made="$dir/c/NTFILE/${path#C:\\NTFILE\\}"
+"$cli" dump "$made" >"$work/dump" 2>&1 || fail "dump of the made file: $(tail -3 "$work/dump")"
+[ "$(tail -1 "$work/dump")" = "records 10" ] || fail "dump: $(tail -1 "$work/dump")"
+grep -qx 'H24  :123456789' "$work/dump" || fail "dump: player number"
+cmp -s "$made" "$dir/onlcopi/SE_1000.ntf" || fail "no backup copy under serial number 1000"
+tr -d '\r' <"$dir/onlcopi/config.kvs" | grep -qx 'UNIKTNUMMER_ONLINEFIL=1001' || fail "serial number not advanced"
+tr -d '\r' <"$dir/config.kvs" | grep -qx 'OnlinefilDrive=C' || fail "OnlinefilDrive not stored"
+stored=$(cd "$dir/pul1lgr" && ls DATO-*.TXT)
+[ "$(printf '%s\n' "$stored" | wc -l)" -eq 1 ] || fail "not one new storage file: $stored"
+"$cli" --dir "$dir" storage show "$stored" >"$work/show" 2>&1 || fail "storage show of the new file"
+grep -qx 'serienummer 1000' "$work/show" || fail "stored serial number: $(cat "$work/show")"
+grep -qxF "onlinefil $path" "$work/show" || fail "stored online file: $(grep onlinefil "$work/show")"
+tr -d '\r' <"$dir/pul1lgr/$stored" | sed -n 16p | grep -qx ONLINE || fail "storage mode is not ONLINE"
+
+# Stops: nothing new anywhere, the serial number stays.
+snapshot() { (cd "$dir" && find . -type f ! -name TPP.TMP ! -name TT.TMP | sort && cat onlcopi/config.kvs); }
+mkdir -p "$dir/d" && : >"$dir/d/NTFILE"
+printf 'DRIVE_C=%s\r\nDRIVE_D=%s\r\nOnlinefilDrive=C\r\n' "$dir/c" "$dir/d" >"$dir/config.kvs"
+snapshot >"$work/before"
+run "directory cannot be made" 1 LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'D:\NTFILE'
+[ -s "$work/out" ] && fail "stop wrote to stdout"
+printf '%s\n' "Klarer ikke å gå til onlinekatalog" "Onlinefilen ble IKKE laget ! / Rett feilen og prøv på nytt." |
+    cmp -s - "$work/err" || fail "directory stop: stderr $(cat "$work/err")"
+run "drive not mapped" 1 LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'Q:\NTFILE'
+grep -q '^ONLINEFIL-KATALOG / Q:\\NTFILE er ikke tilgjengelig' "$work/err" || fail "drive stop: $(cat "$work/err")"
+run "unregistered after an old version" 1 GAMMEL.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'C:\NTFILE'
+grep -qx 'Du kan ikke levere inn som uregistrert spiller / Hent navn og spillenummer i kundekartoteket.' "$work/err" ||
+    fail "unregistered: $(cat "$work/err")"
+run "missing storage file" 1 MANGLER.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'C:\NTFILE'
+snapshot | cmp -s "$work/before" - || fail "a stop left files behind: $(snapshot | diff "$work/before" -)"
+
+for args in "LAGRET.TXT --spillenummer 1 --katalog C:\\NTFILE" "LAGRET.TXT --navn x --katalog C:\\NTFILE" \
+    "LAGRET.TXT --navn x --spillenummer 1" "LAGRET.TXT --navn x --spillenummer 1 --katalog C: --gangefelt 3" \
+    "LAGRET.TXT --navn x --spillenummer 1 --katalog C: --uker 2" "--navn x --spillenummer 1 --katalog C:"; do
+    # shellcheck disable=SC2086
+    run "usage: $args" 2 $args
+    grep -q '^andelstipp-cli: ' "$work/err" || fail "usage $args: $(cat "$work/err")"
+done
+
+[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "all make-online cli checks passed"

@@ -1,0 +1,271 @@
+// The make-online-file command over a temporary working directory whose drives C and A
+// are mapped to sub-directories.
+#include "online/make_online_file.h"
+
+#include "online/online_file_inspection.h"
+#include "online/online_submission.h"
+#include "platform/io_error.h"
+#include "settings/serial_counter.h"
+#include "storage/storage_file.h"
+#include "storage/storage_fixture.h"
+#include "storage/storage_load.h"
+#include "support/recording_messages.h"
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace andel::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::Contains;
+
+const std::string kFileName = "KRYSSEN_2.916_Rekker_KARI_NORDMANN_Dato_07-03-2009_KL_09-05-03.NTF";
+
+// One working directory, one syndicate in hand and the dialog's answers.
+struct Road {
+    TempDir dir;
+    Workspace workspace{dir.path()};
+    RecordingMessages messages;
+    WorkbenchState state = syndicate();
+    OnlineDialogAnswers answers{"Kari Nordmann", "123 456 789", "C:\\NTFILE", "2", "5"};
+    MakeOnlineHooks hooks;
+    std::int64_t clock = 0;
+    int eventsHandled = 0;
+
+    Road() {
+        dir.write("config.kvs", "DRIVE_C=" + dir.file("c").string() + "\r\nDRIVE_A=" + dir.file("a").string() + "\r\n");
+        fs::create_directories(dir.file("c"));
+        fs::create_directories(dir.file("a"));
+        dir.write("onlcopi/config.kvs", "UNIKTNUMMER_ONLINEFIL=1234\r\n");
+        hooks.now = [] { return savedAt(2009, 3, 7, 9, 5, 3); };
+        hooks.settingsWait = [](int) {};
+        hooks.fileWait.ticks = [this] { return clock; };
+        hooks.fileWait.handleEvents = [this] {
+            ++eventsHandled;
+            clock += 100;
+        };
+    }
+    MakeOnlineResult make() { return makeOnlineFile(state, answers, workspace, messages, hooks); }
+    int serial() {
+        RecordingMessages quiet;
+        return peekSerial(workspace, quiet, [](int) {});
+    }
+    SettingValue setting(std::string_view key) {
+        RecordingMessages quiet;
+        return mainStore(workspace, quiet, [](int) {}).getString(key);
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> shown;
+        for (const Message& message : messages.shown) shown.push_back(message.text);
+        return shown;
+    }
+    std::vector<std::string> filesIn(const char* directory) const {
+        std::vector<std::string> names;
+        std::error_code error;
+        for (fs::directory_iterator it(dir.file(directory), error), end; !error && it != end; it.increment(error)) {
+            if (it->is_regular_file()) names.push_back(it->path().filename().string());
+        }
+        return names;
+    }
+};
+
+TEST(MakeOnlineFile, MakesTheFileKeepsItsCopyAdvancesTheSerialAndStoresTheRows) {
+    Road road;
+    road.state.online.pathAndName = "C:\\NTFILE\\FORRIGE.NTF";
+    const MakeOnlineResult result = road.make();
+    ASSERT_EQ(result.outcome, MakeOnlineOutcome::Made) << ::testing::PrintToString(road.texts());
+    EXPECT_EQ(result.onlineFile, "C:\\NTFILE\\" + kFileName);
+    EXPECT_EQ(result.written, road.dir.file("c/NTFILE/" + kFileName));
+
+    const std::string file = road.dir.read("c/NTFILE/" + kFileName);
+    const OnlineFileInspection inspection = inspectOnlineFile(file);
+    EXPECT_TRUE(inspection.allOk());
+    EXPECT_EQ(inspection.checksOk.size(), 10u);
+    EXPECT_THAT(inspection.headerDump, Contains("H3   :Kari Nordmann       "));
+    EXPECT_THAT(inspection.headerDump, Contains("H24  :123456789"));
+    EXPECT_EQ(file.substr(350 + 10, 2), "05");   // weeks
+    EXPECT_EQ(file.substr(350 + 18, 3), "002");  // multiplier
+    EXPECT_NE(road.dir.read("TPP.TMP").find("#FRIDISPOSISJONHEADER\r\n1234\r\n"), std::string::npos);
+
+    EXPECT_EQ(road.dir.read("onlcopi/SE_1234.ntf"), file);
+    EXPECT_EQ(road.serial(), 1235);
+
+    const OnlineFileStatus& online = road.state.online;
+    EXPECT_EQ(online.pathAndName, result.onlineFile);
+    EXPECT_EQ(online.serialNumber, "1234");
+    EXPECT_EQ(online.availability, "Her finner du onlinefilen");
+    EXPECT_THAT(online.date, ::testing::StartsWith("Dato 07.03.2009  Kl 09:05:0"));
+    EXPECT_EQ(road.state.xfornavn, "Kari");
+    EXPECT_EQ(road.state.etternavn, "Nordmann");
+    EXPECT_EQ(road.state.panel55, "Kari Nordmann 123 456 789");
+
+    ASSERT_TRUE(result.storageFile);
+    EXPECT_EQ(*result.storageFile, road.dir.file("pul1lgr/DATO-07032009-090503.TXT"));
+    EXPECT_EQ(decodeTextLines(road.dir.read("pul1lgr/DATO-07032009-090503.TXT")).at(15), "ONLINE");
+    WorkbenchState loaded = initialWorkbenchState();
+    ASSERT_TRUE(loadStoredRows(loaded, road.dir.file("pul1lgr"), "DATO-07032009-090503.TXT", road.messages,
+                               [](const std::string&) { return true; })
+                    .loaded);
+    EXPECT_EQ(loaded.online.serialNumber, "1234");
+    EXPECT_EQ(loaded.online.pathAndName, result.onlineFile);
+    EXPECT_EQ(loaded.online.date, online.date);
+
+    EXPECT_EQ(road.texts(), std::vector<std::string>{"Intern lagring OK + Onlinefil OK"});
+    EXPECT_EQ(road.setting("OnlinefilDrive").value, "C");
+}
+
+TEST(MakeOnlineFile, SerialAfter9999IsThousandAndTheDriveIsRemembered) {
+    Road road;
+    road.dir.write("onlcopi/config.kvs", "UNIKTNUMMER_ONLINEFIL=9999\r\n");
+    road.answers.name = "  Åse   Ødegård ";
+    road.answers.directory = "A:\\NTFILE";
+    const MakeOnlineResult result = road.make();
+    ASSERT_EQ(result.outcome, MakeOnlineOutcome::Made) << ::testing::PrintToString(road.texts());
+    EXPECT_EQ(result.onlineFile, "A:\\NTFILE\\KRYSSEN_2.916_Rekker_ASE___ODEGARD_Dato_07-03-2009_KL_09-05-03.NTF");
+    EXPECT_TRUE(fs::exists(road.dir.file("a/NTFILE/KRYSSEN_2.916_Rekker_ASE___ODEGARD_Dato_07-03-2009_KL_09-05-03.NTF")));
+    EXPECT_EQ(road.state.xfornavn, "Åse");
+    EXPECT_EQ(road.state.etternavn, "Ødegård");
+    EXPECT_THAT(road.filesIn("onlcopi"), ::testing::UnorderedElementsAre("SE_9999.ntf", "config.kvs"));
+    EXPECT_EQ(road.serial(), 1000);
+    EXPECT_EQ(defaultOnlineDirectory(road.setting("OnlinefilDrive")), "A:\\NTFILE");
+}
+
+TEST(MakeOnlineFile, UnregisteredPlayerIsRefusedBeforeTheDialog) {
+    Road road;
+    EXPECT_TRUE(mayMakeOnlineFile(road.state, road.messages));
+    EXPECT_TRUE(road.messages.shown.empty());
+    road.state.spillenummer = " UREGISTRERT ";
+    EXPECT_FALSE(mayMakeOnlineFile(road.state, road.messages));
+    ASSERT_EQ(road.messages.shown.size(), 1u);
+    EXPECT_EQ(road.messages.shown[0].text,
+              "Du kan ikke levere inn som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
+    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::NearMousePointer);
+}
+
+TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
+    Road road;
+    road.state.online = {"C:\\NTFILE\\FORRIGE.NTF", "Dato 01.03.2009  Kl 10:00:00", "1200", "Her finner du onlinefilen"};
+    const WorkbenchState before = road.state;
+    road.answers.directory = "Q:\\NTFILE";
+    road.answers.name = "Ola Nordmann";
+    EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::Refused);
+    ASSERT_EQ(road.messages.shown.size(), 1u);
+    EXPECT_EQ(road.messages.shown[0].text,
+              "ONLINEFIL-KATALOG\rQ:\\NTFILE er ikke tilgjengelig\r\rKan ikke lage onlinfil dit !!???\r"
+              "Prøv på nytt med et annet valg");
+    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    EXPECT_EQ(road.state.online.pathAndName, before.online.pathAndName);
+    EXPECT_EQ(road.state.online.serialNumber, "1200");
+    EXPECT_EQ(road.state.xfornavn, "Kari");
+    EXPECT_FALSE(fs::exists(road.dir.file("TPP.TMP")));
+    EXPECT_EQ(road.serial(), 1234);
+}
+
+// Every way the writing can go wrong ends the same: the file written in this run is
+// gone, no copy, the same serial number, a cleared status, nothing stored, one message.
+TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
+    const struct {
+        const char* what;
+        std::function<void(Road&)> arrange;
+        std::string message;  // shown before the closing message; empty for none
+    } cases[] = {
+        {"writer reports a bad coupon line and writes on",
+         [](Road& r) {
+             for (int m = 1; m <= kMatches; ++m) r.state.couponGrid.at(kFirstCouponColumn, m) = "4";
+         },
+         "FEIL I SYSTEMKUPONGER I ONLINEFIL"},
+        {"writer throws",
+         [](Road& r) {
+             r.hooks.writeOnlineFile = [](Messages&) -> ConversionResult {
+                 throw IoError("Kan ikke skrive onlinefilen til C:\\NTFILE");
+             };
+         },
+         "Kan ikke skrive onlinefilen til C:\\NTFILE"},
+        {"writer writes the file, then fails",
+         [](Road& r) {
+             r.hooks.writeOnlineFile = [&r](Messages& messages) {
+                 r.dir.write("c/NTFILE/" + kFileName, "half");
+                 messages.inform("Disken er full");
+                 return ConversionResult{ConversionOutcome::Failed, {}, {}, 0};
+             };
+         },
+         "Disken er full"},
+        {"file never appears",
+         [](Road& r) {
+             r.hooks.writeOnlineFile = [](Messages&) { return ConversionResult{ConversionOutcome::Written, {}, {}, 10}; };
+         },
+         ""},
+        {"directory cannot be made", [](Road& r) { r.dir.write("c/NTFILE", "a file"); }, "Klarer ikke å gå til onlinekatalog"},
+        {"no removable disk",
+         [](Road& r) {
+             r.answers.directory = "A:\\NTFILE";
+             r.dir.write("a/NTFILE", "a file");
+         },
+         "Fant ingen flyttbar disk !"},
+        {"rows file cannot be written",
+         [](Road& r) {
+             r.dir.write("TPP.TMP/x", "blocks the name");
+         },
+         "Fant ikke TPP.TMP, Kan ikke lage onlinefil"},
+        {"coupon type outside the selector", [](Road& r) { r.state.kupongtype = 3; }, "FEIL NR 1! Kan IKKE lage onlinfil"},
+        {"no row price", [](Road& r) { r.state.comborekkepris = {"", ""}; }, "FEIL NR 2! Kan IKKE lage onlinfil"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Road road;
+        road.state.online = {"C:\\NTFILE\\FORRIGE.NTF", "Dato 01.03.2009  Kl 10:00:00", "1200", "finner du her:", true};
+        c.arrange(road);
+        EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::NotMade);
+
+        const std::vector<std::string> shown = road.texts();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.back(), kOnlineFileNotMadeMessage);
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), std::string(kOnlineFileNotMadeMessage)), 1);
+        if (!c.message.empty()) {
+            EXPECT_THAT(shown, Contains(c.message));
+        }
+        EXPECT_THAT(shown, ::testing::Not(Contains("Intern lagring OK + Onlinefil OK")));
+
+        EXPECT_TRUE(road.filesIn("c/NTFILE").empty());
+        EXPECT_TRUE(road.filesIn("a/NTFILE").empty());
+        EXPECT_EQ(road.filesIn("onlcopi"), std::vector<std::string>{"config.kvs"});
+        EXPECT_EQ(road.serial(), 1234);
+        EXPECT_TRUE(road.filesIn("pul1lgr").empty());
+        EXPECT_FALSE(road.setting("OnlinefilDrive").found);
+        const OnlineFileStatus& online = road.state.online;
+        EXPECT_TRUE(online.pathAndName.empty() && online.date.empty() && online.serialNumber.empty() &&
+                    online.availability.empty() && !online.infoPanelVisible);
+        if (std::string(c.what) == "file never appears") {
+            EXPECT_EQ(road.eventsHandled, 60);
+        }
+    }
+}
+
+TEST(MakeOnlineFile, SubmissionCarriesTheDialogAndTheGrid) {
+    WorkbenchState state = syndicate();
+    state.pauseordiner = 2;
+    state.kupongtype = 1;
+    state.comborekkepris = {"  2", " 1"};
+    std::vector<std::string> problems;
+    const Submission s = submissionOf(state, {"x", "y", "B:\\NTFILE", "20", "10"}, "4321", problems);
+    EXPECT_TRUE(problems.empty());
+    EXPECT_EQ(s.navn, "Kari Nordmann");
+    EXPECT_EQ(s.spillenummer, "123456789");
+    EXPECT_EQ(s.kupongtype, "SØNDAG");
+    EXPECT_EQ(s.pause, "BEGGE");
+    EXPECT_EQ(s.rekkepris, "2");
+    EXPECT_EQ(s.gangefelt, "20");
+    EXPECT_EQ(s.antallUker, "10");
+    EXPECT_EQ(s.onlineDirectory, "B:\\NTFILE");
+    EXPECT_EQ(s.fridisposisjonHeader, "4321");
+    ASSERT_EQ(s.systemCoupons.size(), 9u);
+    EXPECT_EQ(couponFileLine(s.systemCoupons[0]), "0324 446677774444");
+    EXPECT_EQ(couponFileLine(s.systemCoupons[8]), "0324 446677771124");
+}
+
+}  // namespace
+}  // namespace andel::test
