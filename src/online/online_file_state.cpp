@@ -6,8 +6,7 @@ namespace andel {
 
 bool checkOnlineFile(OnlineFileStatus& status, const DriveMap& drives) {
     if (status.pathAndName.empty()) return false;
-    const auto path = drives.resolve(status.pathAndName);
-    if (!path || !fileExists(*path)) return false;
+    if (!drives.fileExists(status.pathAndName)) return false;
     status.availability = kOnlineFileFoundText;
     return true;
 }

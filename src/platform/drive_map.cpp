@@ -1,5 +1,7 @@
 #include "platform/drive_map.h"
 
+#include "platform/file_io.h"
+
 #include "model/text.h"
 
 #include <algorithm>
@@ -128,6 +130,11 @@ std::optional<fs::path> DriveMap::resolve(std::string_view windowsPath) const {
     }
     for (const std::string& piece : components(rest)) path = matchComponent(path, piece);
     return path;
+}
+
+bool DriveMap::fileExists(std::string_view windowsPath) const {
+    const auto path = resolve(windowsPath);
+    return path && andel::fileExists(*path);
 }
 
 char driveLetterOf(std::string_view windowsPath) {

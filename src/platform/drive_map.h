@@ -37,6 +37,8 @@ public:
     // without a drive letter is taken relative to the working directory. A component
     // whose exact spelling is missing on disk matches an entry that differs only in case.
     std::optional<std::filesystem::path> resolve(std::string_view windowsPath) const;
+    // Whether a file of a Windows-form path is there now (false when its drive is not).
+    bool fileExists(std::string_view windowsPath) const;
 
 private:
     const Workspace* workspace_;

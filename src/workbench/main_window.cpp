@@ -285,10 +285,7 @@ void Tgridform::showStorageBrowser() {
 }
 
 void Tgridform::loadChosenStorage() {
-    const auto exists = [this](const std::string& path) {
-        const auto file = drives_.resolve(path);
-        return file && fileExists(*file);
-    };
+    const auto exists = [this](const std::string& path) { return drives_.fileExists(path); };
     change([&](auto& s) {
         if (!loadStoredRows(s, browser_->storagePath(), browser_->chosen().fileName, messages_, exists).loaded) return;
         recomputeSystem(s);

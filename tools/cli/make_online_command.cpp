@@ -1,12 +1,8 @@
 // andelstipp-cli make-online: the main window's make-online-file command on a stored
 // syndicate, with the dialog's answers taken from the options.
 #include "commands.h"
+#include "stored_syndicate.h"
 #include "online/make_online_file.h"
-#include "platform/drive_map.h"
-#include "platform/file_io.h"
-#include "platform/io_error.h"
-#include "storage/storage_directory.h"
-#include "storage/storage_load.h"
 #include "workbench/recompute.h"
 
 #include <algorithm>
@@ -29,21 +25,6 @@ std::string choice(const Arguments& args, const std::string& name, const std::ve
     throw UsageError(name + " must be " + allowed);
 }
 
-// The stored syndicate as the main window holds it after fetching it from the storage.
-bool loadSyndicate(WorkbenchState& state, const std::string& fileName, Context& context) {
-    const std::optional<std::filesystem::path> storage = enterStorageDirectory(context.workspace.root());
-    if (!storage) throw IoError("Kan ikke åpne lageret pul1lgr");
-    const SettingsStore settings = mainStore(context.workspace, context.messages);
-    const DriveMap drives(context.workspace, settings);
-    const OnlineFileProbe stillThere = [&drives](const std::string& path) {
-        const auto file = drives.resolve(path);
-        return file && fileExists(*file);
-    };
-    if (!loadStoredRows(state, *storage, fileName, context.messages, stillThere).loaded) return false;
-    recomputeSystem(state);
-    recomputePrice(state);
-    return true;
-}
 
 }  // namespace
 
@@ -57,7 +38,7 @@ int runMakeOnline(const Arguments& args, Context& context) {
     answers.weeks = choice(args, "--uker", weekChoices());
 
     WorkbenchState state = initialWorkbenchState();
-    if (!loadSyndicate(state, args.positionals()[0], context)) return 1;
+    if (!loadStoredSyndicate(state, args.positionals()[0], context)) return 1;
     if (!mayMakeOnlineFile(state, context.messages)) return 1;
     const MakeOnlineResult result = makeOnlineFile(state, answers, context.workspace, context.messages);
     if (result.outcome != MakeOnlineOutcome::Made) return 1;

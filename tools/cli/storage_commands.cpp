@@ -48,10 +48,7 @@ int showStored(const Arguments& args, Context& context) {
     if (!directory) throw IoError("Kan ikke åpne lageret pul1lgr");
     WorkbenchState state = initialWorkbenchState();
     const LoadResult result = loadStoredRows(state, *directory, args.positionals()[1], context.messages,
-                                             [&](const std::string& path) {
-                                                 const auto file = drives.resolve(path);
-                                                 return file && fileExists(*file);
-                                             });
+                                             [&drives](const std::string& path) { return drives.fileExists(path); });
     if (!result.loaded) return 1;
     std::ostream& out = context.out;
     out << "uke " << trimBlanks(state.ukecomboboxItems.empty() ? "" : state.ukecomboboxItems[state.ukecombobox]) << '\n'

@@ -1,13 +1,12 @@
 #include "stored_syndicate.h"
 
-#include "handover/team_names_file.h"
 #include "platform/drive_map.h"
-#include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "storage/storage_directory.h"
 #include "storage/storage_load.h"
 #include "workbench/recompute.h"
 #include "workbench/selectors.h"
+#include "workbench/startup.h"
 
 namespace andel::cli {
 
@@ -16,17 +15,10 @@ bool loadStoredSyndicate(WorkbenchState& state, const std::string& fileName, Con
     if (!storage) throw IoError("Kan ikke åpne lageret pul1lgr");
     const SettingsStore settings = mainStore(context.workspace, context.messages);
     const DriveMap drives(context.workspace, settings);
-    const OnlineFileProbe stillThere = [&drives](const std::string& path) {
-        const auto file = drives.resolve(path);
-        return file && fileExists(*file);
-    };
+    const OnlineFileProbe stillThere = [&drives](const std::string& path) { return drives.fileExists(path); };
     if (!loadStoredRows(state, *storage, fileName, context.messages, stillThere).loaded) return false;
     recomputeSystem(state);
-    RoundRefresh round;
-    round.loadRound = [&context](WorkbenchState& s, const GameWeek& week, CouponType type) {
-        s.teamNames = loadTeamNames(context.workspace, context.messages, week, type).names;
-    };
-    refreshGameWeek(state, round);
+    refreshGameWeek(state, roundRefresh(context.workspace, context.messages));
     recomputePrice(state);
     return true;
 }
