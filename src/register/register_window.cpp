@@ -1,5 +1,7 @@
 #include "register/register_window.h"
 
+#include "workbench/window_parts_panel.h"
+
 #include "model/text.h"
 #include "platform/clock.h"
 #include "register/new_customer_dialog.h"
@@ -21,14 +23,6 @@
 
 namespace andel {
 namespace {
-
-QToolButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, const char* name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
 
 // The labels over the table and the column header each stands for.
 const std::pair<const char*, std::string_view> kHeaderLabels[] = {

@@ -1,5 +1,7 @@
 #include "storage/storage_browser_window.h"
 
+#include "workbench/window_parts_panel.h"
+
 #include "storage/delete_storage_dialog.h"
 
 #include <QAction>
@@ -37,14 +39,6 @@ public:
 private:
     int deleteColumn_;
 };
-
-QToolButton* pictureButton(QWidget* parent, QStyle::StandardPixmap picture, const char* name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(parent->style()->standardIcon(picture));
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
 
 }  // namespace
 

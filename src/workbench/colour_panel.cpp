@@ -1,5 +1,7 @@
 #include "workbench/colour_panel.h"
 
+#include "workbench/window_parts_panel.h"
+
 #include "workbench/widget_sync_panel.h"
 
 #include <QLabel>
@@ -25,13 +27,6 @@ protected:
 private:
     std::function<void()> onClick_;
 };
-
-QPushButton* addButton(const QString& caption, const char* name, QWidget* parent, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "workbench/preview_panel.h"
 
+#include "workbench/window_parts_panel.h"
+
 #include "workbench/coupon_drawing.h"
 #include "workbench/selectors.h"
 
@@ -10,26 +12,6 @@
 #include <QToolButton>
 
 namespace andel {
-namespace {
-
-QLabel* addLabel(const QString& text, QWidget* parent, const QRect& geometry, const char* name = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    if (name) label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel* figure(const char* name, QWidget* parent, const QRect& geometry) {
-    QLabel* label = addLabel(QString(), parent, geometry, name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setStyleSheet(QStringLiteral("background: white; font-weight: bold; padding: 0 3px;"));
-    return label;
-}
-
-}  // namespace
-
 CouponDrawingPanel::CouponDrawingPanel(const WorkbenchState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("kupongtegning"));
 }

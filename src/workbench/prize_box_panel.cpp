@@ -1,5 +1,7 @@
 #include "workbench/prize_box_panel.h"
 
+#include "workbench/window_parts_panel.h"
+
 #include "workbench/selectors.h"
 #include "workbench/string_grid_panel.h"
 #include "workbench/widget_sync_panel.h"
@@ -46,33 +48,10 @@ private:
     const WorkbenchState& state_;
 };
 
-QLabel* addLabel(const QString& text, QWidget* parent, const QRect& geometry, const char* name = nullptr) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    if (name) label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel* figure(const char* name, QWidget* parent, const QRect& geometry) {
-    QLabel* label = addLabel(QString(), parent, geometry, name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setStyleSheet(QStringLiteral("background: white; font-weight: bold; padding: 0 3px;"));
-    return label;
-}
-
 QLabel* heading(const QString& text, QWidget* parent, const QRect& geometry) {
     QLabel* label = addLabel(text, parent, geometry);
     label->setStyleSheet(QStringLiteral("font-weight: bold; color: navy;"));
     return label;
-}
-
-QPushButton* addButton(const QString& caption, const char* name, QWidget* parent, const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 }  // namespace
