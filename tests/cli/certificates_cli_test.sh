@@ -2,17 +2,10 @@
 # andelstipp-cli certificates from outside: a PDF page per print job of a stored syndicate,
 # the refusals that write nothing, and bad arguments.
 # Usage: certificates_cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 dir="$work/dir"
 mkdir -p "$dir/pul1lgr"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run NAME STATUS ARGS...: runs certificates into $work/out and $work/err.
 run() {
@@ -82,5 +75,4 @@ for args in "FEM.TXT" "FEM.TXT --pdf $work/a.pdf --margin 21" "FEM.TXT --pdf $wo
     [ -e "$work/a.pdf" ] && fail "usage $args: a PDF was written"
 done
 
-[ "$failures" -eq 0 ] || exit 1
-echo "certificates cli: all passed"
+finish "certificates cli: all passed"

@@ -1,15 +1,8 @@
 #!/bin/sh
 # Runs andelstipp-cli and checks its output, exit status and error lines.
 # Usage: cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run_ok NAME ARGS...: runs the tool into $work/out and $work/err and expects exit 0.
 run_ok() {
@@ -115,5 +108,4 @@ for args in "--help" "system --help" "week --help"; do
     grep -q "andelstipp-cli" "$work/out" || fail "$args: no usage printed"
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "all cli checks passed"
+finish "all cli checks passed"

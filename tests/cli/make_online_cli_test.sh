@@ -3,18 +3,11 @@
 # online file, its backup copy, the next serial number and the ONLINE storage; then the
 # stops that make nothing.
 # Usage: make_online_cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 dir="$work/dir"
 mkdir -p "$dir/c" "$dir/pul1lgr"
 printf 'DRIVE_C=%s\r\n' "$dir/c" >"$dir/config.kvs"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # run NAME STATUS ARGS...: runs make-online into $work/out and $work/err.
 run() {
@@ -90,5 +83,4 @@ for args in "LAGRET.TXT --spillenummer 1 --katalog C:\\NTFILE" "LAGRET.TXT --nav
     grep -q '^andelstipp-cli: ' "$work/err" || fail "usage $args: $(cat "$work/err")"
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "all make-online cli checks passed"
+finish "all make-online cli checks passed"

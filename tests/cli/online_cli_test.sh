@@ -2,15 +2,8 @@
 # andelstipp-cli ntf and dump from outside: the default system's online file, its check,
 # and the reports of bad files.
 # Usage: online_cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # expect_status NAME STATUS ARGS...: runs the tool into $work/out and $work/err.
 expect_status() {
@@ -90,5 +83,4 @@ expect_status "ntf without file" 2 ntf
 expect_status "dump with two files" 2 dump a b
 expect_status "ntf unknown option" 2 ntf "$work/dir/TPP.TMP" --bogus x
 
-[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "all online cli checks passed"
+finish "all online cli checks passed"

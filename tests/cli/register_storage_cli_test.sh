@@ -1,17 +1,10 @@
 #!/bin/sh
 # andelstipp-cli register and storage: output, exit status and error lines.
 # Usage: register_storage_cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 dir="$work/dir"
 mkdir -p "$dir"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # check NAME STATUS EXPECTED-STDOUT ARGS...: the exit status and stdout exactly.
 check() {
@@ -107,5 +100,4 @@ check "storage show, missing file" 1 "" storage show DATO-01012000-000000.TXT
 usage "unknown source" storage list --source nett
 usage "show without file" storage show
 
-[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "all register and storage cli checks passed"
+finish "all register and storage cli checks passed"

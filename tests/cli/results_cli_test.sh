@@ -1,10 +1,7 @@
 #!/bin/sh
 # andelstipp-cli teams, result and prize from outside: output, exit status, error lines.
 # Usage: results_cli_test.sh PATH-TO-andelstipp-cli
-cli="$1"
-work=$(mktemp -d) || exit 1
-trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/cli_common.sh"
 
 # check NAME STATUS EXPECTED-STDOUT ARGS...: the exit status and stdout must match; a
 # status of 2 must come with one "andelstipp-cli: " line on stderr and nothing on stdout.
@@ -102,5 +99,4 @@ check "prize with ten coupons" 2 "" prize 444444444444 444444444444 444444444444
     444444444444 444444444444 444444444444 444444444444 444444444444 444444444444
 check "prize with 0 shares" 2 "" prize 444444444444 444444444444 --shares 0
 
-[ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
-echo "all results CLI checks passed"
+finish "all results CLI checks passed"
