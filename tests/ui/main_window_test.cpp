@@ -215,6 +215,47 @@ private slots:
                 QDir(unregistered.filePath(QStringLiteral("pul1lgr"))).isEmpty());
     }
 
+    void prizePanelOpensInPlaceOfTheSystemPanelAndTakesResultClicks() {
+        auto* prizes = find<QWidget>("holdpremiebox");
+        auto* system = find<QWidget>("systempanel");
+        QVERIFY(prizes->isHidden());
+        QTest::mouseClick(find("premieknapp"), Qt::LeftButton);
+        QVERIFY(!prizes->isHidden());
+        QVERIFY(system->isHidden());
+        QCOMPARE(text("premie12"), QStringLiteral("-"));  // no pools history here
+        auto* results = find<QTableWidget>("testgrid");
+        for (int row = 1; row <= 12; ++row) {  // the default stem's first sign on every match
+            QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualRect(results->model()->index(row, 1)).center());
+        }
+        QCOMPARE(results->item(1, 1)->text(), QStringLiteral("X"));
+        QCOMPARE(text("pr12"), QStringLiteral("1"));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualRect(results->model()->index(1, 2)).center());
+        QCOMPARE(results->item(1, 1)->text(), QString());
+        QCOMPARE(text("pr12"), QStringLiteral("-"));
+        QCOMPARE(text("pr11"), QStringLiteral("1"));
+        QTest::mouseClick(find("Button3"), Qt::LeftButton);
+        QVERIFY(prizes->isHidden());
+        QVERIFY(!system->isHidden());
+    }
+
+    // A working directory where nothing can be written: the first creation step reports
+    // it, the window opens with what it has, and closing does not crash.
+    void unwritableWorkingDirectoryOpensAsFarAsItGot() {
+        window_.reset();
+        QTemporaryDir directory;
+        QFile blocker(directory.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        andel::test::RecordingMessages messages;
+        auto window = std::make_unique<Tgridform>(Workspace((directory.path() + "/file/arbeid").toStdString()), &messages);
+        QVERIFY(!messages.shown.empty());
+        QVERIFY(messages.shown[0].text.find("Apulje1.tmp") != std::string::npos);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("rekkertotalt"))->text(), QStringLiteral("2.916"));
+        window->show();
+        window->close();
+        QVERIFY(!window->isVisible());
+    }
+
     void draggingAMatchSwapsStemRowsWithoutRecomputing() {
         QTableWidget* coupons = grid("StringGrid2");
         QWidget* viewport = coupons->viewport();
