@@ -17,9 +17,9 @@ void TextTable::resetRows(std::size_t count) {
 
 TextTable tableWithColumns(std::span<const ColumnSpec> columns) {
     TextTable table;
-    for (const ColumnSpec& spec : columns) {
-        table.headers.emplace_back(spec.header);
-        table.widths.push_back(spec.width);
+    for (const ColumnSpec& column : columns) {
+        table.headers.emplace_back(column.header);
+        table.widths.push_back(column.width);
     }
     table.resetRows(1);
     return table;

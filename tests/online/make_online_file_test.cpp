@@ -2,7 +2,7 @@
 // are mapped to sub-directories.
 #include "online/make_online_file.h"
 
-#include "online/online_file_inspection.h"
+#include "online/online_file_audit.h"
 #include "online/online_submission.h"
 #include "platform/io_error.h"
 #include "settings/serial_counter.h"

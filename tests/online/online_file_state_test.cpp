@@ -1,6 +1,6 @@
 #include "online/online_file_state.h"
 
-#include "online/online_file_inspection.h"
+#include "online/online_file_audit.h"
 #include "online/online_fixtures.h"
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"

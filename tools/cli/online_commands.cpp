@@ -2,7 +2,7 @@
 // of an online file before it is delivered.
 #include "commands.h"
 #include "online/online_conversion.h"
-#include "online/online_file_inspection.h"
+#include "online/online_file_audit.h"
 #include "platform/drive_map.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"

@@ -1,4 +1,4 @@
-#include "online/online_file_inspection.h"
+#include "online/online_file_audit.h"
 
 #include "online/check_characters.h"
 #include "online/header_record.h"
