@@ -3,6 +3,7 @@
 #include "model/player.h"
 #include "model/text.h"
 #include "online/online_file_name.h"
+#include "workbench/stem_editing.h"
 
 #include <algorithm>
 
@@ -38,18 +39,6 @@ std::string selectedRowPrice(const WorkbenchState& state) {
     return digitsOnly(state.comborekkepris[index]);
 }
 
-// Coupon n of the grid is column n + 4, its matches rows 1-12; a cell's digits are its mask.
-std::vector<Coupon> gridCoupons(const WorkbenchState& state) {
-    std::vector<Coupon> coupons(kCoupons);
-    for (int c = 0; c < kCoupons; ++c) {
-        for (int m = 0; m < kMatches; ++m) {
-            const auto mask = parseAmount(state.couponGrid.at(kFirstCouponColumn + c, m + 1));
-            coupons[c].masks[m] = static_cast<SignMask>(std::clamp<std::int64_t>(mask, 0, 255));
-        }
-    }
-    return coupons;
-}
-
 }  // namespace
 
 void takeDialogPlayer(WorkbenchState& state, const OnlineDialogAnswers& answers) {
@@ -75,7 +64,8 @@ Submission submissionOf(const WorkbenchState& state, const OnlineDialogAnswers& 
     submission.rekkepris = selectedRowPrice(state);
     if (submission.rekkepris.empty()) problems.emplace_back(kBadTimeBasisMessage);
     submission.fridisposisjonHeader = serial;
-    submission.systemCoupons = gridCoupons(state);
+    const CouponSet coupons = couponsOf(state);
+    submission.systemCoupons.assign(coupons.begin(), coupons.end());
     return submission;
 }
 

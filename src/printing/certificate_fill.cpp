@@ -3,7 +3,9 @@
 #include "model/coupon_type.h"
 #include "model/text.h"
 #include "printing/guarantee_table.h"
+#include "workbench/recompute.h"
 #include "workbench/selectors.h"
+#include "workbench/stem_editing.h"
 
 namespace andel {
 namespace {
@@ -11,19 +13,6 @@ namespace {
 constexpr std::string_view kCouponTexts[] = {"LØRDAGS-KUPONGEN", "SØNDAGS-KUPONGEN", "MIDTUKE-KUPONGEN"};
 constexpr Rgb kCouponColours[] = {{0, 0, 255}, {255, 0, 0}, {0, 128, 128}};
 constexpr std::string_view kTimeBasisTexts[] = {"ORDINÆR TID", "PAUSE-TIPPING", "ORDINÆR+PAUSE"};
-
-int sharesOf(const WorkbenchState& state) {
-    if (state.antallandeler < 0 || state.antallandeler >= static_cast<int>(state.shareItems.size())) return 0;
-    return static_cast<int>(parseAmount(state.shareItems[state.antallandeler]));
-}
-
-SignMask stemGridMask(const WorkbenchState& state, int match) {
-    SignMask mask = 0;
-    for (int column = 1; column <= 3; ++column) {
-        if (state.stemGrid.at(column, match + 1) == "X") mask |= kSignBits[column - 1];
-    }
-    return mask;
-}
 
 template <std::size_t N>
 std::string_view byIndex(const std::string_view (&texts)[N], int index) {
@@ -121,17 +110,6 @@ std::int64_t printedRowCount(const Coupon& coupon) {
     return rows;
 }
 
-CouponSet gridCoupons(const WorkbenchState& state) {
-    CouponSet coupons{};
-    for (int c = 0; c < kCoupons; ++c) {
-        for (int m = 0; m < kMatches; ++m) {
-            const std::string digits = digitsOnly(state.couponGrid.at(kFirstCouponColumn + c, m + 1));
-            coupons[c].masks[m] = static_cast<SignMask>(digits.empty() || digits.size() > 3 ? 0 : std::stoi(digits));
-        }
-    }
-    return coupons;
-}
-
 std::string shareNumberText(int share, int shares) {
     if (share > shares) return "Andel nummer= hoveddel";
     return "Andel nummer " + std::to_string(share) + " av " + std::to_string(shares);
@@ -164,11 +142,12 @@ CertificateTemplate fillCertificate(const WorkbenchState& state, const PrintChoi
         page.blockColour = page.panel3Colour = kLightGrey;
         page.cellColour = kWhite;
     }
-    page.coupons = gridCoupons(state);
+    page.coupons = couponsOf(state);
     for (int c = 0; c < kCoupons; ++c) page.rowCounts[c] = printedRowCount(page.coupons[c]);
+    const Stem stem = stemOf(state);
     for (int m = 0; m < kMatches; ++m) {
         page.matchTexts[m] = matchText(m + 1, state.teamNames[2 * m], state.teamNames[2 * m + 1]);
-        page.stemMarks[m] = stemGridMask(state, m);
+        page.stemMarks[m] = stem.masks[m];
         page.stemKinds[m] = printedStemKind(state.couponGrid.at(1, m + 1), page.stemMarks[m]);
     }
     page.stemRows = parseAmount(state.stemRows);

@@ -27,9 +27,6 @@ std::string printDateText(const LocalDateTime& now);
 // Rows of a coupon as printed under it: a match without signs counts as one sign.
 std::int64_t printedRowCount(const Coupon& coupon);
 
-// The nine coupons of the coupon grid (only the digits of a cell count).
-CouponSet gridCoupons(const WorkbenchState& state);
-
 // "Andel nummer 3 av 5", or "Andel nummer= hoveddel" past the last share.
 std::string shareNumberText(int share, int shares);
 

@@ -3,7 +3,9 @@
 #include "model/text.h"
 #include "results/prize_payout.h"
 #include "results/round_result.h"
+#include "workbench/recompute.h"
 #include "workbench/selectors.h"
+#include "workbench/stem_editing.h"
 
 namespace andel {
 
@@ -17,27 +19,13 @@ ResultMasks resultMasksOf(const WorkbenchState& state) {
     return masks;
 }
 
-CouponSet couponsOf(const WorkbenchState& state) {
-    CouponSet coupons;
-    for (int c = 0; c < kCoupons; ++c) {
-        for (int m = 0; m < kMatches; ++m) {
-            const auto value = parseAmount(state.couponGrid.at(kFirstCouponColumn + c, m + 1));
-            coupons[c].masks[m] = static_cast<SignMask>(value & 0xFF);
-        }
-    }
-    return coupons;
-}
-
 void recountPrizes(WorkbenchState& state) {
     if (!state.prizePanelOpen) return;
     const CouponSet coupons = couponsOf(state);
     const PrizeCount count = countPrizes(coupons, resultMasksOf(state));
     state.wrongSigns = count.wrongSigns;
-    const int shares = static_cast<int>(
-        parseAmount(state.antallandeler >= 0 && state.antallandeler < static_cast<int>(state.shareItems.size())
-                        ? state.shareItems[state.antallandeler]
-                        : std::string()));
-    const PrizeTexts texts = prizeTexts(count, PrizeForecasts{state.premie12, state.premie11, state.premie10}, shares);
+    const PrizeTexts texts =
+        prizeTexts(count, PrizeForecasts{state.premie12, state.premie11, state.premie10}, sharesOf(state));
     state.premietotalt = texts.premietotalt;
     state.premieprandel = texts.premieprandel;
     state.pr12 = texts.pr12;

@@ -10,7 +10,6 @@
 namespace andel {
 
 ResultMasks resultMasksOf(const WorkbenchState& state);
-CouponSet couponsOf(const WorkbenchState& state);  // coupon grid columns 5-13, digits only
 
 // Counts the coupons against the results grid and shows counts, wrong signs and prizes.
 void recountPrizes(WorkbenchState& state);

@@ -54,12 +54,14 @@ void recomputePrice(WorkbenchState& state) {
                                           state.comborekkeprisIndex < static_cast<int>(state.comborekkepris.size())
                                       ? parseAmount(state.comborekkepris[state.comborekkeprisIndex])
                                       : 0;
-    const std::int64_t shares = state.antallandeler >= 0 && state.antallandeler < static_cast<int>(state.shareItems.size())
-                                    ? parseAmount(state.shareItems[state.antallandeler])
-                                    : kDefaultShares;
     const std::int64_t total = stake(rows, rowPrice, basis);
     state.panelinnsatstotalt = state.panelinnsatstotalt2 = formatAmount(total);
-    state.panelprisprandel = state.panelprisprandel2 = formatAmount(pricePerShare(total, shares));
+    state.panelprisprandel = state.panelprisprandel2 = formatAmount(pricePerShare(total, sharesOf(state)));
+}
+
+int sharesOf(const WorkbenchState& state) {
+    if (state.antallandeler < 0 || state.antallandeler >= static_cast<int>(state.shareItems.size())) return 0;
+    return static_cast<int>(parseAmount(state.shareItems[state.antallandeler]));
 }
 
 void forgetOnlineFile(WorkbenchState& state) { state.online = OnlineFileStatus{}; }

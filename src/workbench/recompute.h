@@ -17,6 +17,9 @@ void recomputePrice(WorkbenchState& state);
 // changed syndicate need a new online file.
 void forgetOnlineFile(WorkbenchState& state);
 
+// The number of shares chosen in the main share selector (0 when nothing is chosen).
+int sharesOf(const WorkbenchState& state);
+
 // The share selectors (main, and the one in the preview panel) follow each other.
 void chooseShares(WorkbenchState& state, int index);
 void chooseSharesInPreview(WorkbenchState& state, int index);

@@ -1,8 +1,10 @@
 #include "workbench/stem_editing.h"
 
+#include "model/text.h"
 #include "workbench/prize_counting.h"
 #include "workbench/recompute.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace andel {
@@ -54,6 +56,17 @@ void putStem(WorkbenchState& state, const Stem& stem) {
             state.stemGrid.at(column, row) = marked ? kMark : "";
         }
     }
+}
+
+CouponSet couponsOf(const WorkbenchState& state) {
+    CouponSet coupons;
+    for (int c = 0; c < kCoupons; ++c) {
+        for (int m = 0; m < kMatches; ++m) {
+            const auto value = parseAmount(state.couponGrid.at(kFirstCouponColumn + c, m + 1));
+            coupons[c].masks[m] = static_cast<SignMask>(std::min<std::int64_t>(value, 255));
+        }
+    }
+    return coupons;
 }
 
 void toggleStemCell(WorkbenchState& state, int column, int row) {

@@ -1,5 +1,6 @@
 #pragma once
 // The agent's edits of the stem: toggling a sign, resetting, dragging a match.
+#include "model/coupon.h"
 #include "workbench/workbench_state.h"
 
 namespace andel {
@@ -8,6 +9,9 @@ Stem stemOf(const WorkbenchState& state);
 // Kinds counted as the window counts them: by the length of a row's cell texts put together.
 KindCounts gridKindCounts(const WorkbenchState& state);
 void putStem(WorkbenchState& state, const Stem& stem);
+// The nine coupons of the coupon grid (columns 5-13): a cell's digits are its mask, a
+// cell without digits is 0.
+CouponSet couponsOf(const WorkbenchState& state);
 
 // Toggles cell (column 1-3, row 1-12) under the stem's invariants: the last sign of a
 // match stays and at least four matches stay fully guarded (undone silently). Forgets

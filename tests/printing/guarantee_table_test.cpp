@@ -1,4 +1,5 @@
 #include "printing/guarantee_table.h"
+#include "workbench/stem_editing.h"
 
 #include "printing/certificate_fill.h"
 #include "printing_fixture.h"
@@ -19,7 +20,7 @@ TEST(GuaranteeTableTest, DefaultStem) {
     // matches 3-8 gives 1 + 1 + 4 x 2 = 10 rows with 11 right, two give 41 with 10.
     // Turning match 9 to B leaves coupon 1 one right short, and three more coupons
     // reach 10 with their B on match 9.
-    const GuaranteeLines lines = guaranteeLines(gridCoupons(state), outcome, gridKindTexts(state));
+    const GuaranteeLines lines = guaranteeLines(couponsOf(state), outcome, gridKindTexts(state));
     EXPECT_EQ(lines.twelve, "1 10  41  1:9");
     EXPECT_EQ(lines.eleven, "-  1  13  8:9");
 }
@@ -28,7 +29,7 @@ TEST(GuaranteeTableTest, WithoutAReducedMatchTheSecondLineKeepsTheOutcome) {
     const WorkbenchState state = test::printableState();
     std::array<std::string, kMatches> kinds;
     kinds.fill("S");
-    const GuaranteeLines lines = guaranteeLines(gridCoupons(state), assumedOutcome(state), kinds);
+    const GuaranteeLines lines = guaranteeLines(couponsOf(state), assumedOutcome(state), kinds);
     EXPECT_EQ(lines.twelve, "1 10  41  1:9");
     EXPECT_EQ(lines.eleven, "1 10  41  8:9");
 }
@@ -77,7 +78,7 @@ TEST(GuaranteeTableTest, FieldsWidenForLargeCounts) {
 TEST(GuaranteeTableTest, ACouponWithAnEmptyMatchHasNoRowsButPrintsOne) {
     WorkbenchState state = test::printableState();
     state.couponGrid.at(kFirstCouponColumn, 5) = "";  // coupon 1, match 5
-    const CouponSet coupons = gridCoupons(state);
+    const CouponSet coupons = couponsOf(state);
     EXPECT_EQ(coupons[0].masks[4], 0);
     EXPECT_EQ(printedRowCount(coupons[0]), 108);  // 324 / 3: the empty match counts one sign
     // Coupon 1 held every row with 12 and 11 right.

@@ -61,13 +61,8 @@ int runSystem(const Arguments& args, Context& context) {
         positions += (row > 1 ? " " : "") + state.couponGrid.at(2, row);
     }
     out << "kinds " << kinds << '\n' << "positions " << positions << '\n';
-    for (int c = 0; c < kCoupons; ++c) {
-        Coupon coupon;
-        for (int m = 0; m < kMatches; ++m) {
-            coupon.masks[m] = static_cast<SignMask>(state.couponGrid.at(kFirstCouponColumn + c, m + 1)[0] - '0');
-        }
-        out << "coupon " << c + 1 << ' ' << couponFileLine(coupon) << '\n';
-    }
+    const CouponSet coupons = couponsOf(state);
+    for (int c = 0; c < kCoupons; ++c) out << "coupon " << c + 1 << ' ' << couponFileLine(coupons[c]) << '\n';
     out << "sikre " << state.panelsikre << '\n'
         << "halvgarderte " << state.panelhalve << '\n'
         << "hele " << state.panelhele << '\n'
