@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES = cmake make g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
 RUN_PACKAGES   = xvfb xauth imagemagick
 
 .PHONY: all build run test bench clean deps

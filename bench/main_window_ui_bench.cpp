@@ -1,6 +1,6 @@
 // The main window as the agent meets it: start-up to the shown window in a working
 // directory like the demo one, and one stem click (toggle, recomputation, repaint).
-#include "workbench/main_window.h"
+#include "main_window/main_window.h"
 
 #include <QApplication>
 #include <QTableWidget>

@@ -4,7 +4,7 @@
 #include "online/online_backup.h"
 #include "online/online_file_name.h"
 #include "online/online_submission.h"
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "platform/file_io.h"
 #include "platform/file_time.h"
 #include "platform/io_error.h"
@@ -145,7 +145,7 @@ bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages) {
 MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
                                 Messages& messages, const MakeOnlineHooks& hooks) {
     SettingsStore settings = mainStore(workspace, messages, hooks.settingsWait);
-    const DriveMap drives(workspace, settings);
+    const DriveMap drives = settingsDriveMap(workspace, settings);
     const char letter = driveLetterOf(answers.directory);
     if (letter != 0 && !drives.available(letter)) {
         messages.inform(driveUnavailableMessage(answers.directory), MessagePlacement::OverMainWindow);

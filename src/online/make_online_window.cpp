@@ -4,6 +4,7 @@
 #include "online/online_file_window.h"
 #include "online/rows_file.h"
 #include "platform/io_error.h"
+#include "widgets/child_window.h"
 
 #include <QApplication>
 #include <QThread>
@@ -25,7 +26,8 @@ public:
 MakeOnlineHooks windowHooks(QWidget* mainWindow, const Workspace& workspace, QPoint dialogTopLeft) {
     MakeOnlineHooks hooks;
     hooks.writeOnlineFile = [mainWindow, workspace, dialogTopLeft](Messages& messages) {
-        Tonlinefilform window(workspace, &messages, mainWindow);
+        Tonlinefilform& window = childWindow<Tonlinefilform>(
+            mainWindow, [&](QWidget* parent) { return new Tonlinefilform(workspace, &messages, parent); });
         window.setInputFile(std::string(kRowsFileName));
         window.setGame(std::string(kTippingGame));
         window.move(dialogTopLeft + QPoint(kWriterWindowOffset, kWriterWindowOffset));
@@ -45,7 +47,7 @@ MakeOnlineHooks windowHooks(QWidget* mainWindow, const Workspace& workspace, QPo
 MakeOnlineResult makeOnlineFileFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
                                           Messages& messages) {
     if (!mayMakeOnlineFile(state, messages)) return {};
-    Tonlineform dialog(mainWindow);
+    Tonlineform& dialog = childWindow<Tonlineform>(mainWindow, [](QWidget* parent) { return new Tonlineform(parent); });
     dialog.fill(onlineDialogFill(state, mainStore(workspace, messages).getString(kOnlinefilDrive)));
     if (mainWindow) dialog.placeOver(*mainWindow);
     if (dialog.exec() != QDialog::Accepted) return {};

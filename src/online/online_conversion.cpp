@@ -4,7 +4,7 @@
 #include "online/once_messages.h"
 #include "online/rows_file_body.h"
 #include "online/online_record.h"
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 
@@ -24,7 +24,7 @@ fs::path resolveDestination(const Workspace& workspace, const RowsFileInfo& rows
                             const WaitFunction& wait) {
     requirePlainName(rows.onlineFileName);
     const SettingsStore settings = mainStore(workspace, messages, wait);
-    const auto directory = DriveMap(workspace, settings).resolve(rows.onlineDirectory);
+    const auto directory = settingsDriveMap(workspace, settings).resolve(rows.onlineDirectory);
     if (!directory) throw IoError("Onlinefil-katalogen " + rows.onlineDirectory + " er ikke tilgjengelig");
     return *directory / fs::path(std::u8string(rows.onlineFileName.begin(), rows.onlineFileName.end()));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Whether the syndicate's online file is still where it was made, and the small panel
 // with its date that the main window's online-file labels open and close.
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "workbench/workbench_state.h"
 
 namespace andel {

@@ -90,8 +90,8 @@ DriveDefaults systemDriveDefaults() {
     return defaults;
 }
 
-DriveMap::DriveMap(const Workspace& workspace, const SettingsStore& settings, DriveDefaults defaults)
-    : workspace_(&workspace), settings_(&settings), defaults_(std::move(defaults)) {}
+DriveMap::DriveMap(const Workspace& workspace, DriveSetting setting, DriveDefaults defaults)
+    : workspace_(&workspace), setting_(std::move(setting)), defaults_(std::move(defaults)) {}
 
 std::optional<fs::path> DriveMap::drive(char letter) const {
     const char upper = static_cast<char>(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter);
@@ -100,9 +100,9 @@ std::optional<fs::path> DriveMap::drive(char letter) const {
 #ifdef _WIN32
     root = fs::path(std::string(1, upper) + ":\\");
 #else
-    const SettingValue setting = settings_->getString(std::string("DRIVE_") + upper);
-    if (setting.found) {
-        const fs::path named = pathFromText(setting.value);
+    const std::optional<std::string> setting = setting_ ? setting_(upper) : std::nullopt;
+    if (setting) {
+        const fs::path named = pathFromText(*setting);
         root = named.is_absolute() ? named : workspace_->root() / named;
     } else if (upper == 'C' && !defaults_.home.empty()) {
         root = defaults_.home;

@@ -2,12 +2,13 @@
 // Drive letters of the paths the agent chooses ("A:\NTFILE"). Paths are kept and shown in
 // their Windows form so stored files stay interchangeable; only file access resolves them.
 // On Windows a letter is the drive itself. Elsewhere letter X is the directory named by the
-// setting DRIVE_X when set; otherwise C is the user's home directory and A the first
-// mounted removable medium; every other letter is not available.
+// lookup (the setting DRIVE_X, see settings/drive_settings.h) when it names one; otherwise C
+// is the user's home directory and A the first mounted removable medium; every other letter
+// is not available.
 #include "platform/workspace.h"
-#include "settings/settings_store.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,9 +25,12 @@ struct DriveDefaults {
 // This user's home directory, /media/USER and /run/media/USER.
 DriveDefaults systemDriveDefaults();
 
+// The directory text a letter ('A'..'Z') is set to, or nothing when it is not set.
+using DriveSetting = std::function<std::optional<std::string>(char letter)>;
+
 class DriveMap {
 public:
-    DriveMap(const Workspace& workspace, const SettingsStore& settings,
+    DriveMap(const Workspace& workspace, DriveSetting setting,
              DriveDefaults defaults = systemDriveDefaults());
 
     // The directory a letter stands for, when it exists.
@@ -42,7 +46,7 @@ public:
 
 private:
     const Workspace* workspace_;
-    const SettingsStore* settings_;
+    DriveSetting setting_;
     DriveDefaults defaults_;
 };
 

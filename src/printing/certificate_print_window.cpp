@@ -8,6 +8,7 @@
 #include "printing/certificate_print_dialog.h"
 #include "printing/print_jobs.h"
 #include "settings/settings_store.h"
+#include "widgets/child_window.h"
 
 #include <QPushButton>
 
@@ -16,10 +17,7 @@ namespace {
 
 template <class Window>
 Window& childOf(QWidget* mainWindow, Messages& messages) {
-    if (auto* found = mainWindow->findChild<Window*>()) return *found;
-    auto* made = new Window(mainWindow, &messages);
-    made->hide();
-    return *made;
+    return childWindow<Window>(mainWindow, [&](QWidget* parent) { return new Window(parent, &messages); });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "register/register_window.h"
 
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
 #include "model/text.h"
 #include "platform/clock.h"
@@ -37,10 +37,10 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     setObjectName(QStringLiteral("Tkundekartotek"));
     setWindowTitle(QStringLiteral("Kundekartotek"));
     editor_ = [this](CustomerFields& fields) {
-        Tnykunde dialog(this);
-        dialog.setFields(fields);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        fields = dialog.fields();
+        if (!newCustomer_) newCustomer_ = new Tnykunde(this);
+        newCustomer_->setFields(fields);
+        if (newCustomer_->exec() != QDialog::Accepted) return false;
+        fields = newCustomer_->fields();
         return true;
     };
     auto* layout = new QVBoxLayout(this);

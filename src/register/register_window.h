@@ -21,6 +21,8 @@ class QTableWidget;
 
 namespace andel {
 
+class Tnykunde;
+
 class Tkundekartotek : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +35,9 @@ public:
     // Top = main window's top + 45, height = its height - 85, the same horizontal centre;
     // clears the hold flag so a click chooses.
     void placeForChoosing(const QWidget& mainWindow);
+    // The program's one `Tnykunde` enters and changes customers; without it the register
+    // makes its own when first needed and keeps it.
+    void useNewCustomerDialog(Tnykunde* dialog) { newCustomer_ = dialog; }
     // Replaces the `Tnykunde` dialog (tests fill the fields themselves).
     void setCustomerEditor(std::function<bool(CustomerFields&)> editor) { editor_ = std::move(editor); }
 
@@ -54,6 +59,7 @@ private:
     Messages& messages_;
     SettingsStore settings_;
     CustomerRegister register_;
+    Tnykunde* newCustomer_ = nullptr;
     std::function<bool(CustomerFields&)> editor_;
     QTableWidget* table_;
     QCheckBox* hold_;

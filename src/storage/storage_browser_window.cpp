@@ -1,6 +1,6 @@
 #include "storage/storage_browser_window.h"
 
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
 #include "storage/delete_storage_dialog.h"
 
@@ -45,10 +45,13 @@ private:
 Thentrekker::Thentrekker(Workspace workspace, Messages& messages, std::function<DisketteRoot()> diskette,
                          QWidget* parent)
     : QWidget(parent, Qt::Window), workspace_(std::move(workspace)), messages_(messages),
-      diskette_(std::move(diskette)), deleteDialog_(new Tslettlagerfiler(this)) {
+      diskette_(std::move(diskette)) {
     setObjectName(QStringLiteral("Thentrekker"));
     setWindowTitle(QStringLiteral("Internt lager"));
-    confirm_ = [this](std::size_t count) { return deleteDialog_->confirm(count); };
+    confirm_ = [this](std::size_t count) {
+        if (!deleteDialog_) deleteDialog_ = new Tslettlagerfiler(this);
+        return deleteDialog_->confirm(count);
+    };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 4);

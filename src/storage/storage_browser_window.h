@@ -31,6 +31,9 @@ public:
 
     // `ListStorage`: the main window refreshes the hard disk's list after storing.
     void listStorage(StorageSource source);
+    // The program's one `Tslettlagerfiler` asks before deleting; without it the browser
+    // makes its own when first needed.
+    void useDeleteDialog(Tslettlagerfiler* dialog) { deleteDialog_ = dialog; }
     // Replaces the `Tslettlagerfiler` question (tests answer it themselves).
     void setDeleteConfirmation(std::function<bool(std::size_t)> confirm) { confirm_ = std::move(confirm); }
     // Top = main window's top + 45, height = its height - 85, the same horizontal centre.
@@ -59,7 +62,7 @@ private:
     QCheckBox* hold_;
     QAction* fromDiskette_;
     QAction* fromHardDisk_;
-    Tslettlagerfiler* deleteDialog_;
+    Tslettlagerfiler* deleteDialog_ = nullptr;
 };
 
 }  // namespace andel

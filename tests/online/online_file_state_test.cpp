@@ -16,7 +16,7 @@ protected:
     Workspace workspace{dir.path()};
     RecordingMessages messages;
     SettingsStore settings{dir.file("config.kvs"), messages, [](int) {}};
-    DriveMap drives{workspace, settings, DriveDefaults{}};
+    DriveMap drives = settingsDriveMap(workspace, settings, DriveDefaults{});
     OnlineFileStatus status;
 
     void SetUp() override {

@@ -1,7 +1,7 @@
 // Choosing the syndicate's player: the register window opens from the name field, a
 // click on a customer closes it, and the main window takes the player; the message
 // 12707 from outside takes the register's current customer the same way.
-#include "workbench/main_window.h"
+#include "main_window/main_window.h"
 
 #include "handover/presence_files.h"
 #include "handover/window_message.h"
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(settings.setString("FORNAVN", "Per") && settings.setString("ETTERNAVN", "Hansen"));
         Tgridform window(workspace(), &messages_);
         andel::Tkundekartotek customerRegister(workspace(), messages_);
-        window.attachWindows(&customerRegister, nullptr);
+        window.attachWindows({.customerRegister = &customerRegister});
         window.show();
         customerRegister.show();  // loading the register makes its first row current
         auto* name = window.findChild<QLabel*>(QStringLiteral("panel55"));

@@ -1,6 +1,6 @@
 // The road of a stored syndicate through the windows: "Lagre rekker", the storage
 // browser, a click on its row, and the syndicate back in the main window.
-#include "workbench/main_window.h"
+#include "main_window/main_window.h"
 
 #include "support/recording_messages.h"
 

@@ -1,6 +1,6 @@
 // The main window's wiring: a click reaches the right function and the right control
 // shows the right text.
-#include "workbench/main_window.h"
+#include "main_window/main_window.h"
 
 #include "support/recording_messages.h"
 

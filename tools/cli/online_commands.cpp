@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "online/online_conversion.h"
 #include "online/online_file_audit.h"
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 
@@ -22,7 +22,7 @@ fs::path argumentPath(const std::string& text) {
 fs::path destinationPath(const std::string& text, Context& context) {
     if (driveLetterOf(text) == 0) return argumentPath(text);
     const SettingsStore settings = mainStore(context.workspace, context.messages);
-    const auto resolved = DriveMap(context.workspace, settings).resolve(text);
+    const auto resolved = settingsDriveMap(context.workspace, settings).resolve(text);
     if (!resolved) throw IoError("Stasjonen i " + text + " er ikke tilgjengelig");
     return *resolved;
 }

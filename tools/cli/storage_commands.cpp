@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "model/coupon_type.h"
 #include "model/text.h"
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "storage/storage_browser.h"
@@ -21,7 +21,7 @@ int listStored(const Arguments& args, Context& context) {
     const std::string source = args.option("--source").value_or("harddisk");
     if (source != "harddisk" && source != "diskett") throw UsageError("--source must be harddisk or diskett");
     SettingsStore settings = mainStore(context.workspace, context.messages);
-    const DriveMap drives(context.workspace, settings);
+    const DriveMap drives = settingsDriveMap(context.workspace, settings);
     StorageBrowser browser;
     const bool listed = listStorage(browser, source == "diskett" ? StorageSource::Diskette : StorageSource::HardDisk,
                                     context.workspace, drives.drive('A'));
@@ -43,7 +43,7 @@ int showStored(const Arguments& args, Context& context) {
     args.expectPositionals(2, 2);
     if (args.option("--source")) throw UsageError("option --source does not belong to storage show");
     SettingsStore settings = mainStore(context.workspace, context.messages);
-    const DriveMap drives(context.workspace, settings);
+    const DriveMap drives = settingsDriveMap(context.workspace, settings);
     const std::optional<std::filesystem::path> directory = enterStorageDirectory(context.workspace.root());
     if (!directory) throw IoError("Kan ikke åpne lageret pul1lgr");
     WorkbenchState state = initialWorkbenchState();

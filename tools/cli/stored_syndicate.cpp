@@ -1,6 +1,6 @@
 #include "stored_syndicate.h"
 
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 #include "platform/io_error.h"
 #include "storage/storage_directory.h"
 #include "storage/storage_load.h"
@@ -14,7 +14,7 @@ bool loadStoredSyndicate(WorkbenchState& state, const std::string& fileName, Con
     const std::optional<std::filesystem::path> storage = enterStorageDirectory(context.workspace.root());
     if (!storage) throw IoError("Kan ikke åpne lageret pul1lgr");
     const SettingsStore settings = mainStore(context.workspace, context.messages);
-    const DriveMap drives(context.workspace, settings);
+    const DriveMap drives = settingsDriveMap(context.workspace, settings);
     const OnlineFileProbe stillThere = [&drives](const std::string& path) { return drives.fileExists(path); };
     if (!loadStoredRows(state, *storage, fileName, context.messages, stillThere).loaded) return false;
     recomputeSystem(state);

@@ -1,4 +1,4 @@
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
-#include "workbench/preview_panel.h"
+#include "main_window/preview_panel.h"
 
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
 #include "workbench/coupon_drawing.h"
 #include "workbench/selectors.h"

@@ -2,7 +2,7 @@
 // The top bar: the title, the three selectors with their arrows, the three tool buttons
 // and the player fields.
 #include "workbench/selectors.h"
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 #include "workbench/workbench_state.h"
 
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "workbench/up_down_panel.h"
+#include "widgets/up_down_panel.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // A raised panel with a picture and a caption that acts as a button: it looks pressed
 // while the mouse button is down on it and reports a click on release.
-#include "workbench/icons_panel.h"
+#include "widgets/icons_panel.h"
 
 #include <QFrame>
 

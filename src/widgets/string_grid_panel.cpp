@@ -1,4 +1,4 @@
-#include "workbench/string_grid_panel.h"
+#include "widgets/string_grid_panel.h"
 
 #include <QHeaderView>
 #include <QPainter>

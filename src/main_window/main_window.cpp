@@ -1,11 +1,11 @@
-#include "workbench/main_window.h"
+#include "main_window/main_window.h"
 
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/io_error.h"
-#include "workbench/bottom_bar_panel.h"
-#include "workbench/colour_panel.h"
-#include "workbench/icon_column_panel.h"
+#include "main_window/bottom_bar_panel.h"
+#include "main_window/colour_panel.h"
+#include "main_window/icon_column_panel.h"
 #include "online/make_online_window.h"
 #include "online/online_file_state.h"
 #include "printing/certificate_print_window.h"
@@ -15,17 +15,17 @@
 #include "storage/storage_load.h"
 #include "storage/storage_save.h"
 #include "workbench/player_choice.h"
-#include "workbench/preview_panel.h"
-#include "workbench/prize_box_panel.h"
+#include "main_window/preview_panel.h"
+#include "main_window/prize_box_panel.h"
 #include "workbench/prize_counting.h"
 #include "workbench/recompute.h"
-#include "workbench/shares_panel.h"
+#include "main_window/shares_panel.h"
 #include "workbench/startup.h"
-#include "workbench/stem_area_panel.h"
+#include "main_window/stem_area_panel.h"
 #include "workbench/stem_editing.h"
-#include "workbench/system_info_panel.h"
-#include "workbench/top_bar_panel.h"
-#include "workbench/widget_sync_panel.h"
+#include "main_window/system_info_panel.h"
+#include "main_window/top_bar_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -65,7 +65,7 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
       messageBoxes_(this),
       messages_(messages ? *messages : messageBoxes_),
       settings_(mainStore(workspace_, messages_)),
-      drives_(workspace_, settings_),
+      drives_(settingsDriveMap(workspace_, settings_)),
       round_(roundRefresh(workspace_, messages_)),
       listener_(new MessageListener(this)) {
     setObjectName(QStringLiteral("Tgridform"));
@@ -230,42 +230,38 @@ void Tgridform::create() {
     }
 }
 
-void Tgridform::attachWindows(Tkundekartotek* customerRegister, Thentrekker* storageBrowser) {
-    register_ = customerRegister;
-    browser_ = storageBrowser;
-    if (browser_) connect(browser_, &Thentrekker::fetchStoredRows, this, &Tgridform::loadChosenStorage);
+void Tgridform::attachWindows(ProgramWindows windows) {
+    windows_ = windows;
+    completeProgramWindows(windows_, *this, workspace_, messages_, [this] { return drives_.drive('A'); });
+    windowsComplete_ = true;
+    connect(windows_.storageBrowser, &Thentrekker::fetchStoredRows, this, &Tgridform::loadChosenStorage,
+            Qt::UniqueConnection);
 }
 
-Tkundekartotek& Tgridform::registerWindow() {
-    if (!register_) register_ = new Tkundekartotek(workspace_, messages_, this);
-    return *register_;
-}
-
-Thentrekker& Tgridform::storageBrowser() {
-    if (!browser_) {
-        auto diskette = [this] { return drives_.drive('A'); };
-        attachWindows(register_, new Thentrekker(workspace_, messages_, diskette, this));
-    }
-    return *browser_;
+ProgramWindows& Tgridform::windows() {
+    if (!windowsComplete_) attachWindows(windows_);
+    return windows_;
 }
 
 void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
+    windows();  // the dialog and the writer window are the program's own, children of this window
     const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages_);
     render();
-    if (result.storageFile && browser_) browser_->listStorage(StorageSource::HardDisk);
+    if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
 
 void Tgridform::printCertificates() {
     // "Du må først lage onlinefil" leads on to the make command once printing has let go.
     bool makeOnlineFirst = false;
+    windows();  // the printer choice and the template are the program's own, children of this window
     printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; });
     render();
     if (makeOnlineFirst) makeOnlineFile();
 }
 
 void Tgridform::choosePlayer() {
-    Tkundekartotek& window = registerWindow();
+    Tkundekartotek& window = *windows().customerRegister;
     window.placeForChoosing(*this);
     if (window.exec() != QDialog::Accepted || !window.currentCustomer()) return;
     const CurrentCustomer& customer = *window.currentCustomer();
@@ -274,11 +270,13 @@ void Tgridform::choosePlayer() {
 
 void Tgridform::storeRows() {
     change([](auto& s) { s.commandPanelVisible = false; });
-    if (saveRowsCommand(state_, workspace_, messages_) && browser_) browser_->listStorage(StorageSource::HardDisk);
+    if (saveRowsCommand(state_, workspace_, messages_) && windows_.storageBrowser) {
+        windows_.storageBrowser->listStorage(StorageSource::HardDisk);
+    }
 }
 
 void Tgridform::showStorageBrowser() {
-    Thentrekker& browser = storageBrowser();
+    Thentrekker& browser = *windows().storageBrowser;
     browser.placeBeside(*this);
     browser.show();
     browser.raise();
@@ -287,7 +285,8 @@ void Tgridform::showStorageBrowser() {
 void Tgridform::loadChosenStorage() {
     const auto exists = [this](const std::string& path) { return drives_.fileExists(path); };
     change([&](auto& s) {
-        if (!loadStoredRows(s, browser_->storagePath(), browser_->chosen().fileName, messages_, exists).loaded) return;
+        const Thentrekker& browser = *windows_.storageBrowser;
+        if (!loadStoredRows(s, browser.storagePath(), browser.chosen().fileName, messages_, exists).loaded) return;
         recomputeSystem(s);
         refreshGameWeek(s, round_);
         recomputePrice(s);
@@ -298,8 +297,9 @@ void Tgridform::loadChosenStorage() {
 
 void Tgridform::takeMessage(const WindowMessage& message) {
     if (message.number == static_cast<std::uint32_t>(WindowMessageId::TakeRegisterCustomer)) {
-        if (!register_ || !register_->currentCustomer()) return;
-        const CurrentCustomer& customer = *register_->currentCustomer();
+        const Tkundekartotek* customerRegister = windows_.customerRegister;
+        if (!customerRegister || !customerRegister->currentCustomer()) return;
+        const CurrentCustomer& customer = *customerRegister->currentCustomer();
         repaint();
         change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });
         return;

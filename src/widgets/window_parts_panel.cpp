@@ -1,4 +1,4 @@
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
 #include <QLabel>
 #include <QPushButton>

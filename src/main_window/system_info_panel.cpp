@@ -1,8 +1,8 @@
-#include "workbench/system_info_panel.h"
+#include "main_window/system_info_panel.h"
 
 #include "model/coupon.h"
 #include "workbench/selectors.h"
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QLabel>
 #include <QPainter>

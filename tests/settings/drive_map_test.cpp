@@ -1,4 +1,4 @@
-#include "platform/drive_map.h"
+#include "settings/drive_settings.h"
 
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(DriveMapTest, DefaultsAreHomeForCAndTheFirstMediumForA) {
-    const DriveMap drives(workspace, settings, defaults);
+    const DriveMap drives = settingsDriveMap(workspace, settings, defaults);
     EXPECT_EQ(drives.drive('C'), dir.path() / "home");
     EXPECT_EQ(drives.drive('c'), dir.path() / "home");
     EXPECT_EQ(drives.drive('A'), dir.path() / "run/media/kari/USB1");
@@ -35,7 +35,7 @@ TEST_F(DriveMapTest, DefaultsAreHomeForCAndTheFirstMediumForA) {
 
     fs::create_directories(dir.path() / "media/kari/STICK");
     EXPECT_EQ(drives.drive('A'), dir.path() / "media/kari/STICK");
-    EXPECT_FALSE(DriveMap(workspace, settings, DriveDefaults{}).available('A'));
+    EXPECT_FALSE(settingsDriveMap(workspace, settings, DriveDefaults{}).available('A'));
 }
 
 TEST_F(DriveMapTest, SettingsNameTheDirectoryOfAnyLetter) {
@@ -43,7 +43,7 @@ TEST_F(DriveMapTest, SettingsNameTheDirectoryOfAnyLetter) {
     fs::create_directories(dir.path() / "work/stasjon_d");
     settingsFile("DRIVE_C=" + (dir.path() / "elsewhere").string() + "\r\nDRIVE_D=stasjon_d\r\nDRIVE_E=" +
                  (dir.path() / "missing").string() + "\r\n");
-    const DriveMap drives(workspace, settings, defaults);
+    const DriveMap drives = settingsDriveMap(workspace, settings, defaults);
     EXPECT_EQ(drives.drive('C'), dir.path() / "elsewhere");
     EXPECT_EQ(drives.drive('D'), dir.path() / "work" / "stasjon_d");
     EXPECT_FALSE(drives.available('E'));
@@ -53,7 +53,7 @@ TEST_F(DriveMapTest, SettingsNameTheDirectoryOfAnyLetter) {
 TEST_F(DriveMapTest, WindowsPathsResolveToRealOnes) {
     fs::create_directories(dir.path() / "home/NTFILE");
     dir.write("home/NTFILE/KRYSSEN.NTF", "x");
-    const DriveMap drives(workspace, settings, defaults);
+    const DriveMap drives = settingsDriveMap(workspace, settings, defaults);
     const struct {
         const char* windowsPath;
         std::optional<fs::path> expected;

@@ -2,10 +2,11 @@
 // `Tgridform`: the syndicate workbench. It renders the workbench state and routes each
 // event to the function over the state that handles it.
 #include "handover/window_message.h"
-#include "platform/drive_map.h"
+#include "main_window/program_window.h"
 #include "platform/message_box_dialog.h"
-#include "settings/settings_store.h"
 #include "platform/workspace.h"
+#include "settings/drive_settings.h"
+#include "settings/settings_store.h"
 #include "workbench/selectors.h"
 #include "workbench/workbench_state.h"
 
@@ -17,8 +18,6 @@ class QLabel;
 namespace andel {
 
 class BottomBarPanel;
-class Tkundekartotek;
-class Thentrekker;
 class MessageListener;
 class ColourPanel;
 class CommandPanel;
@@ -38,9 +37,10 @@ public:
 
     const WorkbenchState& state() const { return state_; }
     Messages& messages() { return messages_; }
-    // The register window and the storage browser created at start; without them the
-    // main window makes its own when first needed.
-    void attachWindows(Tkundekartotek* customerRegister, Thentrekker* storageBrowser);
+    // Makes the other eight windows in the start-up order and uses them for the program's
+    // life; windows given here (tests) are used as they are. Without this call the main
+    // window makes them when first needed.
+    void attachWindows(ProgramWindows windows = {});
     // Shows the state in every control.
     void render();
 
@@ -75,8 +75,7 @@ private:
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();
-    Tkundekartotek& registerWindow();
-    Thentrekker& storageBrowser();
+    ProgramWindows& windows();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
 
     Workspace workspace_;
@@ -86,8 +85,8 @@ private:
     SettingsStore settings_;
     DriveMap drives_;
     RoundRefresh round_;
-    Tkundekartotek* register_ = nullptr;
-    Thentrekker* browser_ = nullptr;
+    ProgramWindows windows_;
+    bool windowsComplete_ = false;
     MessageListener* listener_;
 
     TopBarPanel* topBar_;

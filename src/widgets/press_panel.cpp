@@ -1,4 +1,4 @@
-#include "workbench/press_panel.h"
+#include "widgets/press_panel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "workbench/stem_area_panel.h"
+#include "main_window/stem_area_panel.h"
 
-#include "workbench/press_panel.h"
+#include "widgets/press_panel.h"
 #include "workbench/selectors.h"
-#include "workbench/string_grid_panel.h"
-#include "workbench/widget_sync_panel.h"
+#include "widgets/string_grid_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "workbench/top_bar_panel.h"
+#include "main_window/top_bar_panel.h"
 
-#include "workbench/icons_panel.h"
-#include "workbench/up_down_panel.h"
+#include "widgets/icons_panel.h"
+#include "widgets/up_down_panel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "workbench/prize_box_panel.h"
+#include "main_window/prize_box_panel.h"
 
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
 #include "workbench/selectors.h"
-#include "workbench/string_grid_panel.h"
-#include "workbench/widget_sync_panel.h"
+#include "widgets/string_grid_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QLabel>
 #include <QPainter>

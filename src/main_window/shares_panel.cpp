@@ -1,4 +1,4 @@
-#include "workbench/shares_panel.h"
+#include "main_window/shares_panel.h"
 
 #include <QComboBox>
 #include <QEvent>

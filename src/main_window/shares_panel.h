@@ -1,7 +1,7 @@
 #pragma once
 // The syndicate's name and money: name field, number of shares, price per share,
 // total rows and stake.
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 #include "workbench/workbench_state.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "workbench/icon_column_panel.h"
+#include "main_window/icon_column_panel.h"
 
-#include "workbench/icons_panel.h"
+#include "widgets/icons_panel.h"
 
 #include <QPushButton>
 #include <QToolButton>

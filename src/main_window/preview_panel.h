@@ -1,7 +1,7 @@
 #pragma once
 // The preview panel `Panel7`: the syndicate as its certificate will show it: game
 // details, shares figures, guarantee and a drawing of the nine coupons.
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 #include "workbench/workbench_state.h"
 
 #include <QFrame>

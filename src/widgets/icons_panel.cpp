@@ -1,4 +1,4 @@
-#include "workbench/icons_panel.h"
+#include "widgets/icons_panel.h"
 
 #include <QPainter>
 #include <QPainterPath>

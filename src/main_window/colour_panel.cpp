@@ -1,8 +1,8 @@
-#include "workbench/colour_panel.h"
+#include "main_window/colour_panel.h"
 
-#include "workbench/window_parts_panel.h"
+#include "widgets/window_parts_panel.h"
 
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "workbench/bottom_bar_panel.h"
+#include "main_window/bottom_bar_panel.h"
 
 #include "model/text.h"
-#include "workbench/widget_sync_panel.h"
+#include "widgets/widget_sync_panel.h"
 
 #include <QEvent>
 #include <QLabel>

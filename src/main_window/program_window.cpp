@@ -1,0 +1,41 @@
+#include "main_window/program_window.h"
+
+#include "online/online_dialog.h"
+#include "online/online_file_window.h"
+#include "printing/certificate_print_dialog.h"
+#include "printing/certificate_print_window.h"
+#include "register/new_customer_dialog.h"
+#include "register/register_window.h"
+#include "storage/delete_storage_dialog.h"
+#include "storage/storage_browser_window.h"
+
+namespace andel {
+namespace {
+
+template <class Window, class Make>
+void ensure(Window*& window, Make&& make) {
+    if (window) return;
+    window = make();
+    window->hide();
+}
+
+}  // namespace
+
+void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
+                            Messages& messages,
+                            std::function<std::optional<std::filesystem::path>()> diskette) {
+    QWidget* parent = &mainWindow;
+    ensure(windows.customerRegister, [&] { return new Tkundekartotek(workspace, messages, parent); });
+    ensure(windows.newCustomer, [&] { return new Tnykunde(parent); });
+    ensure(windows.storageBrowser,
+           [&] { return new Thentrekker(workspace, messages, std::move(diskette), parent); });
+    ensure(windows.deleteStorage, [&] { return new Tslettlagerfiler(parent); });
+    ensure(windows.printerChoice, [&] { return new TForm1(parent, &messages); });
+    ensure(windows.certificateLayout, [&] { return new TAndelsform2(parent, &messages); });
+    ensure(windows.onlineDialog, [&] { return new Tonlineform(parent); });
+    ensure(windows.onlineFileWindow, [&] { return new Tonlinefilform(workspace, &messages, parent); });
+    windows.customerRegister->useNewCustomerDialog(windows.newCustomer);
+    windows.storageBrowser->useDeleteDialog(windows.deleteStorage);
+}
+
+}  // namespace andel

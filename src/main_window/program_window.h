@@ -1,0 +1,41 @@
+#pragma once
+// The eight windows beside the main window. Each exists once for the program's life, a
+// child of the main window, so the dialogs remember what they were shown with.
+#include "platform/messages.h"
+#include "platform/workspace.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace andel {
+
+class Tkundekartotek;
+class Tnykunde;
+class Thentrekker;
+class Tslettlagerfiler;
+class TForm1;
+class TAndelsform2;
+class Tonlineform;
+class Tonlinefilform;
+
+struct ProgramWindows {
+    Tkundekartotek* customerRegister = nullptr;
+    Tnykunde* newCustomer = nullptr;
+    Thentrekker* storageBrowser = nullptr;
+    Tslettlagerfiler* deleteStorage = nullptr;
+    TForm1* printerChoice = nullptr;
+    TAndelsform2* certificateLayout = nullptr;
+    Tonlineform* onlineDialog = nullptr;
+    Tonlinefilform* onlineFileWindow = nullptr;
+};
+
+// Creates every window still missing, in the program's start-up order, and ties the
+// register to its new-customer dialog and the browser to its delete question.
+void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
+                            Messages& messages,
+                            std::function<std::optional<std::filesystem::path>()> diskette);
+
+}  // namespace andel
