@@ -1,5 +1,6 @@
 #include "online/game_row_lines.h"
 
+#include "model/codepage.h"
 #include "model/text.h"
 #include "online/coupon_record.h"
 #include "online/rows_file_body.h"
@@ -15,7 +16,16 @@ constexpr long kMostRowsOnALine = 9999;  // the row count is four digits
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A piece of a line for a message: the file's bytes decoded, control characters shown as
+// "?", and a long line cut so the message stays readable.
+std::string inQuotes(std::string_view raw) {
+    constexpr std::size_t kShown = 30;
+    std::string shown(raw.substr(0, kShown));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 32) c = '?';
+    }
+    return "\"" + fromCp1252(shown) + (raw.size() > kShown ? "...\"" : "\"");
+}
 
 std::string lengthProblem(std::size_t length, const std::string& wanted) {
     return "feil lengde (" + std::to_string(length) + " tegn, skal være " + wanted + ")";

@@ -194,7 +194,8 @@ std::vector<std::string> gameRowsMessages(const OnlineGame& game, const GameRows
         std::string text = gameErrorHeading(game);
         for (std::size_t i = 0; i < rows.problems.size() && i < kProblemsShown; ++i) text += "\r" + rows.problems[i];
         if (rows.problems.size() > kProblemsShown) {
-            text += "\r... og " + std::to_string(rows.problems.size() - kProblemsShown) + " linjer til";
+            const std::size_t more = rows.problems.size() - kProblemsShown;
+            text += "\r... og " + std::to_string(more) + (more == 1 ? " linje til" : " linjer til");
         }
         text += rows.problems.size() == 1 ? "\rLinjen er ikke tatt med i onlinefilen."
                                           : "\rLinjene er ikke tatt med i onlinefilen.";

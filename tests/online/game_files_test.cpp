@@ -193,6 +193,20 @@ TEST_F(GameFilesTest, BadLinesAreNamedAndLeftOut) {
           "Linje 38: feil lengde (18 tegn, skal være 20)\r"
           "Linje 39: \"03-07-12-18-24-29-33\" er ikke tall på to sifre med én blank mellom\r"
           "Linjene er ikke tatt med i onlinefilen."}},
+        {"LOTTO",
+         {"#REKKER", "\xe5" "3 07 12 18 24 29 33", "x", "x", "x", "x", "x", "x", "03 07 12 18 24 29 33"},
+         2,
+         {"FEIL I LOTTO-ONLINEFIL\rLinje 34: \"å3 07 12 18 24 29 33\" er ikke tall på to sifre med én blank mellom\r"
+          "Linje 35: feil lengde (1 tegn, skal være 20)\rLinje 36: feil lengde (1 tegn, skal være 20)\r"
+          "Linje 37: feil lengde (1 tegn, skal være 20)\rLinje 38: feil lengde (1 tegn, skal være 20)\r"
+          "... og 2 linjer til\rLinjene er ikke tatt med i onlinefilen."}},
+        {"EXTRA",
+         {"#SYSTEMKUPONGER", std::string(40, 'Z'), "0008 02 07 11 15 22 28 31 35", "#ENKELREKKER", "\x01\x02"},
+         2,
+         {"FEIL I EXTRA-ONLINEFIL\rLinje 34: \"" + std::string(30, 'Z') +
+          "...\" begynner ikke med radantall på fire sifre og en blank\r"
+          "Linje 37: \"??\" begynner ikke med radantall på fire sifre og en blank\r"
+          "Linjene er ikke tatt med i onlinefilen."}},
         {"VIKING-LOTTO",
          {"#REKKER", "05 11 19 27 36 49", "05 11 19 27 36 48"},
          2,
