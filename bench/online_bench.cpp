@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -65,6 +66,55 @@ void writeNineCouponOnlineFile(benchmark::State& state, fs::path base) {
 }
 BENCHMARK_CAPTURE(writeNineCouponOnlineFile, onDisk, fs::temp_directory_path())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(writeNineCouponOnlineFile, inMemory, fs::path("/dev/shm"))->Unit(benchmark::kMicrosecond);
+
+// The other games at ten times the demo's rows files (the demo has one to three coupons a
+// game): 120 LOTTO rows, 20 EXTRA system coupons and 20 single rows, 30 ODDSBOMBEN blocks.
+std::string gameRowsFile(const std::string& game) {
+    andel::Submission s = defaultStemSubmission();
+    s.onlineFileName = game + ".NTF";
+    s.spill = game;
+    std::string bytes = andel::rowsFileHeaderBytes(s);
+    auto line = [&bytes](const std::string& text) { bytes += text + "\r\n"; };
+    if (game == "LOTTO") {
+        line("#REKKER");
+        for (int i = 0; i < 120; ++i) line("03 07 12 18 24 29 33");
+    } else if (game == "EXTRA") {
+        line("#SYSTEMKUPONGER");
+        for (int i = 0; i < 20; ++i) line("0036 01 04 09 13 18 24 27 30 33");
+        line("#ENKELREKKER");
+        for (int i = 0; i < 20; ++i) line("0001 03 06 12 17 21 29 34");
+    } else {
+        line("#SYSTEMKUPONGER");
+        for (int i = 0; i < 30; ++i) {
+            line("SYSTEMKUPONGNR " + std::to_string(i + 1));
+            line("0006 7344444412");
+            line("0006 4234721111");
+        }
+        line("#ENKELREKKER");
+    }
+    return bytes;
+}
+
+void writeGameOnlineFile(benchmark::State& state, std::string game) {
+    const fs::path directory = fs::temp_directory_path() / "andel-online-game-bench";
+    fs::create_directories(directory / "NTFILE");
+    const andel::Workspace workspace(directory);
+    std::ofstream(workspace.file("TPP.TMP"), std::ios::binary) << gameRowsFile(game);
+    const andel::ConversionRequest request{workspace.file("TPP.TMP"), game, directory / "NTFILE" / "X.NTF"};
+    CountedMessages messages;
+    andel::WriteProgress progress;
+    for (auto _ : state) {
+        const auto result = andel::runOnlineConversion(workspace, request, messages, progress);
+        if (result.outcome != andel::ConversionOutcome::Written || messages.count > 0) {
+            state.SkipWithError("not a clean file");
+        }
+        benchmark::DoNotOptimize(result);
+    }
+    fs::remove_all(directory);
+}
+BENCHMARK_CAPTURE(writeGameOnlineFile, lotto, std::string("LOTTO"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(writeGameOnlineFile, extra, std::string("EXTRA"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(writeGameOnlineFile, oddsbomben, std::string("ODDSBOMBEN"))->Unit(benchmark::kMicrosecond);
 
 // A header whose first and second check characters both start far outside 32-127:
 // the two searches try 6,336 and 4,896 pairs before they stop.

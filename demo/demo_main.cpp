@@ -3,6 +3,7 @@
 // the program wrote there last time stays.
 #include "demo_online.h"
 #include "demo_make_online.h"
+#include "demo_game_examples.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "platform/workspace.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
         writeSettings(demo);
         writeOnlineDemo(demo);
         writeMakeOnlineDemo(demo);
+        writeGameExamples(demo);
         andel::demo::writeDemoRegister(demo);
         andel::demo::writeDemoStorage(demo);
         andel::demo::writeDemoResults(demo);

@@ -1,5 +1,8 @@
 #include "online/coupon_record.h"
 
+#include "model/codepage.h"
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace andel {
@@ -58,6 +61,21 @@ void CouponRecord::setRowField(int number, std::string_view bytes) {
     std::string field(bytes.substr(0, coupon_field::kRowFieldBytes));
     field.resize(coupon_field::kRowFieldBytes, fill_);
     put(coupon_field::rowField(number), field);
+}
+
+std::vector<std::string> CouponRecord::dump() const {
+    constexpr std::size_t kTailStart = 282;
+    std::vector<std::string> lines = {"K1-21:" + fromCp1252(bytes().substr(0, 21))};
+    const std::string inUse(at(coupon_field::kRowFieldsInUse));
+    const bool digits = std::all_of(inUse.begin(), inUse.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int fields = digits ? std::min(coupon_field::kRowFields, std::stoi(inUse)) : 0;
+    for (int k = 1; k <= fields; ++k) {
+        std::string label = "R" + std::to_string(k);
+        label.resize(5, ' ');
+        lines.push_back(label + ":" + fromCp1252(at(coupon_field::rowField(k))));
+    }
+    lines.push_back("K282 :" + fromCp1252(bytes().substr(kTailStart - 1)));
+    return lines;
 }
 
 }  // namespace andel

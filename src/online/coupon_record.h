@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace andel {
 
@@ -45,6 +46,10 @@ public:
     void setMultiplier(std::string_view text);     // "0"-padded to 3, cut
     // Row field 1 to 10 from its bytes, filled up or cut to 26.
     void setRowField(int number, std::string_view bytes);
+
+    // The record as text lines for the online-file window's list: "K1-21:" and positions
+    // 1-21, "R1   :" to "R10  :" and the row fields in use, "K282 :" and positions 282-350.
+    std::vector<std::string> dump() const;
 
 private:
     CouponRecord(std::string bytes, char fill) : OnlineRecord(std::move(bytes)), fill_(fill) {}

@@ -1,7 +1,10 @@
 #include "online/online_conversion.h"
 
+#include "model/text.h"
 #include "online/download_settings.h"
+#include "online/game_rows.h"
 #include "online/once_messages.h"
+#include "online/online_writer.h"
 #include "online/rows_file_body.h"
 #include "online/online_record.h"
 #include "settings/drive_settings.h"
@@ -29,13 +32,29 @@ fs::path resolveDestination(const Workspace& workspace, const RowsFileInfo& rows
     return *directory / fs::path(std::u8string(rows.onlineFileName.begin(), rows.onlineFileName.end()));
 }
 
+// Why the file cannot be made; empty when it can.
+std::string refusal(const OnlineGame& game, const Tinforec& info) {
+    const long coupons = parseAmount(info.texts[info::kTotalCoupons]);
+    const std::string heading =
+        game.name == tippingGame().name ? std::string("FEIL I TIPPE-ONLINEFIL") : gameErrorHeading(game);
+    if (coupons > kMostCouponsInOnlineFile) {
+        return heading + "\rFilen har " + formatAmount(coupons) + " kuponger. En onlinefil kan ha høyst " +
+               formatAmount(kMostCouponsInOnlineFile) + " kuponger; del spillet i flere filer.\rOnlinefilen er ikke laget.";
+    }
+    if (coupons == 0 && game.name != tippingGame().name) {
+        return heading + "\rFilen har ingen rekker som kan skrives.\rOnlinefilen er ikke laget.";
+    }
+    return {};
+}
+
 }  // namespace
 
 ConversionResult runOnlineConversion(const Workspace& workspace, const ConversionRequest& request,
                                      Messages& messages, WriteProgress& progress, const WaitFunction& wait) {
     ConversionResult result;
     const bool skipCheck = skipCharacterCheck(workspace, wait);
-    if (request.game != kTippingGame) return result;
+    const OnlineGame* game = findOnlineGame(request.game);
+    if (!game) return result;
 
     OnceMessages once(messages);
     result.outcome = ConversionOutcome::InputMissing;
@@ -44,16 +63,21 @@ ConversionResult runOnlineConversion(const Workspace& workspace, const Conversio
         once.inform("Fant ikke tippefilen");
         return result;
     }
-    if (!readRowsFile(request.input, once, rows)) return result;
+    if (!readRowsFile(request.input, *game, once, rows)) return result;
     progress.gameShown(rows.info.texts[info::kKupongtype] + "-" + request.game);
+    if (const std::string problem = refusal(*game, rows.info); !problem.empty()) {
+        once.inform(problem);
+        result.outcome = ConversionOutcome::Refused;
+        return result;
+    }
 
-    const TippingOptions options{onlineFillCharacter(workspace, wait), skipCheck};
+    const WriterOptions options{onlineFillCharacter(workspace, wait), skipCheck};
     const auto lines = loadRowsFileLines(request.input);
     if (!lines) {
         once.inform("Fant ikke tippefilen");
         return result;
     }
-    const std::string bytes = buildTippingFile(rows.info, *lines, options, once, progress);
+    const std::string bytes = buildOnlineFile(*game, rows.info, *lines, options, once, progress);
     replaceFile(workspace.file(std::string(kWorkingFileName)), bytes);
 
     if (request.destination) {

@@ -1,7 +1,7 @@
 #pragma once
 // The conversion the online-file window runs: from the intermediate rows file to the
 // working file "TT.TMP" in the working directory and its copy at the destination.
-#include "online/tipping_writer.h"
+#include "online/online_file_builder.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "settings/settings_store.h"
@@ -28,6 +28,7 @@ enum class ConversionOutcome {
     Written,       // TT.TMP written and copied to the destination
     InputMissing,  // "Fant ikke tippefilen" shown, nothing written
     UnknownGame,   // a game this program does not write: nothing done
+    Refused,       // the rows file cannot make a whole online file: shown, nothing written
     Failed,        // an input/output error was shown (set by the window, which catches it)
 };
 
@@ -38,8 +39,14 @@ struct ConversionResult {
     std::size_t records = 0;                 // header included
 };
 
+// The most coupon records an online file can number (running numbers are four digits).
+inline constexpr long kMostCouponsInOnlineFile = 9999;
+
 // Reads "SKIPCHARERROR" and "ONLINEUBLANK", reads the rows file, writes TT.TMP and copies
 // it to the destination, replacing a file there. Each message is shown once per run.
+// A rows file with more coupons than the running numbers count, or (other games than
+// TIPPING) without a single coupon to write, is refused with a message before anything
+// is written.
 // IoError when the rows file cannot be read, TT.TMP cannot be written, or the destination
 // cannot be resolved (drive not available, no plain file name) or written; TT.TMP then
 // stays.

@@ -1,7 +1,9 @@
 #include "online/online_file_audit.h"
 
 #include "online/check_characters.h"
+#include "model/codepage.h"
 #include "online/header_record.h"
+#include "online/online_games.h"
 
 #include <algorithm>
 
@@ -26,7 +28,12 @@ OnlineFileInspection inspectOnlineFile(std::string_view bytes) {
     inspection.leftoverBytes = bytes.size() % kRecordBytes;
     if (records > 0) inspection.headerDump = HeaderRecord::fromBytes(bytes.substr(0, kRecordBytes))->dump();
     for (std::size_t n = 0; n < records; ++n) {
-        inspection.checksOk.push_back(checkCharactersMatch(bytes.substr(n * kRecordBytes, kRecordBytes)));
+        const std::string_view record = bytes.substr(n * kRecordBytes, kRecordBytes);
+        inspection.checksOk.push_back(checkCharactersMatch(record));
+        if (n == 0) continue;
+        const std::string_view code = record.substr(4, 2);
+        const OnlineGame* game = gameOfCouponCode(code);
+        inspection.couponGames.push_back(fromCp1252(code) + " " + (game ? std::string(game->name) : "ukjent"));
     }
     return inspection;
 }

@@ -84,6 +84,7 @@ ConversionResult Tonlinefilform::run() {
     ConversionRequest request;
     request.input = workspace_.file(inputFile_);
     request.game = game_;
+    listBox_->clear();
     try {
         result_ = runOnlineConversion(workspace_, request, messages_, *this);
     } catch (const IoError& error) {
@@ -120,5 +121,7 @@ void Tonlinefilform::recordWritten(long written, int percent) {
     progressBar_->setValue(static_cast<int>(std::min<long>(written, progressBar_->maximum())));
     repaint();
 }
+
+void Tonlinefilform::listed(const std::string& line) { listBox_->addItem(QString::fromStdString(line)); }
 
 }  // namespace andel

@@ -24,7 +24,8 @@ public:
 
     // The rows file, relative to the working directory ("TPP.TMP").
     void setInputFile(const std::string& name) { inputFile_ = name; }
-    // "TIPPING"; any other game is not written here and leaves the window open.
+    // "TIPPING", "LOTTO", "VIKING-LOTTO", "EXTRA", "ODDSBOMBEN" or "ODDS"; a name this
+    // program does not write does nothing and leaves the window open.
     void setGame(const std::string& game) { game_ = game; }
 
     // "Les inn": converts, then closes the window. An input/output error is shown and
@@ -36,6 +37,7 @@ private:
     void gameShown(const std::string& text) override;
     void started(long totalCoupons) override;
     void recordWritten(long written, int percent) override;
+    void listed(const std::string& line) override;
 
     Workspace workspace_;
     MessageBoxes messageBoxes_;

@@ -21,14 +21,16 @@ std::string valueLine(std::string_view text) {
     return bytes;
 }
 
+void appendLine(std::string& bytes, std::string_view encoded) {
+    bytes += encoded;
+    bytes += "\r\n";
+}
+
 }  // namespace
 
-std::string rowsFileBytes(const Submission& s) {
+std::string rowsFileHeaderBytes(const Submission& s) {
     std::string bytes;
-    auto line = [&bytes](std::string_view encoded) {
-        bytes += encoded;
-        bytes += "\r\n";
-    };
+    auto line = [&bytes](std::string_view encoded) { appendLine(bytes, encoded); };
     line("#OLINEFILNAVN");
     line(valueLine(s.onlineFileName));
     line("#ONLINEFILKATALOG");
@@ -51,6 +53,12 @@ std::string rowsFileBytes(const Submission& s) {
         line(valueLine(*value).substr(0, kValueBytes));
     }
     for (int i = 0; i < kBlankLinesAfterHeader; ++i) line("");
+    return bytes;
+}
+
+std::string rowsFileBytes(const Submission& s) {
+    std::string bytes = rowsFileHeaderBytes(s);
+    auto line = [&bytes](std::string_view encoded) { appendLine(bytes, encoded); };
     line(kSystemSectionKey);
     for (const Coupon& coupon : s.systemCoupons) line(couponFileLine(coupon));
     line(kSingleRowSectionKey);

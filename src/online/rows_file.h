@@ -37,6 +37,9 @@ struct Submission {
 
 // The file's bytes.
 std::string rowsFileBytes(const Submission& submission);
+// The 13 key and value lines and the six empty lines that follow them: what every
+// game's rows file begins with; its sections follow.
+std::string rowsFileHeaderBytes(const Submission& submission);
 
 // Creates or replaces the file in one step; IoError when it cannot be written.
 void writeRowsFile(const std::filesystem::path& file, const Submission& submission);

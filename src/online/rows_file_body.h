@@ -11,8 +11,9 @@
 
 namespace andel {
 
-// A rows file is small text; anything larger is not one.
-inline constexpr std::size_t kMaxRowsFileBytes = 2u * 1024u * 1024u;
+// A rows file is small text; anything larger is not one. The largest a game fills
+// (9,999 coupons of ten single rows of EXTRA) is under 3 MB.
+inline constexpr std::size_t kMaxRowsFileBytes = 8u * 1024u * 1024u;
 // A system coupon line is a four-digit row count, a blank and twelve mark digits.
 inline constexpr std::size_t kCouponLineBytes = 17;
 inline constexpr int kPlacesPerSingleRowCoupon = 10;

@@ -2,6 +2,7 @@
 
 #include "model/codepage.h"
 #include "model/text.h"
+#include "online/game_rows.h"
 #include "online/rows_file_body.h"
 
 namespace andel {
@@ -30,21 +31,8 @@ void readHeader(const std::vector<std::string>& lines, RowsFileInfo& result) {
     t[info::kRekkeantallIalt] = padLeftZero(digitsOnly(text(26)), 6);
 }
 
-}  // namespace
-
-bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFileInfo& result) {
-    const auto lines = loadRowsFileLines(file);
-    if (!lines) {
-        messages.inform("fant ikke filen");
-        return false;
-    }
-    readHeader(*lines, result);
-    // Only blanks may go besides the digits: a dropped letter would change whose number it is.
-    const std::string playerNumber = removeBlanks(lineAt(*lines, 8));
-    if (playerNumber != digitsOnly(playerNumber)) {
-        messages.inform("FEIL I ONLINEFIL\rSpillenummeret har andre tegn enn sifre");
-    }
-    const RowsFileBody body = parseRowsFileBody(*lines);
+void countTippingRows(const std::vector<std::string>& lines, Messages& messages, RowsFileInfo& result) {
+    const RowsFileBody body = parseRowsFileBody(lines);
     if (!body.systemSectionFound) messages.inform("FEIL I ONLINEFIL, MMORDNE 1");
     if (!body.singleRowSectionFound) messages.inform("FEIL I ONLINEFIL, MMORDNE 2");
 
@@ -68,6 +56,47 @@ bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFil
     t[info::kSingleRows] = std::to_string(singleRows);
     t[info::kSystemRows] = std::to_string(systemRows);
     t[info::kTotalCoupons] = std::to_string(systemCoupons + singleRowCoupons);
+}
+
+void countGameRows(const OnlineGame& game, const std::vector<std::string>& lines, Messages& messages,
+                   RowsFileInfo& result) {
+    const GameRows rows = readGameRows(game, lines);
+    for (const std::string& message : gameRowsMessages(game, rows)) messages.inform(message);
+    const auto coupons = static_cast<long>(rows.coupons.size());
+    auto& t = result.info.texts;
+    t[info::kSystemCoupons] = std::to_string(rows.systemCoupons);
+    t[info::kSingleRowCoupons] = std::to_string(coupons - rows.systemCoupons);
+    t[info::kSingleRows] = std::to_string(rows.singleRows);
+    t[info::kSystemRows] = std::to_string(rows.systemRows);
+    t[info::kTotalCoupons] = std::to_string(coupons);
+    t[info::kTotalRows] = std::to_string(rows.systemRows + rows.singleRows);
+    t[info::kTotalStake] = std::to_string(rows.stake);
+}
+
+}  // namespace
+
+bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFileInfo& result) {
+    return readRowsFile(file, tippingGame(), messages, result);
+}
+
+bool readRowsFile(const std::filesystem::path& file, const OnlineGame& game, Messages& messages,
+                  RowsFileInfo& result) {
+    const auto lines = loadRowsFileLines(file);
+    if (!lines) {
+        messages.inform("fant ikke filen");
+        return false;
+    }
+    readHeader(*lines, result);
+    // Only blanks may go besides the digits: a dropped letter would change whose number it is.
+    const std::string playerNumber = removeBlanks(lineAt(*lines, 8));
+    if (playerNumber != digitsOnly(playerNumber)) {
+        messages.inform("FEIL I ONLINEFIL\rSpillenummeret har andre tegn enn sifre");
+    }
+    if (game.name == tippingGame().name) {
+        countTippingRows(*lines, messages, result);
+    } else {
+        countGameRows(game, *lines, messages, result);
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The reader of the intermediate rows file: the header values of a submission and the
 // counts the online file's header needs before any coupon record is written.
+#include "online/online_games.h"
 #include "platform/messages.h"
 
 #include <array>
@@ -11,7 +12,7 @@
 namespace andel {
 
 // The header values: 18 texts (UTF-8) and 3 whole numbers, indexed as below. The TIPPING
-// reader leaves texts 16 and 17 and the numbers untouched.
+// reader leaves texts 16 and 17 and the numbers untouched; the other games fill 16 and 17.
 struct Tinforec {
     std::array<std::string, 18> texts;
     std::array<std::int64_t, 3> numbers{};
@@ -34,6 +35,8 @@ inline constexpr int kTotalCoupons = 12;
 inline constexpr int kRekkepris = 13;
 inline constexpr int kMerkfil = 14;
 inline constexpr int kSerialNumber = 15;      // four characters
+inline constexpr int kTotalRows = 16;         // other games: system rows plus single rows
+inline constexpr int kTotalStake = 17;        // other games: sum of the stakes (ODDS)
 }  // namespace info
 
 struct RowsFileInfo {
@@ -47,5 +50,10 @@ struct RowsFileInfo {
 // with a row count above 1 are reported and reading goes on. IoError when the file
 // exists but cannot be read or is too large to be a rows file.
 bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFileInfo& result);
+
+// The same for any game: the header is the same for all; the other games count their
+// coupons from the sections they read and report missing sections and bad lines.
+bool readRowsFile(const std::filesystem::path& file, const OnlineGame& game, Messages& messages,
+                  RowsFileInfo& result);
 
 }  // namespace andel

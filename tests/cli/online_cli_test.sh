@@ -21,11 +21,8 @@ mkdir -p "$work/dir/c/NTFILE"
 printf 'DRIVE_C=%s\r\n' "$work/dir/c" >"$work/dir/config.kvs"
 ntf_name=KRYSSEN_2916_Rekker_KARI_NORDMANN_Dato_07-03-2009_KL_09-05-03.NTF
 {
-    printf '#OLINEFILNAVN\r\n%s\r\n#ONLINEFILKATALOG\r\nC:\\NTFILE\r\n' "$ntf_name"
-    printf '#NAVN\r\nKari Nordmann\r\n#SPILLENUMMER\r\n123456789\r\n#SPILL\r\nTIPPING\r\n'
-    printf '#ANTALLUKER\r\n1\r\n#GANGEFELT\r\n1\r\n#KUPONGTYPE\r\nL\330RDAG\r\n#PAUSE\r\nNORMAL\r\n'
-    printf '#REKKEPRIS\r\n1\r\n#MERKFIL\r\n1\r\n#FRIDISPOSISJONHEADER\r\n1234\r\n#REKKEANTALLIALT\r\n000000\r\n'
-    printf '\r\n\r\n\r\n\r\n\r\n\r\n#SYSTEMKUPONGER\r\n'
+    rows_file_header "$ntf_name" TIPPING
+    printf '#SYSTEMKUPONGER\r\n'
     "$cli" system 446677777777 | sed -n 's/^coupon [0-9] \(.*\)$/\1\r/p'
     printf '#ENKELREKKER\r\n'
 } >"$work/dir/TPP.TMP"

@@ -85,7 +85,7 @@ TEST_F(OnlineConversionTest, NothingIsWrittenWithoutInputOrForAnotherGame) {
               ConversionOutcome::InputMissing);
     EXPECT_EQ(shownTexts(), std::vector<std::string>{"Fant ikke tippefilen"});
     messages.shown.clear();
-    for (const char* game : {"LOTTO", "ODDS", "tipping", ""}) {
+    for (const char* game : {"KENO", "lotto", "tipping", ""}) {
         EXPECT_EQ(convert(defaultRowsFileText(), game).outcome, ConversionOutcome::UnknownGame) << game;
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -121,7 +121,7 @@ TEST_F(OnlineConversionTest, DestinationProblemsAreCheckedErrorsAndTheWorkingFil
 
 TEST_F(OnlineConversionTest, DamagedRowsFilesGiveWellFormedFiles) {
     std::vector<std::string> manyLines = {"#SYSTEMKUPONGER"};
-    manyLines.insert(manyLines.end(), 30000, "0324 446677774444");
+    manyLines.insert(manyLines.end(), 9999, "0324 446677774444");
     manyLines.push_back("#ENKELREKKER");
     std::vector<std::string> longName = defaultHeaderValues();
     longName[2] = std::string(200, 'N');
@@ -144,7 +144,7 @@ TEST_F(OnlineConversionTest, DamagedRowsFilesGiveWellFormedFiles) {
          joinLines(rowsFileLines(defaultHeaderValues(), {"#SYSTEMKUPONGER", "0324", std::string(500, '7'),
                                                          "#ENKELREKKER", "0001 4444", std::string(40, '1')})),
          3},
-        {"tens of thousands of lines", joinLines(rowsFileLines(defaultHeaderValues(), manyLines)), 30001},
+        {"as many coupons as running numbers", joinLines(rowsFileLines(defaultHeaderValues(), manyLines)), 10000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,6 +153,20 @@ TEST_F(OnlineConversionTest, DamagedRowsFilesGiveWellFormedFiles) {
         EXPECT_EQ(file.size(), 350 * c.records);
         expectWellFormed(file);
     }
+}
+
+// Running numbers are four digits: a 10,000th coupon would repeat "0000" (the header's).
+TEST_F(OnlineConversionTest, MoreCouponsThanRunningNumbersAreRefusedBeforeWriting) {
+    std::vector<std::string> body = {"#SYSTEMKUPONGER"};
+    body.insert(body.end(), 9999, "0324 446677774444");
+    body.insert(body.end(), {"#ENKELREKKER", "0001 444444444444"});
+    EXPECT_EQ(convert(joinLines(rowsFileLines(defaultHeaderValues(), body)), "TIPPING", dir.file("out.NTF")).outcome,
+              ConversionOutcome::Refused);
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{"FEIL I TIPPE-ONLINEFIL\rFilen har 10.000 kuponger. En "
+                                                     "onlinefil kan ha høyst 9.999 kuponger; del spillet i flere "
+                                                     "filer.\rOnlinefilen er ikke laget."});
+    EXPECT_FALSE(std::filesystem::exists(dir.file("TT.TMP")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.NTF")));
 }
 
 TEST_F(OnlineConversionTest, RowsFileTruncatedAnywhereGivesAWellFormedFile) {

@@ -146,7 +146,7 @@ TEST_F(RowsFileReaderTest, DamagedFilesAreReadWithoutHarm) {
         EXPECT_EQ(result.info.texts[info::kSpillenummer].size(), 9u);
         EXPECT_EQ(toCp1252(result.info.texts[info::kSerialNumber]).size(), 4u);
     }
-    dir.write("TPP.TMP", std::string(3 * 1024 * 1024, '\n'));
+    dir.write("TPP.TMP", std::string(9 * 1024 * 1024, '\n'));
     RowsFileInfo result;
     EXPECT_THROW(readRowsFile(dir.file("TPP.TMP"), messages, result), IoError);
 }

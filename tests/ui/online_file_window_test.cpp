@@ -84,8 +84,43 @@ private slots:
         QVERIFY(shown().isEmpty());
     }
 
+    // EXTRA lists its records in the hidden ListBox1; Les inn is pressed from the keyboard.
+    void extraIsWrittenAndListed() {
+        std::vector<std::string> values = andel::test::defaultHeaderValues();
+        values[0] = "EXTRA.NTF";
+        values[4] = "EXTRA";
+        write("TPP.TMP", andel::test::joinLines(andel::test::rowsFileLines(
+                             values, {"#SYSTEMKUPONGER", "0008 02 07 11 15 22 28 31 35", "#ENKELREKKER",
+                                      "0001 03 06 12 17 21 29 34", "0001 05 10 14 19 23 26 36"})));
+        window_->setGame("EXTRA");
+        auto* readIn = window_->findChild<QPushButton*>(QStringLiteral("Button1"));
+        readIn->setFocus();
+        QTest::keyClick(readIn, Qt::Key_Space);
+        QCOMPARE(window_->lastResult().outcome, ConversionOutcome::Written);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(std::filesystem::file_size(file("c/NTFILE/EXTRA.NTF")), std::uintmax_t{3 * 350});
+        QCOMPARE(text("spilltype"), QStringLiteral("LØRDAG-EXTRA"));
+        QCOMPARE(text("kupongerialt"), QStringLiteral("2"));
+        QCOMPARE(text("skrevettilno"), QStringLiteral("2"));
+        QCOMPARE(text("prosentwindow"), QStringLiteral("100%"));
+        auto* list = window_->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        QVERIFY(list->isHidden());
+        QCOMPARE(list->count(), 28 + 4 + 5);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("HEADER:"));
+        QCOMPARE(list->item(14)->text(), QStringLiteral("H14  :000010"));
+        QCOMPARE(list->item(27)->text(), QStringLiteral("FORTSETTER MED REKKENE"));
+        QCOMPARE(list->item(31)->text(), QStringLiteral("NESTE SYSTEMKUPONG:"));
+        QCOMPARE(list->item(36)->text(), QStringLiteral("NESTE ENKELREKKEKUPONG:"));
+        QVERIFY(shown().isEmpty());
+
+        // A second run starts a fresh list.
+        window_->show();
+        window_->run();
+        QCOMPARE(list->count(), 28 + 4 + 5);
+    }
+
     void anotherGameLeavesTheWindowOpen() {
-        window_->setGame("LOTTO");
+        window_->setGame("KENO");
         clickReadIn();
         QCOMPARE(window_->lastResult().outcome, ConversionOutcome::UnknownGame);
         QVERIFY(window_->isVisible());

@@ -20,13 +20,15 @@ const std::vector<Command>& commands() {
          "  Prints the game-week text of the date (default today) as the selector shows it.",
          runWeek, {}, {}},
         {"ntf",
-         "andelstipp-cli ntf TPPFILE [--out FILE]\n"
-         "  Writes the TIPPING online file of an intermediate rows file: TT.TMP in the working\n"
-         "  directory, copied to FILE (default: the directory and name the rows file gives).",
-         runNtf, {"--out"}, {}},
+         "andelstipp-cli ntf TPPFILE [--out FILE] [--game TIPPING|LOTTO|VIKING-LOTTO|EXTRA|ODDSBOMBEN|ODDS] [--list]\n"
+         "  Writes the online file of the game (default TIPPING) from an intermediate rows file:\n"
+         "  TT.TMP in the working directory, copied to FILE (default: the directory and name the\n"
+         "  rows file gives). --list prints the record list of EXTRA and ODDSBOMBEN.",
+         runNtf, {"--out", "--game"}, {"--list"}},
         {"dump",
          "andelstipp-cli dump FILE\n"
-         "  Prints the header record of an online file and checks every record's check characters.",
+         "  Prints the header record of an online file, checks every record's check characters\n"
+         "  and names the game of every coupon record (\"record 2 game 53 EXTRA\").",
          runDump, {}, {}},
         {"teams",
          "andelstipp-cli teams --type LØRDAG|SØNDAG|MIDTUKE --week TEXT\n"

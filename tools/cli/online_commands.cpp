@@ -1,8 +1,9 @@
-// andelstipp-cli ntf and dump: the online-file window's TIPPING conversion, and the check
-// of an online file before it is delivered.
+// andelstipp-cli ntf and dump: the online-file window's conversion for each game, and the
+// check of an online file before it is delivered.
 #include "commands.h"
 #include "online/online_conversion.h"
 #include "online/online_file_audit.h"
+#include "online/online_games.h"
 #include "settings/drive_settings.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
@@ -35,15 +36,31 @@ std::string printable(std::string text) {
     return text;
 }
 
+// Prints the lines the window lists, as they come.
+class ListPrinter : public WriteProgress {
+public:
+    explicit ListPrinter(std::ostream* out) : out_(out) {}
+    void listed(const std::string& line) override {
+        if (out_) *out_ << printable(line) << '\n';
+    }
+
+private:
+    std::ostream* out_;
+};
+
 }  // namespace
 
 int runNtf(const Arguments& args, Context& context) {
     args.expectPositionals(1, 1);
     ConversionRequest request;
     request.input = argumentPath(args.positionals()[0]);
+    if (const auto game = args.option("--game")) {
+        if (!findOnlineGame(*game)) throw UsageError("unknown game for --game: " + *game);
+        request.game = *game;
+    }
     if (const auto out = args.option("--out")) request.destination = destinationPath(*out, context);
-    WriteProgress silent;
-    const ConversionResult result = runOnlineConversion(context.workspace, request, context.messages, silent);
+    ListPrinter progress(args.flag("--list") ? &context.out : nullptr);
+    const ConversionResult result = runOnlineConversion(context.workspace, request, context.messages, progress);
     return result.outcome == ConversionOutcome::Written ? 0 : 1;
 }
 
@@ -58,6 +75,7 @@ int runDump(const Arguments& args, Context& context) {
     for (const std::string& line : inspection.headerDump) context.out << printable(line) << '\n';
     for (std::size_t n = 0; n < inspection.checksOk.size(); ++n) {
         context.out << "record " << n + 1 << " check " << (inspection.checksOk[n] ? "ok" : "bad") << '\n';
+        if (n > 0) context.out << "record " << n + 1 << " game " << printable(inspection.couponGames[n - 1]) << '\n';
     }
     context.out << "records " << inspection.checksOk.size() << '\n';
     if (const std::string problem = inspection.lengthProblem(); !problem.empty()) context.messages.inform(problem);
