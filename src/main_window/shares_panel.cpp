@@ -1,5 +1,7 @@
 #include "main_window/shares_panel.h"
 
+#include "widgets/fitting_panel.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -50,7 +52,7 @@ SharesPanel::SharesPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
     shares_ = new QComboBox(this);
     shares_->setObjectName(QStringLiteral("antallandeler"));
     shares_->setGeometry(256, kFieldTop, 74, kFieldHeight);
-    shares_->setMaxVisibleItems(20);
+    showListRows(*shares_);
     connect(shares_, &QComboBox::activated, this, &SharesPanel::sharesChosen);
 
     caption(QStringLiteral("Pris pr andel"), this, 338, 80);
