@@ -23,13 +23,6 @@ void textAt(InchCanvas& canvas, double x, double y, const std::string& text, boo
     }
 }
 
-// Removes the last whole character (UTF-8) and the blanks before it.
-void dropLastCharacter(std::string& text) {
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
-    if (!text.empty()) text.pop_back();
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-}
-
 // A match text wider than its column would run under the stem block and be cut
 // mid-letter: it is shortened at whole characters instead, each time from the longer
 // of the two team names so that both stay recognisable.
@@ -37,11 +30,7 @@ std::string fittedMatchText(const InchCanvas& canvas, const std::string& text, i
     if (canvas.textWidth(text) <= room) return text;
     constexpr std::size_t kNumber = 5;  // "  1. "
     const std::size_t dash = text.find(" - ", kNumber);
-    if (text.size() < kNumber || dash == std::string::npos) {
-        std::string cut = text;
-        while (!cut.empty() && canvas.textWidth(cut) > room) dropLastCharacter(cut);
-        return cut;
-    }
+    if (text.size() < kNumber || dash == std::string::npos) return canvas.fitText(text, room);
     const std::string number = text.substr(0, kNumber);
     std::string home = text.substr(kNumber, dash - kNumber);
     std::string away = text.substr(dash + 3);

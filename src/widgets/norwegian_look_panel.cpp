@@ -11,9 +11,10 @@ namespace {
 // Liberation Sans and Arimo share Arial's advance widths. MS Sans Serif goes to them
 // as well: it began as Windows' "Helv", drawn on Helvetica's widths, which Arial and
 // so Liberation Sans keep; Debian has no closer metric match (DejaVu Sans, the
-// fallback otherwise, runs about 15 % wider and breaks the layout). The display faces
-// of the certificate's title have no free metric twin; a bold serif of narrower set
-// keeps the title inside its section.
+// fallback otherwise, runs about 15 % wider and breaks the layout). Tahoma, MS Sans
+// Serif's successor, is a little wider than Arial, so its texts keep inside their
+// places in Liberation Sans too. The display face of the certificate's title has no
+// free metric twin; a bold serif of narrower set keeps the title inside its section.
 struct Substitution {
     const char* family;
     QStringList replacements;
@@ -26,6 +27,7 @@ const Substitution kSubstitutions[] = {
     {"Microsoft Sans Serif", {"Liberation Sans", "Arimo"}},
     {"MS Shell Dlg", {"Liberation Sans", "Arimo"}},
     {"MS Shell Dlg 2", {"Liberation Sans", "Arimo"}},
+    {"Tahoma", {"Liberation Sans", "Arimo"}},
     {"Courier New", {"Liberation Mono", "Cousine"}},
     {"Copperplate Gothic Bold", {"Liberation Serif", "Tinos"}},
 };

@@ -90,6 +90,7 @@ private slots:
         QTest::addColumn<QString>("resolved");
         QTest::newRow("Arial") << "Arial" << "Liberation Sans";
         QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("Tahoma") << "Tahoma" << "Liberation Sans";
         QTest::newRow("Courier New") << "Courier New" << "Liberation Mono";
         QTest::newRow("Copperplate Gothic Bold") << "Copperplate Gothic Bold" << "Liberation Serif";
     }
