@@ -9,6 +9,7 @@
 #include <filesystem>
 
 int main(int argc, char** argv) {
+    andel::preferNorwegianDates();
     QApplication application(argc, argv);
     andel::applyNorwegianLook(application);
     const andel::Workspace workspace(std::filesystem::current_path());

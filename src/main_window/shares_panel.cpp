@@ -11,6 +11,7 @@ namespace andel {
 namespace {
 
 constexpr int kCaptionTop = 3, kFieldTop = 19, kFieldHeight = 22;
+const QString kChoosePlayerHint = QStringLiteral("Velg spiller fra kundekartoteket");
 
 QLabel* caption(const QString& text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(text, parent);
@@ -39,13 +40,13 @@ SharesPanel::SharesPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
 
     caption(QStringLiteral("Navn / spillenummer"), this, 6, 200);
     name_ = field("panel55", this, 6, 222, Qt::AlignLeft);
-    name_->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
+    name_->setToolTip(kChoosePlayerHint);
     name_->setCursor(Qt::PointingHandCursor);
     name_->installEventFilter(this);
     auto* choosePlayer = new QPushButton(QStringLiteral("*"), this);
     choosePlayer->setObjectName(QStringLiteral("velgspiller"));
     choosePlayer->setGeometry(229, kFieldTop, 18, kFieldHeight);
-    choosePlayer->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
+    choosePlayer->setToolTip(kChoosePlayerHint);
     connect(choosePlayer, &QPushButton::pressed, this, &SharesPanel::playerRequested);
 
     caption(QStringLiteral("Antall andeler"), this, 256, 80);
@@ -76,7 +77,7 @@ bool SharesPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SharesPanel::render() {
-    setLabelText(*name_, state_.panel55);
+    setFittedText(*name_, QString::fromStdString(state_.panel55), kChoosePlayerHint);
     shareItems_.show(*shares_, state_.shareItems, state_.antallandeler);
     rowPriceItems_.show(*rowPrice_, state_.comborekkepris, state_.comborekkeprisIndex);
     setLabelText(*pricePerShare_, state_.panelprisprandel);

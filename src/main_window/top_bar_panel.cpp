@@ -102,8 +102,8 @@ void TopBarPanel::render() {
             box->setCurrentIndex(index);
         }
     }
-    setLabelText(*firstName_, state_.xfornavn);
-    setLabelText(*lastName_, state_.etternavn);
+    setFittedText(*firstName_, QString::fromStdString(state_.xfornavn));
+    setFittedText(*lastName_, QString::fromStdString(state_.etternavn));
     setLabelText(*playerNumber_, state_.spillenummer);
 }
 

@@ -67,6 +67,8 @@ QFont windowFont() {
     return font;
 }
 
+void preferNorwegianDates() { qputenv("LC_TIME", "nb_NO.UTF-8"); }
+
 void applyNorwegianLook(QApplication& application) {
     QLocale::setDefault(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

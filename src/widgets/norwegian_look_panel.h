@@ -21,6 +21,11 @@ bool installNorwegianTranslation(QCoreApplication& application);
 // The windows' own font: MS Sans Serif 8, as the layout was drawn in.
 QFont windowFont();
 
+// Dates in Qt's dialogs (the file dialog's "Sist endret") in Norwegian whatever the
+// machine's locale; only the time category, so numbers and texts in files keep their
+// form. Call before the application is made.
+void preferNorwegianDates();
+
 // All of the above for the desktop program; Qt's dialogs are Qt's own widgets so that a
 // desktop's native dialog does not answer in the machine's language.
 void applyNorwegianLook(QApplication& application);

@@ -135,6 +135,13 @@ private slots:
         andel::setFittedText(label, QStringLiteral("C:\\NTFILE"));
         QCOMPARE(label.text(), QStringLiteral("C:\\NTFILE"));
         QVERIFY(label.toolTip().isEmpty());
+
+        // A narrow grid column keeps the whole letters that fit, with no mark.
+        const QFontMetrics metrics(andel::windowFont());
+        const int lor = metrics.horizontalAdvance(QStringLiteral("LØR"));
+        QCOMPARE(andel::cutToWidth(metrics, QStringLiteral("LØRDAG"), lor), QStringLiteral("LØR"));
+        QCOMPARE(andel::cutToWidth(metrics, QStringLiteral("LØRDAG"), lor + 1), QStringLiteral("LØR"));
+        QCOMPARE(andel::cutToWidth(metrics, QStringLiteral("LØRDAG"), 1000), QStringLiteral("LØRDAG"));
     }
 };
 
