@@ -2,7 +2,8 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+                 qt6-l10n-tools qt6-translations-l10n fonts-liberation2 poppler-utils
 RUN_PACKAGES   = xvfb xauth imagemagick
 
 .PHONY: all build run test bench clean deps

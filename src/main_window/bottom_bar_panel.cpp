@@ -1,6 +1,7 @@
 #include "main_window/bottom_bar_panel.h"
 
 #include "model/text.h"
+#include "widgets/fitting_panel.h"
 #include "widgets/widget_sync_panel.h"
 
 #include <QEvent>
@@ -63,10 +64,10 @@ bool BottomBarPanel::eventFilter(QObject* watched, QEvent* event) {
 void BottomBarPanel::render() {
     const bool known = !state_.online.pathAndName.empty();
     setLabelText(*label29_, known ? "ONLINEFIL" : "");
-    setLabelText(*pathAndName_, state_.online.pathAndName);
+    setFittedText(*pathAndName_, QString::fromStdString(state_.online.pathAndName));
     setLabelText(*label32_, known ? "Serienummer:...." : "");
     setLabelText(*serialNumber_, state_.online.serialNumber);
-    setLabelText(*availability_, state_.online.availability);
+    setFittedText(*availability_, QString::fromStdString(state_.online.availability));
     const bool missing = startsWith(state_.online.availability, "Ikke");
     setStyleIfChanged(*availability_, missing ? QStringLiteral("color: red;") : QStringLiteral("color: blue;"));
     for (int copy = 0; copy < 2; ++copy) {

@@ -1,5 +1,6 @@
 #include "main_window/preview_panel.h"
 
+#include "widgets/fitting_panel.h"
 #include "widgets/window_parts_panel.h"
 
 #include "workbench/coupon_drawing.h"
@@ -68,7 +69,7 @@ PreviewPanel::PreviewPanel(const WorkbenchState& state, QWidget* parent) : QFram
     shares_ = new QComboBox(this);
     shares_->setObjectName(QStringLiteral("antallandeler2"));
     shares_->setGeometry(300, 56, 82, 20);
-    shares_->setMaxVisibleItems(20);
+    showListRows(*shares_);
     connect(shares_, &QComboBox::activated, this, &PreviewPanel::sharesChosen);
     addLabel(QStringLiteral("Pris pr andel :"), this, QRect(214, 78, 86, 20));
     pricePerShare_ = figure("panelprisprandel2", this, QRect(300, 78, 82, 20));

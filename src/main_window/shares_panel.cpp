@@ -1,5 +1,7 @@
 #include "main_window/shares_panel.h"
 
+#include "widgets/fitting_panel.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -9,6 +11,7 @@ namespace andel {
 namespace {
 
 constexpr int kCaptionTop = 3, kFieldTop = 19, kFieldHeight = 22;
+const QString kChoosePlayerHint = QStringLiteral("Velg spiller fra kundekartoteket");
 
 QLabel* caption(const QString& text, QWidget* parent, int left, int width) {
     auto* label = new QLabel(text, parent);
@@ -37,20 +40,20 @@ SharesPanel::SharesPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
 
     caption(QStringLiteral("Navn / spillenummer"), this, 6, 200);
     name_ = field("panel55", this, 6, 222, Qt::AlignLeft);
-    name_->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
+    name_->setToolTip(kChoosePlayerHint);
     name_->setCursor(Qt::PointingHandCursor);
     name_->installEventFilter(this);
     auto* choosePlayer = new QPushButton(QStringLiteral("*"), this);
     choosePlayer->setObjectName(QStringLiteral("velgspiller"));
     choosePlayer->setGeometry(229, kFieldTop, 18, kFieldHeight);
-    choosePlayer->setToolTip(QStringLiteral("Velg spiller fra kundekartoteket"));
+    choosePlayer->setToolTip(kChoosePlayerHint);
     connect(choosePlayer, &QPushButton::pressed, this, &SharesPanel::playerRequested);
 
     caption(QStringLiteral("Antall andeler"), this, 256, 80);
     shares_ = new QComboBox(this);
     shares_->setObjectName(QStringLiteral("antallandeler"));
     shares_->setGeometry(256, kFieldTop, 74, kFieldHeight);
-    shares_->setMaxVisibleItems(20);
+    showListRows(*shares_);
     connect(shares_, &QComboBox::activated, this, &SharesPanel::sharesChosen);
 
     caption(QStringLiteral("Pris pr andel"), this, 338, 80);
@@ -74,7 +77,7 @@ bool SharesPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SharesPanel::render() {
-    setLabelText(*name_, state_.panel55);
+    setFittedText(*name_, QString::fromStdString(state_.panel55), kChoosePlayerHint);
     shareItems_.show(*shares_, state_.shareItems, state_.antallandeler);
     rowPriceItems_.show(*rowPrice_, state_.comborekkepris, state_.comborekkeprisIndex);
     setLabelText(*pricePerShare_, state_.panelprisprandel);

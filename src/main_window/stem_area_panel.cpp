@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace andel {
 namespace {
@@ -22,6 +23,15 @@ QLabel* label(const QString& text, QWidget* parent, const QRect& geometry) {
     return l;
 }
 
+// The match list's columns: number, home team, "- " and the away team.
+constexpr int kHomeLeft = 25, kHomeWidth = 98, kAwayLeft = 125;
+
+QFont matchFont(const QWidget& list) {
+    QFont small = list.font();
+    small.setPointSize(7);
+    return small;
+}
+
 }  // namespace
 
 MatchListPanel::MatchListPanel(const WorkbenchState& state, const QTableWidget& stemGrid, QWidget* parent)
@@ -33,8 +43,7 @@ void MatchListPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.setPen(Qt::black);
-    QFont small = font();
-    small.setPointSize(7);
+    const QFont small = matchFont(*this);
     painter.setFont(small);
     const QFontMetrics metrics(small);
     // Long names are shortened with "…" rather than cut in the middle of a letter.
@@ -47,11 +56,31 @@ void MatchListPanel::paintEvent(QPaintEvent*) {
         const QString number = QString::number(row).rightJustified(2, ' ') + ".";
         const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
         painter.drawText(QRect(5, top, 18, height), Qt::AlignVCenter | Qt::AlignRight, number);
-        painter.drawText(QRect(25, top, 98, height), flags, fitted(state_.teamNames[2 * (row - 1)], 98));
-        const int awayWidth = width() - 125;
-        painter.drawText(QRect(125, top, awayWidth, height), flags,
+        painter.drawText(QRect(kHomeLeft, top, kHomeWidth, height), flags, fitted(state_.teamNames[2 * (row - 1)], kHomeWidth));
+        const int awayWidth = width() - kAwayLeft;
+        painter.drawText(QRect(kAwayLeft, top, awayWidth, height), flags,
                          QStringLiteral("- ") + fitted(state_.teamNames[2 * (row - 1) + 1], awayWidth - metrics.horizontalAdvance(QStringLiteral("- "))));
     }
+}
+
+bool MatchListPanel::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+    for (int row = 1; row <= kMatches; ++row) {
+        const int top = stemGrid_.rowViewportPosition(row);
+        if (at.y() < top || at.y() >= top + stemGrid_.rowHeight(row)) continue;
+        const QString home = QString::fromStdString(state_.teamNames[2 * (row - 1)]);
+        const QString away = QString::fromStdString(state_.teamNames[2 * (row - 1) + 1]);
+        const QFontMetrics metrics(matchFont(*this));
+        const int awayRoom = width() - kAwayLeft - metrics.horizontalAdvance(QStringLiteral("- "));
+        if (metrics.horizontalAdvance(home) > kHomeWidth || metrics.horizontalAdvance(away) > awayRoom) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), home + QStringLiteral(" - ") + away, this);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWidget(parent), state_(state) {

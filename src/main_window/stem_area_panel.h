@@ -18,6 +18,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A match whose names are shortened shows them whole in its tool tip.
+    bool event(QEvent* event) override;
 
 private:
     const WorkbenchState& state_;

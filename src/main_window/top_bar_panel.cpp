@@ -1,5 +1,6 @@
 #include "main_window/top_bar_panel.h"
 
+#include "widgets/fitting_panel.h"
 #include "widgets/icons_panel.h"
 #include "widgets/up_down_panel.h"
 
@@ -36,7 +37,7 @@ TopBarPanel::TopBarPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
     title->setStyleSheet(QStringLiteral("background: navy; color: white; font-size: 11pt; font-weight: bold;"));
 
     weeks_ = addSelector(QStringLiteral("Uke"), "ukecombobox", "UpDown1", Selector::GameWeek, 160, 112);
-    weeks_->setMaxVisibleItems(20);
+    showListRows(*weeks_);
     couponTypes_ = addSelector(QStringLiteral("Kupong"), "KUPONGTYPE", "UpDown2", Selector::CouponType, 316, 80);
     couponTypes_->addItems({QStringLiteral("LØRDAG"), QStringLiteral("SØNDAG"), QStringLiteral("MIDTUKE")});
     timeBases_ = addSelector(QStringLiteral("Spill til:"), "pauseordiner", "UpDown3", Selector::TimeBasis, 460, 82);
@@ -101,8 +102,8 @@ void TopBarPanel::render() {
             box->setCurrentIndex(index);
         }
     }
-    setLabelText(*firstName_, state_.xfornavn);
-    setLabelText(*lastName_, state_.etternavn);
+    setFittedText(*firstName_, QString::fromStdString(state_.xfornavn));
+    setFittedText(*lastName_, QString::fromStdString(state_.etternavn));
     setLabelText(*playerNumber_, state_.spillenummer);
 }
 

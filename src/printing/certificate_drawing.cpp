@@ -36,7 +36,8 @@ void drawElement(InchCanvas& canvas, const CertificateTemplate& page, const Layo
         case LayoutElement::Kind::Label:
             canvas.setFont(fontOf(element.font));
             canvas.moveTo(x, y);
-            canvas.text(page.caption(element.name));
+            // A long online file name ends at the page's edge, after a whole character.
+            canvas.text(canvas.fitText(page.caption(element.name), canvas.pageMetrics().pageWidth - canvas.position().x));
             break;
         case LayoutElement::Kind::SectionRectangle:
         case LayoutElement::Kind::Panel: {

@@ -4,6 +4,7 @@
 #include "printing/painter_canvas_panel.h"
 #include "platform/io_error.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -24,6 +25,24 @@ void drawJob(QPainter& painter, const CertificateTemplate& page, const PrintJob&
     drawPrintJob(canvas, page, job);
 }
 
+void paintPages(QPainter& painter, QPagedPaintDevice& device, const CertificateTemplate& page,
+                const std::vector<PrintJob>& jobs) {
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        if (i > 0) device.newPage();
+        drawJob(painter, page, jobs[i]);
+    }
+}
+
+// Why a file could not be written, in the agent's words.
+std::string writeFailure(const QFileDevice& file) {
+    switch (file.error()) {
+        case QFileDevice::PermissionsError: return "Du har ikke skrivetilgang til filen eller mappen.";
+        case QFileDevice::ResourceError: return "Det er ikke plass til filen på disken.";
+        case QFileDevice::OpenError: return "Mappen finnes ikke, eller filen kan ikke opprettes der.";
+        default: return "Filen kunne ikke skrives.";
+    }
+}
+
 }  // namespace
 
 QPrinter& selectedPrinter() {
@@ -32,11 +51,21 @@ QPrinter& selectedPrinter() {
     return *printer;
 }
 
-bool printerInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+bool printsToFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+bool printerReady() {
+    const QPrinter& printer = selectedPrinter();
+    if (printsToFile(printer)) return true;
+    return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty() &&
+           !QPrinterInfo::availablePrinterNames().isEmpty();
+}
 
 QString currentPrinterName() {
-    const QString chosen = selectedPrinter().printerName();
-    if (!chosen.isEmpty()) return chosen;
+    const QPrinter& printer = selectedPrinter();
+    if (printsToFile(printer)) return QStringLiteral("PDF-fil: ") + QDir::toNativeSeparators(printer.outputFileName());
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) return printer.printerName();
     const QString standard = QPrinterInfo::defaultPrinterName();
     return standard.isEmpty() ? QStringLiteral("Ingen skriver er installert") : standard;
 }
@@ -44,15 +73,29 @@ QString currentPrinterName() {
 void paintCertificatePages(QPagedPaintDevice& device, const CertificateTemplate& page,
                            const std::vector<PrintJob>& jobs) {
     QPainter painter(&device);
-    for (std::size_t i = 0; i < jobs.size(); ++i) {
-        if (i > 0) device.newPage();
-        drawJob(painter, page, jobs[i]);
-    }
+    paintPages(painter, device, page, jobs);
 }
 
 bool printCertificateJobs(QPrinter& printer, const CertificateTemplate& page, const std::vector<PrintJob>& jobs,
                           Messages& messages) {
     printer.setPageOrientation(QPageLayout::Portrait);
+    if (printsToFile(printer)) {
+        // Separate jobs would each replace the file: one document holds them all.
+        const std::string file = QDir::toNativeSeparators(printer.outputFileName()).toStdString();
+        printer.setDocName(QStringLiteral("Andelsbrev"));
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            messages.inform("Kan ikke skrive andelsbrevene til\r" + file + ".\rUtskriften er stoppet.");
+            return false;
+        }
+        paintPages(painter, printer, page, jobs);
+        if (!painter.end()) {
+            messages.inform("Kan ikke skrive andelsbrevene til\r" + file + ".\rUtskriften er stoppet.");
+            return false;
+        }
+        messages.inform("Andelsbrevene er skrevet til\r" + file);
+        return true;
+    }
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         printer.setDocName(QStringLiteral("Andelsbrev %1").arg(i + 1));
         QPainter painter;
@@ -67,8 +110,9 @@ bool printCertificateJobs(QPrinter& printer, const CertificateTemplate& page, co
 }
 
 void writeCertificatesPdf(const QString& file, const CertificateTemplate& page, const std::vector<PrintJob>& jobs) {
+    const std::string shown = QDir::toNativeSeparators(file).toStdString();
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) throw IoError("Kan ikke skrive " + file.toStdString());
+    if (!out.open(QIODevice::WriteOnly)) throw IoError("Kan ikke lagre " + shown + "\r" + writeFailure(out));
     {
         QPdfWriter writer(&out);
         writer.setResolution(kPdfResolution);
@@ -78,7 +122,7 @@ void writeCertificatesPdf(const QString& file, const CertificateTemplate& page, 
                                          QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
         paintCertificatePages(writer, page, jobs);
     }
-    if (!out.commit()) throw IoError("Kan ikke skrive " + file.toStdString());
+    if (!out.commit()) throw IoError("Kan ikke lagre " + shown + "\r" + writeFailure(out));
 }
 
 }  // namespace andel

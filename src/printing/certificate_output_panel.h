@@ -16,16 +16,20 @@ namespace andel {
 
 // The printer chosen in the print dialog, shared by the whole process.
 QPrinter& selectedPrinter();
-// False when the system knows no printer at all.
-bool printerInstalled();
-// The selected printer's name, the system's default while none was chosen.
+// True when the selected printer can take a job: a printer of the system, or a PDF file
+// chosen in the printer choice.
+bool printerReady();
+// The selected printer's name ("PDF-fil: " and the file for a PDF), the system's
+// default while none was chosen.
 QString currentPrinterName();
 
 // All jobs on one device, a new page before each job after the first (preview, PDF).
 void paintCertificatePages(QPagedPaintDevice& device, const CertificateTemplate& page,
                            const std::vector<PrintJob>& jobs);
 
-// Each job a print job of its own. A job that cannot begin is reported and ends the run.
+// Each job a print job of its own. A PDF printer takes all jobs into its one file, a page
+// each, and the agent is told where the file went. A job that cannot begin is reported
+// and ends the run.
 bool printCertificateJobs(QPrinter& printer, const CertificateTemplate& page, const std::vector<PrintJob>& jobs,
                           Messages& messages);
 

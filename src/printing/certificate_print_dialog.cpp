@@ -2,10 +2,14 @@
 
 #include "printing/certificate_output_panel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,10 +27,23 @@ namespace {
 
 const QString kWaitingForPrinters = QStringLiteral("  Vent ser etter skrivere....");
 
+// Qt's print dialog as a printer choice: its accept button chooses, it does not print.
 bool runPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Velg skriver"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&Velg"));
+    }
     return dialog.exec() == QDialog::Accepted;
+}
+
+// The preview's own print button: its action, found by the text Qt gives it.
+QAction* previewPrintAction(QPrintPreviewDialog& preview) {
+    const QString text = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        if (action->text() == text) return action;
+    }
+    return nullptr;
 }
 
 // The hourglass for the life of a scope.
@@ -149,7 +166,18 @@ void TForm1::showPreview() {
     const PrintChoices chosen = choices();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, chosen](QPrinter* printer) { pages_(*printer, chosen); });
+    // Printing from the preview is "Start utskrift": the same printer, choices and jobs,
+    // not a second print dialog of Qt's own.
+    bool print = false;
+    if (QAction* printAction = previewPrintAction(preview)) {
+        disconnect(printAction, nullptr, &preview, nullptr);
+        connect(printAction, &QAction::triggered, &preview, [&] {
+            print = true;
+            preview.accept();
+        });
+    }
     preview.exec();
+    if (print) startPrinting();
 }
 
 bool TForm1::saveAsPdf(QString file) {
@@ -159,12 +187,16 @@ bool TForm1::saveAsPdf(QString file) {
                                             QStringLiteral("andelsbrev.pdf"), QStringLiteral("PDF (*.pdf)"));
         if (file.isEmpty()) return false;
     }
-    return pdf_(file, choices());
+    if (!pdf_(file, choices())) return false;  // the writer has told why
+    const QString shown = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    messages_.inform("Andelsbrevene er lagret i\r" + shown.toStdString());
+    return true;
 }
 
 void TForm1::startPrinting() {
-    if (!printerInstalled()) {
-        messages_.inform("Ingen skriver er installert.\rBruk \"Lagre som PDF...\" og skriv ut filen senere.");
+    if (!printerReady()) {
+        messages_.inform("Ingen skriver er installert.\rVelg \"Skriv ut til fil (PDF)\" under \"Velg skriver...\",\r"
+                         "eller bruk \"Lagre som PDF...\" og skriv ut filen senere.");
         return;
     }
     accept();

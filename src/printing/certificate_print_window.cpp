@@ -34,7 +34,7 @@ TAndelsform2::TAndelsform2(QWidget* parent, Messages* messages)
 }
 
 bool TAndelsform2::printContents() {
-    if (!printerInstalled()) {
+    if (!printerReady()) {
         messages_.inform("Ingen skriver er installert.");
         return false;
     }

@@ -10,6 +10,17 @@ int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 
 }  // namespace
 
+void dropLastCharacter(std::string& text) {
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    if (!text.empty()) text.pop_back();
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+}
+
+std::string InchCanvas::fitText(std::string text, int width) const {
+    while (!text.empty() && textWidth(text) > width) dropLastCharacter(text);
+    return text;
+}
+
 void InchCanvas::setup(double unitsPerInch) {
     metrics_ = readMetrics();
     scaleX_ = metrics_.pixelsPerInchX / unitsPerInch;

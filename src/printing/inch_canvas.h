@@ -47,6 +47,9 @@ struct PictureBitmap {
     std::vector<std::uint32_t> pixels;
 };
 
+// Removes the last whole character (UTF-8) and the blanks before it.
+void dropLastCharacter(std::string& text);
+
 class InchCanvas {
 public:
     virtual ~InchCanvas() = default;
@@ -84,6 +87,9 @@ public:
 
     // The width in pixels of a text in the current font.
     virtual int textWidth(const std::string& text) const = 0;
+    // The text cut after its last whole character that fits in `width` pixels in the
+    // current font, so nothing is cut mid-letter by what lies beyond.
+    std::string fitText(std::string text, int width) const;
 
 protected:
     virtual PrinterMetrics readMetrics() const = 0;

@@ -23,6 +23,25 @@ void textAt(InchCanvas& canvas, double x, double y, const std::string& text, boo
     }
 }
 
+// A match text wider than its column would run under the stem block and be cut
+// mid-letter: it is shortened at whole characters instead, each time from the longer
+// of the two team names so that both stay recognisable.
+std::string fittedMatchText(const InchCanvas& canvas, const std::string& text, int room) {
+    if (canvas.textWidth(text) <= room) return text;
+    constexpr std::size_t kNumber = 5;  // "  1. "
+    const std::size_t dash = text.find(" - ", kNumber);
+    if (text.size() < kNumber || dash == std::string::npos) return canvas.fitText(text, room);
+    const std::string number = text.substr(0, kNumber);
+    std::string home = text.substr(kNumber, dash - kNumber);
+    std::string away = text.substr(dash + 3);
+    std::string fitted = text;
+    while (canvas.textWidth(fitted) > room && !(home.empty() && away.empty())) {
+        dropLastCharacter(home.size() >= away.size() ? home : away);
+        fitted = number + home + " - " + away;
+    }
+    return fitted;
+}
+
 double rowTop(double bodyTop, int row) { return bodyTop + row * kRowHeight + (row / 3) * kGroupGap; }
 
 void drawBody(InchCanvas& canvas, const ColumnBlock& block, double x, double top, double width) {
@@ -44,12 +63,14 @@ void drawBody(InchCanvas& canvas, const ColumnBlock& block, double x, double top
     }
 }
 
-void drawCells(InchCanvas& canvas, const ColumnBlock& block, double x, double top, double adjust) {
+void drawCells(InchCanvas& canvas, const ColumnBlock& block, double x, double top, double width, double adjust) {
     canvas.setFont(Font{"Arial", 7, block.marks});
+    // Texts end before the next block's frame, which overlaps this block's right edge.
+    const int room = canvas.toDevice(width - kTextRight - 2 * kFrame, 0).x;
     for (int row = 0; row < kMatches; ++row) {
         const double y = rowTop(top, row) + kTextBelow + adjust;
         if (!block.marks) {
-            textAt(canvas, x + kTextRight, y, block.cells[row]);
+            textAt(canvas, x + kTextRight, y, fittedMatchText(canvas, block.cells[row], room));
             continue;
         }
         double columnLeft = x;
@@ -104,7 +125,7 @@ double drawColumnBlock(InchCanvas& canvas, const ColumnBlock& block, double x, d
     canvas.setFont(Font{"Arial", 8, false});
     textAt(canvas, x + kFrame, y - kCaptionAbove + adjust, block.caption);
     textAt(canvas, x + kHeaderTextRight, y + kTextBelow + adjust, block.header);
-    drawCells(canvas, block, x, bodyTop, adjust);
+    drawCells(canvas, block, x, bodyTop, width, adjust);
     canvas.setFont(Font{"Arial", 7, block.marks});
     textAt(canvas, x + width / 2, footerTop + kFooterTextBelow + adjust, block.footer, true);
     return x + width + kFrame;

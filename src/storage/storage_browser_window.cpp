@@ -1,5 +1,6 @@
 #include "storage/storage_browser_window.h"
 
+#include "widgets/fitting_panel.h"
 #include "widgets/window_parts_panel.h"
 
 #include "storage/delete_storage_dialog.h"
@@ -24,16 +25,17 @@ namespace {
 
 // Data rows in the window colour with black text, the selected row navy with white text,
 // the "Slett" column always pure red; text 6 pixels from the cell's left edge.
-class StorageCellDelegate : public QStyledItemDelegate {
+class StorageCellDelegate : public CutCellTipDelegate {
 public:
-    StorageCellDelegate(int deleteColumn, QObject* parent) : QStyledItemDelegate(parent), deleteColumn_(deleteColumn) {}
+    StorageCellDelegate(int deleteColumn, QObject* parent) : CutCellTipDelegate(6, parent), deleteColumn_(deleteColumn) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         if (option.rect.width() < 1) return;
         const bool selected = option.state & QStyle::State_Selected;
         painter->fillRect(option.rect, selected ? QColor(0, 0, 128) : option.palette.base().color());
         painter->setPen(index.column() == deleteColumn_ ? QColor(255, 0, 0) : selected ? Qt::white : Qt::black);
-        painter->drawText(option.rect.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                          index.data().toString());
+        const QRect text = option.rect.adjusted(indent(), 0, 0, 0);
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                          cutToWidth(option.fontMetrics, index.data().toString(), text.width()));
     }
 
 private:

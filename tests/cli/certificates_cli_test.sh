@@ -48,6 +48,14 @@ run "five shares" 0 FEM.TXT --pdf "$work/fem.pdf"
 head -c 5 "$work/fem.pdf" | grep -q '%PDF-' || fail "five shares: not a PDF"
 [ "$(pages "$work/fem.pdf")" -eq 6 ] || fail "five shares: $(pages "$work/fem.pdf") pages, not 6"
 [ -s "$work/out" ] || [ -s "$work/err" ] && fail "five shares: output $(cat "$work/out" "$work/err")"
+# The layout's fonts are embedded as their metric-compatible faces, none as DejaVu.
+if command -v pdffonts >/dev/null; then
+    fonts=$(pdffonts "$work/fem.pdf" 2>&1)
+    echo "$fonts" | grep -q 'LiberationSans' || fail "five shares: no Liberation Sans in the PDF: $fonts"
+    echo "$fonts" | grep -qi 'dejavu' && fail "five shares: DejaVu in the PDF: $fonts"
+else
+    fail "pdffonts (poppler-utils) is missing"
+fi
 
 run "46 shares with every choice" 0 MANGE.TXT --pdf "$work/mange.pdf" --margin 0 --juster 1 --spar-gulfarge
 [ "$(pages "$work/mange.pdf")" -eq 49 ] || fail "46 shares: $(pages "$work/mange.pdf") pages, not 46 + 1 + 2"

@@ -167,6 +167,44 @@ TEST(CertificateDrawingTest, TheSystemBlockIsComplete) {
     EXPECT_LT(right, 8000);
 }
 
+// Characters, not bytes: "ö" is one letter of 48 pixels at 7 pt.
+int characters(const std::string& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// A match text wider than its column (1.46 inch of room: 30 characters of 48 pixels) is
+// shortened at whole characters, from the longer name first, so it ends before the stem
+// block; a long online file name in the main part ends at the page's edge.
+TEST(CertificateDrawingTest, LongNamesAreCutAtWholeCharactersInsideTheirPlaces) {
+    WorkbenchState state = test::printableState(5);
+    state.teamNames[0] = "Borussia Mönchengladbach Unite";  // 30 characters each
+    state.teamNames[1] = "Wolverhampton Wanderers Reserv";
+    state.teamNames[2] = "Brentford";
+    state.teamNames[3] = "Brighton & Hove Albion Women F";
+    state.online.pathAndName = "C:\\NTFILE\\KRYSSEN_2.916_Rekker_" + std::string(150, 'K') + ".NTF";
+    const CertificateTemplate page = fillCertificate(state, {}, {});
+    const auto width = [](const std::string& text, const Font& font) { return characters(text) * font.pointSize * kDpi / 144; };
+
+    RecordingCanvas certificate(kDpi, width);
+    drawPrintJob(certificate, page, printJobs(5)[0]);
+    const std::string first = certificate.firstTextStartingWith("  1. ").text;
+    EXPECT_TRUE(first.starts_with("  1. Borussia M")) << first;
+    EXPECT_NE(first.find(" - Wolverhampt"), std::string::npos) << first;
+    EXPECT_GE(characters(first), 29);
+    EXPECT_LE(characters(first), 30);
+    EXPECT_LT(static_cast<unsigned char>(first.back()), 0x80) << "no letter cut in two";
+    const std::string second = certificate.firstTextStartingWith("  2. ").text;
+    EXPECT_EQ(second, "  2. Brentford - Brighton & Ho");  // the short home name stays whole
+    EXPECT_EQ(certificate.texts(page.matchTexts[2]).size(), 1u);
+
+    RecordingCanvas main(kDpi, width);
+    drawPrintJob(main, page, printJobs(5)[5]);
+    const CanvasOp& label = main.firstTextStartingWith("Hoveddel");
+    EXPECT_LE(label.rect.left + width(label.text, label.font), 7930);
+    EXPECT_GT(label.text.size(), 100u);
+    EXPECT_TRUE(page.caption("spillpaalag2").starts_with(label.text));
+}
+
 TEST(CertificateDrawingTest, PicturesAreStretchedToTheirPlaces) {
     const RecordingCanvas canvas = drawn(filled(5), printJobs(5)[0]);
     std::vector<CanvasOp> pictures;

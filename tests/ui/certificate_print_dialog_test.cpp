@@ -5,13 +5,20 @@
 
 #include "printing/certificate_output_panel.h"
 #include "printing/certificate_print_window.h"
+#include "platform/io_error.h"
 #include "printing/printing_fixture.h"
 #include "support/recording_messages.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -29,6 +36,8 @@ class CertificatePrintDialogTest : public QObject {
 
 private:
     andel::test::RecordingMessages messages_;
+
+    QString shownText(std::size_t i) const { return QString::fromStdString(messages_.shown.at(i).text); }
 
     template <class Widget>
     static Widget* child(QWidget& parent, const char* name) {
@@ -126,8 +135,96 @@ private slots:
         const QString settings = readAll(directory.filePath(QStringLiteral("config.kvs")));
         QVERIFY2(settings.contains(QStringLiteral("VENSTREMARGKRYSSBALLEN=12")), qPrintable(settings));
         QVERIFY(settings.contains(QStringLiteral("TEGNJUSTERINGKRYSSBALLEN=0")));
-        QVERIFY(messages_.shown.empty());
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(shownText(0), QStringLiteral("Andelsbrevene er lagret i\r") + QDir::toNativeSeparators(pdf));
         QCOMPARE(QString::fromStdString(state.previewFileName), QStringLiteral("KRYSSEN_1042.NTF"));
+    }
+
+    void aPdfThatCannotBeWrittenSaysWhy() {
+        QTemporaryDir directory;
+        TForm1 dialog(nullptr, &messages_);
+        const QString pdf = directory.filePath(QStringLiteral("finnes/ikke/andelsbrev.pdf"));
+        dialog.setOutput({}, [&](const QString& file, const PrintChoices&) {
+            try {
+                andel::CertificateTemplate page;
+                andel::writeCertificatesPdf(file, page, {});
+            } catch (const andel::IoError& error) {
+                messages_.inform(error.what());
+                return false;
+            }
+            return true;
+        });
+        QVERIFY(!dialog.saveAsPdf(pdf));
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QVERIFY2(shownText(0).startsWith(QStringLiteral("Kan ikke lagre ") + QDir::toNativeSeparators(pdf) + QStringLiteral("\r")),
+                 qPrintable(shownText(0)));
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    // "Velg skriver..." choosing a PDF file makes it the printer: its name shows, and
+    // "Start utskrift" prints every job of the command into it and says where it went.
+    void aChosenPdfPrinterTakesTheWholeCommand() {
+        QTemporaryDir directory;
+        QWidget mainWindow;
+        andel::WorkbenchState state = andel::test::printableState(5);
+        const QString pdf = directory.filePath(QStringLiteral("valgt.pdf"));
+        QString shownName;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = mainWindow.findChild<TForm1*>();
+            if (!dialog) return;
+            dialog->setPrinterSetup([&](QPrinter& printer, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                return true;
+            });
+            child<QPushButton>(*dialog, "velgskriver")->click();
+            shownName = child<QLabel>(*dialog, "skrivernavn")->text();
+            child<QPushButton>(*dialog, "startutskrift")->click();
+        });
+        andel::printCertificatesFromWindow(&mainWindow, state, andel::Workspace(directory.path().toStdString()),
+                                           messages_, [] {});
+        andel::selectedPrinter().setOutputFileName(QString());
+        QCOMPARE(shownName, QStringLiteral("PDF-fil: ") + QDir::toNativeSeparators(pdf));
+        QCOMPARE(readAll(pdf).count(QRegularExpression(QStringLiteral("/Type /Page\\n"))), 6);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(shownText(0), QStringLiteral("Andelsbrevene er skrevet til\r") + QDir::toNativeSeparators(pdf));
+    }
+
+    // The preview's print button is "Start utskrift", not a second dialog of Qt's own.
+    void thePreviewPrintsThroughStartUtskrift() {
+        QTemporaryDir directory;
+        andel::selectedPrinter().setOutputFormat(QPrinter::PdfFormat);
+        andel::selectedPrinter().setOutputFileName(directory.filePath(QStringLiteral("forhandsvist.pdf")));
+        TForm1 dialog(nullptr, &messages_);
+        int painted = 0;
+        dialog.setOutput([&](QPagedPaintDevice&, const PrintChoices&) { ++painted; }, {});
+        dialog.show();
+        bool qtsOwnDialog = false;
+        QTimer::singleShot(0, [&] {
+            auto* preview = dialog.findChild<QPrintPreviewDialog*>();
+            QAction* print = nullptr;
+            for (QAction* action : preview ? preview->findChildren<QAction*>() : QList<QAction*>()) {
+                if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", "Print")) print = action;
+            }
+            if (!print) {
+                if (preview) preview->reject();
+                return;
+            }
+            QTimer::singleShot(0, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal && (qobject_cast<QFileDialog*>(modal) || qobject_cast<QPrintDialog*>(modal))) {
+                    qtsOwnDialog = true;
+                    modal->close();
+                }
+            });
+            print->trigger();
+        });
+        child<QPushButton>(dialog, "forhandsvis")->click();
+        andel::selectedPrinter().setOutputFileName(QString());
+        QVERIFY(!qtsOwnDialog);
+        QVERIFY(painted >= 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
     }
 
     void theCommandRefusesBeforeTheDialog() {

@@ -6,6 +6,7 @@
 #include "printing/certificate_fill.h"
 #include "printing/certificate_output_panel.h"
 #include "stored_syndicate.h"
+#include "widgets/norwegian_look_panel.h"
 #include "workbench/recompute.h"
 #include "workbench/startup.h"
 
@@ -31,7 +32,9 @@ std::unique_ptr<QGuiApplication> guiApplication() {
     static int argc = 1;
     static char name[] = "andelstipp-cli";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    installNorwegianTranslation(*application);
+    return application;
 }
 
 }  // namespace
@@ -59,6 +62,7 @@ int runCertificates(const Arguments& args, Context& context) {
     }
 
     const auto application = guiApplication();
+    installLayoutFonts();
     const CertificateTemplate page = fillCertificate(state, choices, localNow());
     const QString file = QString::fromStdString(*pdf);
     writeCertificatesPdf(file, page, printJobs(page.shares));
