@@ -25,7 +25,7 @@ constexpr int kMakingLockPauseMs = 100;
 constexpr int kMakingLockWaits = 200;  // 20 s: longer than any making
 
 // Swallows the messages of a step whose failure changes nothing for the agent.
-class RecordingNothing : public Messages {
+class SilentMessages : public Messages {
 public:
     bool show(const Message&) override { return true; }
 };
@@ -102,7 +102,7 @@ public:
         } catch (const IoError&) {
         }
         if (serial_) {
-            RecordingNothing quiet;
+            SilentMessages quiet;
             try {
                 returnSerial(workspace_, *serial_, quiet, hooks_.settingsWait);
             } catch (const IoError&) {
