@@ -90,14 +90,19 @@ TEST_F(SerialCounterTest, NumberIsGivenBackOnlyWhileNoLaterNumberWasTaken) {
 // Makings in several processes at once: every number is handed out once, none skipped.
 TEST_F(SerialCounterTest, ProcessesTakingAtOnceNeverShareANumber) {
     constexpr int kProcesses = 4;
-    constexpr int kTakes = 25;
+    constexpr int kTakes = 50;
     int fds[2];
+    int start[2];  // every process starts taking at the same moment
     ASSERT_EQ(::pipe(fds), 0);
+    ASSERT_EQ(::pipe(start), 0);
     std::vector<pid_t> children;
     for (int p = 0; p < kProcesses; ++p) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             ::close(fds[0]);
+            ::close(start[1]);
+            char go = 0;
+            if (::read(start[0], &go, 1) != 0) ::_exit(2);  // returns once the parent closes it
             RecordingMessages quiet;
             for (int i = 0; i < kTakes; ++i) {
                 const int serial = takeSerial(workspace, quiet).value_or(0);
@@ -108,6 +113,8 @@ TEST_F(SerialCounterTest, ProcessesTakingAtOnceNeverShareANumber) {
         children.push_back(pid);
     }
     ::close(fds[1]);
+    ::close(start[0]);
+    ::close(start[1]);
     std::multiset<int> taken;
     int serial = 0;
     while (::read(fds[0], &serial, sizeof serial) == sizeof serial) taken.insert(serial);
