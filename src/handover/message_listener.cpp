@@ -4,6 +4,9 @@
 
 #include <QLocalSocket>
 
+#include <memory>
+#include <vector>
+
 namespace andel {
 
 MessageListener::MessageListener(QObject* parent) : QObject(parent) {
@@ -11,27 +14,45 @@ MessageListener::MessageListener(QObject* parent) : QObject(parent) {
     connect(&server_, &QLocalServer::newConnection, this, &MessageListener::accept);
 }
 
-bool MessageListener::listen(std::uint32_t handle) {
+MessageListener::Listen MessageListener::listen(std::uint32_t handle) {
     const QString path = QString::fromStdString(messageSocketPath(handle));
+    triedName_ = path.isEmpty() ? QString::fromStdString(messageSocketName(handle)) : path;
+    if (path.isEmpty()) return Listen::Failed;  // no private directory for it
     QLocalSocket probe;
     probe.connectToServer(path);
-    if (probe.waitForConnected(100)) return false;  // another window answers under this name
-    QLocalServer::removeServer(path);                // a socket file left by a crashed run
-    return server_.listen(path);
+    if (probe.waitForConnected(100)) return Listen::NameTaken;  // another window answers under this name
+    QLocalServer::removeServer(path);                            // a socket file left by a crashed run
+    return server_.listen(path) ? Listen::Listening : Listen::Failed;
 }
 
-QString MessageListener::serverName() const { return server_.fullServerName(); }
+std::optional<std::uint32_t> MessageListener::listenUnderFreeHandle(std::uint32_t preferred, std::uint32_t processId) {
+    constexpr std::uint32_t kFurtherNames = 64;
+    std::vector<std::uint32_t> handles = {preferred};
+    if (processId != preferred) handles.push_back(processId);
+    for (std::uint32_t n = 1; n <= kFurtherNames; ++n) handles.push_back(preferred + n);
+    for (const std::uint32_t handle : handles) {
+        switch (listen(handle)) {
+        case Listen::Listening: return handle;
+        case Listen::NameTaken: continue;
+        case Listen::Failed: return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+QString MessageListener::serverName() const {
+    return server_.isListening() ? server_.fullServerName() : triedName_;
+}
 
 void MessageListener::accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            while (socket->canReadLine()) {
-                const QByteArray line = socket->readLine(kMaxWindowMessageLine + 2);
-                if (const auto message = parseWindowMessage(line.toStdString())) emit messageReceived(*message);
+        auto lines = std::make_shared<WindowMessageLines>();
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, lines] {
+            const QByteArray bytes = socket->readAll();
+            for (const std::string& line : lines->take(std::string_view(bytes.constData(), bytes.size()))) {
+                if (const auto message = parseWindowMessage(line)) emit messageReceived(*message);
             }
-            // A peer that sends more than a line's worth without a line break is cut off.
-            if (socket->bytesAvailable() > static_cast<qint64>(kMaxWindowMessageLine)) socket->abort();
         });
         // The sender has said all: a last line without its line break is dropped.
         connect(socket, &QLocalSocket::readChannelFinished, socket, [socket] { socket->disconnectFromServer(); });

@@ -6,22 +6,32 @@
 
 #include <QLocalServer>
 
+#include <cstdint>
+#include <optional>
+
 namespace andel {
 
 class MessageListener : public QObject {
     Q_OBJECT
 public:
     explicit MessageListener(QObject* parent = nullptr);
-    // Starts listening under the name of the handle; false when the socket cannot be made.
-    bool listen(std::uint32_t handle);
+    // Listens under the first free name among the handles `preferred`, `processId` and
+    // the numbers after `preferred` (another running window of the program, in another
+    // working directory, may already answer under a name). Answers the handle listened
+    // under, for Apulje1.tmp; nothing when no socket can be made.
+    std::optional<std::uint32_t> listenUnderFreeHandle(std::uint32_t preferred, std::uint32_t processId);
+    // The socket listened on, or the last one tried when none could be made.
     QString serverName() const;
 
 signals:
     void messageReceived(const andel::WindowMessage& message);
 
 private:
+    enum class Listen { Listening, NameTaken, Failed };
+    Listen listen(std::uint32_t handle);
     void accept();
     QLocalServer server_;
+    QString triedName_;
 };
 
 }  // namespace andel

@@ -56,7 +56,13 @@ TeamNamesLoad loadTeamNames(const Workspace& workspace, Messages& messages, cons
 
     const std::string fileName = teamNamesFileName(week.year);
     const auto path = workspace.file(fileName);
-    if (!fileExists(path)) replaceFile(path, fileName + "\r\n");
+    if (!fileExists(path)) {
+        try {
+            replaceFile(path, fileName + "\r\n");
+        } catch (const IoError&) {
+            if (!fileExists(path)) throw;  // else another run made the same file meanwhile
+        }
+    }
     const auto bytes = readFileBytes(path, kMaxTeamNamesBytes);
     if (!bytes) throw IoError("Kan ikke lese lagnavnene i " + pathText(path));
     load.found = applyTeamNamesFile(*bytes, week.week, type, load.names);

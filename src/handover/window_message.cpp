@@ -47,6 +47,29 @@ std::optional<WindowMessage> parseWindowMessage(std::string_view line) {
     return message;
 }
 
+std::vector<std::string> WindowMessageLines::take(std::string_view bytes) {
+    // A line of the longest message, with CR LF.
+    constexpr std::size_t kMaxHeld = kMaxWindowMessageLine + 1;
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view piece = bytes.substr(0, end);
+        if (!dropping_) {
+            pending_.append(piece.substr(0, kMaxHeld + 1 - std::min(pending_.size(), kMaxHeld + 1)));
+            if (pending_.size() > kMaxHeld) {
+                dropping_ = true;
+                pending_.clear();
+            }
+        }
+        if (end == std::string_view::npos) break;
+        if (!dropping_) lines.push_back(std::move(pending_));
+        pending_.clear();
+        dropping_ = false;
+        bytes.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
 bool bringsToFront(const WindowMessage& message) {
     return (message.wParam & 0xFFFF) == 0 && (message.lParam & 0xFFFF) == 0;
 }

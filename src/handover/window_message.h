@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace andel {
 
@@ -32,6 +33,20 @@ std::string formatWindowMessage(const WindowMessage& message);
 // trailing LF or CR LF is allowed. Nothing for anything else: junk, missing or extra
 // fields, numbers out of range, lines longer than kMaxWindowMessageLine.
 std::optional<WindowMessage> parseWindowMessage(std::string_view line);
+
+// Splits the bytes of one connection into lines, whatever pieces they arrive in. A line
+// longer than kMaxWindowMessageLine is dropped whole, up to and including its line break,
+// so its tail is never taken for a message of its own; the reader never holds more than
+// one line's worth.
+class WindowMessageLines {
+public:
+    // The lines (without their LF) that these bytes complete.
+    std::vector<std::string> take(std::string_view bytes);
+
+private:
+    std::string pending_;
+    bool dropping_ = false;  // inside an over-long line, until its LF
+};
 
 // ShowOrClose brings the module to the front when the low 16 bits of both parameters
 // are 0; any other value closes it.

@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 namespace andel {
 namespace {
@@ -220,13 +221,20 @@ void Tgridform::create() {
     std::uint32_t handle = windowSystem ? static_cast<std::uint32_t>(winId()) : 0;
     if (handle == 0) handle = static_cast<std::uint32_t>(QCoreApplication::applicationPid());
     connect(listener_, &MessageListener::messageReceived, this, &Tgridform::takeMessage);
-    if (!listener_->listen(handle)) {
-        messages_.inform("Kan ikke ta imot meldinger fra tippeprogrammet (" + listener_->serverName().toStdString() + ").");
-    }
+    // Another window of the program may answer under the same handle: Apulje1.tmp gets
+    // the one this window listens under.
+    const auto listened =
+        listener_->listenUnderFreeHandle(handle, static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
     try {
-        createWorkbench(state_, workspace_, messages_, round_, localToday(), handle);
+        createWorkbench(state_, workspace_, messages_, round_, localToday(), listened.value_or(handle));
     } catch (const IoError& error) {
         messages_.inform(error.what());
+    }
+    if (!listened) {
+        // Said once the window is up: the start-up never waits behind a message box.
+        const std::string text =
+            "Kan ikke ta imot meldinger fra tippeprogrammet (" + listener_->serverName().toStdString() + ").";
+        QTimer::singleShot(0, this, [this, text] { messages_.inform(text); });
     }
 }
 

@@ -22,6 +22,9 @@ std::string formatAmount(std::int64_t amount);
 std::int64_t parseAmount(std::string_view text);
 // Decimal text with at least two digits ("05").
 std::string twoDigits(int number);
+// Each CR and LF replaced by a blank: a value written as one line of a line-keyed file
+// must stay one line, or every value after it would be read under the wrong key.
+std::string blankLineBreaks(std::string_view text);
 bool startsWith(std::string_view text, std::string_view prefix);
 
 }  // namespace andel

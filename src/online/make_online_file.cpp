@@ -6,18 +6,29 @@
 #include "online/online_submission.h"
 #include "settings/drive_settings.h"
 #include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "platform/file_time.h"
 #include "platform/io_error.h"
 #include "settings/serial_counter.h"
 #include "storage/storage_save.h"
 #include "workbench/recompute.h"
 
+#include <memory>
 #include <vector>
 
 namespace andel {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int kMakingLockPauseMs = 100;
+constexpr int kMakingLockWaits = 200;  // 20 s: longer than any making
+
+// Swallows the messages of a step whose failure changes nothing for the agent.
+class SilentMessages : public Messages {
+public:
+    bool show(const Message&) override { return true; }
+};
 
 // Tells whether the writer showed anything: every message of the writer is an error.
 class CountingMessages : public Messages {
@@ -55,7 +66,13 @@ public:
 
     // True when the file is there; false after the messages that stop the command.
     bool write() {
-        const std::string serial = std::to_string(peekSerial(workspace_, messages_, hooks_.settingsWait));
+        // Taken (read and advanced) at once, so no other making can get the same number.
+        serial_ = takeSerial(workspace_, messages_, hooks_.settingsWait);
+        if (!serial_) {
+            messages_.inform(std::string(kSerialNotTakenMessage));
+            return false;
+        }
+        const std::string serial = std::to_string(*serial_);
         state_.online.serialNumber = serial;
         std::vector<std::string> problems;
         Submission submission = submissionOf(state_, answers_, serial, problems);
@@ -73,17 +90,29 @@ public:
         return runWriter() && waitForFile(destination, hooks_.fileWait);
     }
 
-    // Removes what this run put at the destination.
+    // Removes what this run put at the destination and in the backup directory, and
+    // gives the serial number back so it is not skipped.
     void undo() {
-        if (destination.empty() || (existedBefore_ && !writerWrote_)) return;
         try {
-            removeFileIfExists(destination);
+            if (!destination.empty() && (!existedBefore_ || writerWrote_)) removeFileIfExists(destination);
+            if (backupTaken) {
+                removeFileIfExists(workspace_.file(std::string(kBackupDirectoryName)) /
+                                   backupFileName(std::to_string(*serial_)));
+            }
         } catch (const IoError&) {
+        }
+        if (serial_) {
+            SilentMessages quiet;
+            try {
+                returnSerial(workspace_, *serial_, quiet, hooks_.settingsWait);
+            } catch (const IoError&) {
+            }
         }
     }
 
     std::string onlineFile;
     fs::path destination;
+    bool backupTaken = false;
 
 private:
     // A rows file that could not be written must not leave the last run's file in use.
@@ -125,9 +154,30 @@ private:
     const DriveMap& drives_;
     Messages& messages_;
     const MakeOnlineHooks& hooks_;
+    std::optional<int> serial_;
     bool existedBefore_ = false;
     bool writerWrote_ = false;
 };
+
+// One making at a time per working directory: the serial number, TPP.TMP and TT.TMP are
+// shared by every making there. A second one waits a while, then is refused.
+std::unique_ptr<ExclusiveFileLock> holdMakingLock(const Workspace& workspace, Messages& messages,
+                                                  const WaitFunction& wait) {
+    const fs::path file = workspace.file(std::string(kMakingLockFileName));
+    for (int waited = 0;; ++waited) {
+        auto lock = std::make_unique<ExclusiveFileLock>(file, LockOpen::CreateIfMissing);
+        if (lock->locked()) return lock;
+        if (lock->access() == FileAccess::NotPermitted) {
+            messages.inform(std::string(kWorkingDirectoryReadOnlyMessage) + "\r" + workspace.displayName());
+            return nullptr;
+        }
+        if (waited == kMakingLockWaits) {
+            messages.inform(std::string(kMakingBusyMessage));
+            return nullptr;
+        }
+        wait(kMakingLockPauseMs);
+    }
+}
 
 }  // namespace
 
@@ -151,32 +201,36 @@ MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers
         messages.inform(driveUnavailableMessage(answers.directory), MessagePlacement::OverMainWindow);
         return {};
     }
+    const auto makingLock = holdMakingLock(workspace, messages, hooks.settingsWait);
+    if (!makingLock) return {};
     takeDialogPlayer(state, answers);
     forgetOnlineFile(state);
 
+    // Each step after the writing is checked as well: a making that stops anywhere leaves
+    // neither a file nor a copy nor a stored syndicate, and keeps its serial number.
     Making making(state, answers, workspace, drives, messages, hooks);
-    bool written = false;
+    std::optional<fs::path> storageFile;
     try {
-        written = making.write();
+        if (making.write()) {
+            state.online.date = onlineFileDateText(fileChangedAt(making.destination, hooks.now()));
+            making.backupTaken = takeBackupCopy(workspace, state.online.serialNumber, making.destination, messages);
+            if (making.backupTaken) {
+                state.online.pathAndName = making.onlineFile;
+                state.online.availability = kOnlineFileHereText;
+                storageFile = saveStoredRows(state, StorageMode::Online, workspace, messages, hooks.now());
+            }
+        }
     } catch (const IoError& error) {
         messages.inform(error.what());
     }
-    if (!written) {
+    if (!storageFile) {
         making.undo();
         forgetOnlineFile(state);
         messages.inform(std::string(kOnlineFileNotMadeMessage));
         return {MakeOnlineOutcome::NotMade, {}, {}, {}};
     }
-
-    MakeOnlineResult result{MakeOnlineOutcome::Made, making.onlineFile, making.destination, {}};
-    state.online.date = onlineFileDateText(fileChangedAt(making.destination, hooks.now()));
-    takeBackupCopy(workspace, state.online.serialNumber, making.destination, messages);
-    nextSerial(workspace, messages, hooks.settingsWait);
-    state.online.pathAndName = making.onlineFile;
-    state.online.availability = kOnlineFileHereText;
-    result.storageFile = saveStoredRows(state, StorageMode::Online, workspace, messages, hooks.now());
     settings.setString(kOnlinefilDrive, std::string(1, letter != 0 ? letter : 'C'));
-    return result;
+    return {MakeOnlineOutcome::Made, making.onlineFile, making.destination, storageFile};
 }
 
 }  // namespace andel

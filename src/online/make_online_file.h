@@ -24,6 +24,14 @@ inline constexpr std::string_view kNoRemovableDiskMessage = "Fant ingen flyttbar
 inline constexpr std::string_view kDirectoryUnusableMessage = "Klarer ikke å gå til onlinekatalog";
 inline constexpr std::string_view kRowsFileMissingMessage = "Fant ikke TPP.TMP, Kan ikke lage onlinefil";
 inline constexpr std::string_view kOnlineFileHereText = "Her finner du onlinefilen";  // shown blue
+inline constexpr std::string_view kSerialNotTakenMessage =
+    "Klarte ikke å ta neste serienummer for onlinefilen (onlcopi\\config.kvs).";
+// Held by the making in progress, in the working directory.
+inline constexpr std::string_view kMakingLockFileName = "ONLINEFIL.LCK";
+inline constexpr std::string_view kMakingBusyMessage =
+    "En annen onlinefil lages nå i denne arbeidskatalogen.\rVent til den er ferdig, og prøv på nytt.";
+inline constexpr std::string_view kWorkingDirectoryReadOnlyMessage =
+    "Kan ikke lage onlinefil: arbeidskatalogen er skrivebeskyttet.";
 // The one message that ends every stop after the online-file status was cleared.
 inline constexpr std::string_view kOnlineFileNotMadeMessage =
     "Onlinefilen ble IKKE laget !\rRett feilen og prøv på nytt.";
@@ -60,10 +68,14 @@ struct MakeOnlineResult {
 // number reads "UREGISTRERT".
 bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages);
 
-// The command after the dialog. Any message of the writer, a writer that fails, or a file
-// that has not appeared after 6000 ms stops it: the file written in this run is removed,
-// no backup is taken, the serial number stays, the status stays cleared and nothing is
-// stored; kOnlineFileNotMadeMessage says so.
+// The command after the dialog. It holds kMakingLockFileName throughout: a second making
+// in the same working directory waits up to 20 s for it, then is refused
+// (kMakingBusyMessage) and changes nothing. The serial number is taken (read and
+// advanced) in one step at the start. A serial number that cannot be taken, any message
+// of the writer, a writer that fails, a file that has not appeared after 6000 ms, a
+// backup copy or a storing that fails stops it: the file and the copy written in this run
+// are removed, the serial number is given back, the status stays cleared and nothing is
+// stored; the failed step's message and then kOnlineFileNotMadeMessage say so.
 MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
                                 Messages& messages, const MakeOnlineHooks& hooks = {});
 

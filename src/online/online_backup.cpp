@@ -22,20 +22,21 @@ long expiredSerial(long serial) {
 
 bool takeBackupCopy(const Workspace& workspace, std::string_view serialText, const std::filesystem::path& onlineFile,
                     Messages& messages) {
+    const std::string failed(kBackupFailedMessage);
     const std::string serial = digitsOnly(serialText);
-    if (!fileExists(onlineFile)) {
-        messages.inform("Klarte ikke å ta sikkerhetskopi av onlinefilen");
+    if (!fileExists(onlineFile) || serial.empty() || serial.size() > 9) {
+        messages.inform(failed);
         return false;
     }
-    if (serial.empty() || serial.size() > 9) return false;
     const auto directory = workspace.file(std::string(kBackupDirectoryName));
     try {
         ensureDirectory(directory);
         const auto bytes = readFileBytes(onlineFile);
-        if (!bytes) return false;
+        if (!bytes) throw IoError("Kan ikke lese " + pathText(onlineFile));
         removeFileIfExists(directory / backupFileName(std::to_string(expiredSerial(std::stol(serial)))));
         replaceFile(directory / backupFileName(serial), *bytes);
-    } catch (const IoError&) {
+    } catch (const IoError& error) {
+        messages.inform(failed + "\r" + error.what());
         return false;
     }
     return true;

@@ -19,10 +19,13 @@ std::string backupFileName(std::string_view serial);
 // wrap from 9999 to 1000 (1000 gives 9800, 1100 gives 9900).
 long expiredSerial(long serial);
 
+inline constexpr std::string_view kBackupFailedMessage = "Klarte ikke å ta sikkerhetskopi av onlinefilen";
+
 // Copies the online file to onlcopi/SE_<digits of serial>.ntf, replacing a copy of that
 // name, after removing the copy 200 serial numbers back; creates onlcopi when missing.
-// A missing online file shows "Klarte ikke å ta sikkerhetskopi av onlinefilen". Answers
-// whether the copy was made; other failures leave the other copies and show nothing.
+// Answers whether the copy was made. Every failure shows kBackupFailedMessage (with the
+// reason on a further line when a file could not be read or written) and leaves the
+// other copies.
 bool takeBackupCopy(const Workspace& workspace, std::string_view serialText,
                     const std::filesystem::path& onlineFile, Messages& messages);
 

@@ -1,6 +1,7 @@
 #include "online/rows_file.h"
 
 #include "model/codepage.h"
+#include "model/text.h"
 #include "platform/file_io.h"
 
 #include <utility>
@@ -13,13 +14,7 @@ constexpr int kBlankLinesAfterHeader = 6;
 
 // The header is read back by position: a line break inside a value would move every
 // value after it, so it becomes a blank.
-std::string valueLine(std::string_view text) {
-    std::string bytes = toCp1252(text);
-    for (char& c : bytes) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return bytes;
-}
+std::string valueLine(std::string_view text) { return toCp1252(blankLineBreaks(text)); }
 
 void appendLine(std::string& bytes, std::string_view encoded) {
     bytes += encoded;

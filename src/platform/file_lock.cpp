@@ -1,48 +1,105 @@
 #include "platform/file_lock.h"
 
 #include <chrono>
+#include <system_error>
 #include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace andel {
+namespace fs = std::filesystem;
 
 #ifdef _WIN32
-ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path) {
+namespace {
+bool directoryTakesFiles(const fs::path&) { return true; }  // a refused create is reported by the writer
+}  // namespace
+
+ExclusiveFileLock::ExclusiveFileLock(const fs::path& path, LockOpen open) {
     // Others get no sharing at all (so they see the file busy); delete sharing lets our
     // own writer rename the new file over the one it holds.
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    handle_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                           open == LockOpen::CreateIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        handle_ = h;
+        access_ = FileAccess::Free;
+        return;
+    }
+    const DWORD error = GetLastError();
+    access_ = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ? FileAccess::NotPermitted
+                                                                           : FileAccess::Busy;
 }
 ExclusiveFileLock::~ExclusiveFileLock() {
     if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
 }
-bool ExclusiveFileLock::locked() const { return handle_ != nullptr; }
 #else
-ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path)
-    : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
-    if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd_);
-        fd_ = -1;
+namespace {
+
+bool refusesWriting(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
+// New files can be made (and renamed) in the file's directory, judged with the
+// effective user, as the writer would be.
+bool directoryTakesFiles(const fs::path& path) {
+    const fs::path directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    return ::faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// The open file is still the one the path names: a writer that renamed a new file over
+// it meanwhile leaves us holding a lock on a file nobody reads any more.
+bool stillNamedBy(int fd, const fs::path& path) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+bool lockedByAnother(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; }
+
+// A file we may only read: is another holder's lock on it all the same?
+FileAccess readOnlyAccess(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool busy = fd >= 0 && lockedByAnother(fd);
+    if (fd >= 0) ::close(fd);
+    return busy ? FileAccess::Busy : FileAccess::NotPermitted;
+}
+
+}  // namespace
+
+ExclusiveFileLock::ExclusiveFileLock(const fs::path& path, LockOpen open) {
+    const int flags = O_RDWR | O_CLOEXEC | (open == LockOpen::CreateIfMissing ? O_CREAT : 0);
+    const int fd = ::open(path.c_str(), flags, 0644);
+    if (fd < 0) {
+        access_ = refusesWriting(errno) ? readOnlyAccess(path) : FileAccess::Busy;
+        return;
     }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !stillNamedBy(fd, path)) access_ = FileAccess::Busy;
+    else if (!directoryTakesFiles(path)) access_ = FileAccess::NotPermitted;
+    else access_ = FileAccess::Free;
+    if (access_ == FileAccess::Free) fd_ = fd;
+    else ::close(fd);
 }
 ExclusiveFileLock::~ExclusiveFileLock() {
     if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
-bool ExclusiveFileLock::locked() const { return fd_ >= 0; }
 #endif
 
-bool isFileBusy(const std::filesystem::path& path) {
+FileAccess fileAccess(const fs::path& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) return false;
-    return !ExclusiveFileLock(path).locked();
+    if (!fs::exists(path, error)) return directoryTakesFiles(path) ? FileAccess::Free : FileAccess::NotPermitted;
+    return ExclusiveFileLock(path).access();
+}
+
+bool isFileBusy(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(path, error) && fileAccess(path) == FileAccess::Busy;
 }
 
 void sleepMilliseconds(int milliseconds) {

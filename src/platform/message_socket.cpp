@@ -1,18 +1,56 @@
 #include "platform/message_socket.h"
 
-#include <filesystem>
-
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #endif
 
 namespace andel {
+namespace fs = std::filesystem;
+
+#ifndef _WIN32
+namespace {
+
+// A directory (not a link to one) of this user that nobody else may enter.
+bool isPrivateDirectory(const fs::path& directory) {
+    struct stat info {};
+    return ::lstat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+           (info.st_mode & 077) == 0;
+}
+
+// Makes the directory with mode 0700 when missing; answers whether it is private.
+bool privateDirectory(const fs::path& directory) {
+    ::mkdir(directory.c_str(), 0700);
+    return isPrivateDirectory(directory);
+}
+
+}  // namespace
+#endif
+
+std::optional<fs::path> messageSocketDirectory() {
+#ifdef _WIN32
+    return fs::path();
+#else
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime && isPrivateDirectory(runtime)) {
+        return fs::path(runtime);
+    }
+    const std::string own = "andelstipp-" + std::to_string(::geteuid());
+    std::error_code error;
+    const fs::path temporary = fs::temp_directory_path(error);
+    if (!error && privateDirectory(temporary / own)) return temporary / own;
+    if (const char* home = std::getenv("HOME"); home && *home && privateDirectory(fs::path(home) / ".andelstipp")) {
+        return fs::path(home) / ".andelstipp";
+    }
+    return std::nullopt;
+#endif
+}
 
 std::string messageSocketName(std::uint32_t handle) { return "andelstipp-" + std::to_string(handle); }
 
@@ -20,7 +58,8 @@ std::string messageSocketPath(std::uint32_t handle) {
 #ifdef _WIN32
     return "\\\\.\\pipe\\" + messageSocketName(handle);
 #else
-    return (std::filesystem::temp_directory_path() / messageSocketName(handle)).string();
+    const auto directory = messageSocketDirectory();
+    return directory ? (*directory / messageSocketName(handle)).string() : std::string();
 #endif
 }
 
@@ -39,6 +78,10 @@ bool sendToMessageSocket(const std::string& path, const std::string& line, std::
     if (!ok) error = "the message could not be sent on " + path;
     return ok;
 #else
+    if (path.empty()) {
+        error = "no private directory for the message socket (XDG_RUNTIME_DIR, the temporary directory, HOME)";
+        return false;
+    }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path) {

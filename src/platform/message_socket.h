@@ -3,12 +3,22 @@
 // of the other programs. Its name comes from the handle in Apulje1.tmp, so a sender
 // that knows the working directory finds the window.
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace andel {
 
-// "andelstipp-" + handle: on Linux a socket file of that name in the temporary
-// directory, on Windows a named pipe.
+// The directory of the socket files, private to the user so that no other user can take
+// a socket's name or answer in the program's place: XDG_RUNTIME_DIR when it is the
+// user's own with no access for others; else "andelstipp-" + user id in the temporary
+// directory, or ".andelstipp" in the home directory, made with mode 0700 and used only
+// while they are the user's own with no access for others. Nothing when none is; on
+// Windows (named pipes) the empty path.
+std::optional<std::filesystem::path> messageSocketDirectory();
+
+// "andelstipp-" + handle: on Linux a socket file of that name in messageSocketDirectory(),
+// on Windows a named pipe. The path is empty when there is no private directory.
 std::string messageSocketName(std::uint32_t handle);
 std::string messageSocketPath(std::uint32_t handle);
 

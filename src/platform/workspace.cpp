@@ -3,7 +3,11 @@
 namespace andel {
 
 std::string Workspace::displayName() const {
-    const std::u8string text = std::filesystem::absolute(root_).lexically_normal().u8string();
+    // A relative root under a current directory that was deleted is shown as it is.
+    std::error_code error;
+    std::filesystem::path shown = std::filesystem::absolute(root_, error);
+    if (error) shown = root_;
+    const std::u8string text = shown.lexically_normal().u8string();
     return std::string(text.begin(), text.end());
 }
 

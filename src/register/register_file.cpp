@@ -32,7 +32,10 @@ void rewriteRegister(const Workspace& workspace, std::string_view temporaryName,
     std::optional<ExclusiveFileLock> lock;
     if (fileExists(target)) {
         lock.emplace(target);
-        if (!lock->locked()) throw IoError("Kundekartoteket " + pathText(target) + " er i bruk");
+        if (!lock->locked()) {
+            const bool readOnly = lock->access() == FileAccess::NotPermitted;
+            throw IoError("Kundekartoteket " + pathText(target) + (readOnly ? " er skrivebeskyttet" : " er i bruk"));
+        }
     }
     replaceFile(target, rewrite(readRegisterBytes(workspace)), workspace.file(std::string(temporaryName)));
 }

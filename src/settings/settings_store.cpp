@@ -15,8 +15,15 @@ constexpr int kBusyWaits = 2;        // per attempt
 constexpr int kPauseMs = 10;         // after each failed attempt
 constexpr int kMaxAttempts = 301;
 
-bool refusedText(std::string_view text) {
-    return text.find_first_of("=\r\n") != std::string_view::npos;
+bool holdsEquals(std::string_view text) { return text.find('=') != std::string_view::npos; }
+bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+// Such a value could never be read back as written; a line break would even smuggle in
+// further entries, so it becomes a blank.
+std::optional<std::string> cleanValue(std::string_view value) {
+    std::string clean = trimBlanks(blankLineBreaks(value));
+    if (holdsEquals(clean)) return std::nullopt;
+    return clean;
 }
 
 }  // namespace
@@ -24,78 +31,100 @@ bool refusedText(std::string_view text) {
 SettingsStore::SettingsStore(std::filesystem::path file, Messages& messages, WaitFunction wait)
     : file_(std::move(file)), messages_(&messages), wait_(std::move(wait)) {}
 
-bool SettingsStore::waitUntilFree() const {
+FileAccess SettingsStore::waitUntilFree() const {
     for (int waits = 0;; ++waits) {
-        if (!isFileBusy(file_)) return true;
-        if (waits == kBusyWaits) return false;
+        const FileAccess access = fileAccess(file_);
+        if (access != FileAccess::Busy || waits == kBusyWaits) return access;
         wait_(kBusyWaitMs);
     }
 }
 
 // Attempts numbered from 1 until one succeeds or the last is made. Only a store that
 // stayed unusable through every attempt is reported: a late success is still a success.
-bool SettingsStore::retry(const std::function<bool()>& attempt, std::string_view failure) const {
+// A store we may not use is reported at once: waiting would not change that.
+bool SettingsStore::retry(const std::function<Attempt()>& attempt, std::string_view operation) const {
     int made = 0;
-    bool ok = false;
-    while (!ok && made < kMaxAttempts) {
+    Attempt outcome = Attempt::Retry;
+    while (outcome == Attempt::Retry && made < kMaxAttempts) {
         ++made;
-        ok = attempt();
-        if (!ok) wait_(kPauseMs);
+        outcome = attempt();
+        if (outcome == Attempt::Retry) wait_(kPauseMs);
     }
-    if (!ok) {
+    if (outcome == Attempt::Done) return true;
+    const std::string head = "Klarte ikke " + std::string(operation);
+    if (outcome == Attempt::NotPermitted) {
+        const bool reading = operation == "GetString";
+        messages_->inform(head + ": " + std::string(reading ? kNotReadableFailure : kNotWritableFailure) + "\r" +
+                          pathText(file_));
+    } else {
         const std::filesystem::path directory =
             file_.has_parent_path() ? file_.parent_path() : std::filesystem::path(".");
-        messages_->inform(std::string(failure) + "\r" + Workspace(directory).displayName());
+        messages_->inform(head + ", selv på 300 forsøk\r" + Workspace(directory).displayName());
     }
-    return ok;
+    return false;
 }
 
-bool SettingsStore::readAttempt(const std::string& foldedKey, std::string& value) const {
-    if (!fileExists(file_) || !waitUntilFree()) return false;
+SettingsStore::Attempt SettingsStore::readAttempt(const std::string& foldedKey, std::string& value) const {
+    if (!fileExists(file_)) return Attempt::Retry;
+    const FileAccess access = waitUntilFree();
+    if (access == FileAccess::Busy) return Attempt::Retry;
+    // A file we may not write is still read as it is.
     const auto bytes = readFileBytes(file_, kMaxFileBytes);
-    if (!bytes) return false;
+    if (!bytes) return access == FileAccess::NotPermitted ? Attempt::NotPermitted : Attempt::Retry;
     value = findValue(*bytes, foldedKey).value_or(std::string());
-    return true;
+    return Attempt::Done;
 }
 
 SettingValue SettingsStore::getString(std::string_view key) const {
     if (!fileExists(file_)) return {};
     const std::string foldedKey = upperCase(key);
     std::string value;
-    const bool ok = retry([&] { return readAttempt(foldedKey, value); },
-                          "Klarte ikke GetString, selv på 300 forsøk");
+    const bool ok = retry([&] { return readAttempt(foldedKey, value); }, "GetString");
     if (!ok) return {};
     const bool found = !value.empty();
     return {std::move(value), found};
 }
 
-bool SettingsStore::writeAttempt(const std::string& key, const std::string& value) {
+SettingsStore::Attempt SettingsStore::writeAttempt(const std::string& key, const Update& next) {
     try {
-        if (!fileExists(file_)) {
-            replaceFile(file_, rewriteWith({}, key, value));
-            return true;
-        }
-        if (!waitUntilFree()) return false;
+        const FileAccess access = waitUntilFree();
+        if (access != FileAccess::Free) return access == FileAccess::Busy ? Attempt::Retry : Attempt::NotPermitted;
         // Held across read and rewrite, so the other programs see the file busy meanwhile.
-        const ExclusiveFileLock lock(file_);
-        if (!lock.locked()) return false;
+        // A missing file is made under the lock too: two first writers must not both
+        // start from nothing.
+        const ExclusiveFileLock lock(file_, LockOpen::CreateIfMissing);
+        if (!lock.locked()) return lock.access() == FileAccess::NotPermitted ? Attempt::NotPermitted : Attempt::Retry;
         const auto bytes = readFileBytes(file_, kMaxFileBytes);
-        if (!bytes) return false;
-        replaceFile(file_, rewriteWith(*bytes, key, value));
-        return true;
+        if (!bytes) return Attempt::Retry;
+        std::string current = findValue(*bytes, upperCase(key)).value_or(std::string());
+        const bool found = !current.empty();
+        const auto value = next({std::move(current), found});
+        if (value) replaceFile(file_, rewriteWith(*bytes, key, *value));
+        return Attempt::Done;
     } catch (const IoError&) {
-        return false;  // the old file is still whole
+        return Attempt::Retry;  // the old file is still whole
     }
 }
 
-bool SettingsStore::setString(std::string_view key, std::string_view value) {
+bool SettingsStore::update(std::string_view key, const Update& next) {
     const std::string cleanKey = trimBlanks(key);
-    const std::string cleanValue = trimBlanks(value);
-    // Such a line could never be read back as written; a line break would even smuggle
-    // in further entries.
-    if (cleanKey.empty() || refusedText(cleanKey) || refusedText(cleanValue)) return false;
-    return retry([&] { return writeAttempt(cleanKey, cleanValue); },
-                 "Klarte ikke SetString, selv på 300 forsøk");
+    if (cleanKey.empty() || holdsEquals(cleanKey) || holdsLineBreak(cleanKey)) return false;
+    bool refused = false;
+    const Update cleanNext = [&](const SettingValue& current) -> std::optional<std::string> {
+        const auto value = next(current);
+        if (!value) return std::nullopt;
+        auto clean = cleanValue(*value);
+        refused = !clean;
+        return clean;
+    };
+    const bool ok = retry([&] { return writeAttempt(cleanKey, cleanNext); }, "SetString");
+    return ok && !refused;
+}
+
+bool SettingsStore::setString(std::string_view key, std::string_view value) {
+    const auto clean = cleanValue(value);
+    if (!clean) return false;
+    return update(key, [&](const SettingValue&) { return clean; });
 }
 
 SettingValue SettingsStore::quickGet(std::string_view key) const {

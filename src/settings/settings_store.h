@@ -1,7 +1,9 @@
 #pragma once
 // A settings store: a config.kvs file of "key=value" lines shared with the other programs
 // of the product family. Its only coordination is the exclusive-open test, so every read
-// and write waits while another program holds the file and retries before giving up.
+// and write waits while another program holds the file and retries before giving up. A
+// file we may not write is no reason to wait: it is read as it is, and a write to it is
+// refused at once with its message.
 #include "platform/file_lock.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
@@ -10,6 +12,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,11 @@ struct SettingValue {
     std::string value;
     bool found = false;  // false when the file or the key is missing or the value is empty
 };
+
+// The reasons of a read or write given up at once, after "Klarte ikke GetString: " or
+// "Klarte ikke SetString: ", followed by "\r" and the file.
+inline constexpr std::string_view kNotReadableFailure = "har ikke lov å lese filen";
+inline constexpr std::string_view kNotWritableFailure = "filen eller katalogen er skrivebeskyttet";
 
 // Waits on the calling thread; tests pass a recorder instead of sleeping.
 using WaitFunction = std::function<void(int milliseconds)>;
@@ -32,12 +40,20 @@ public:
                   WaitFunction wait = sleepMilliseconds);
 
     // The first line whose key matches without regard to case. A missing file answers
-    // "not found" at once; a busy or unreadable one is retried, then reported.
+    // "not found" at once; a busy or unreadable one is retried, then reported; one we may
+    // not read at all is reported at once.
     SettingValue getString(std::string_view key) const;
     // Replaces every line of the key, or appends one; creates a missing file. Key and
-    // value are trimmed; a key or value holding "=" or a line break, or an empty key,
-    // is refused at once and nothing is written.
+    // value are trimmed and a line break in the value becomes a blank; a key or value
+    // holding "=", a key holding a line break, or an empty key is refused at once and
+    // nothing is written. A file, directory or file system that refuses writing is
+    // reported at once (kNotWritableFailure).
     bool setString(std::string_view key, std::string_view value);
+    // Reads the key and writes what `next` makes of its value in one hold of the lock, so
+    // no other writer comes between (the value is cleaned as setString cleans it). `next`
+    // may run once per attempt; it answers nothing to leave the file as it is.
+    using Update = std::function<std::optional<std::string>(const SettingValue& current)>;
+    bool update(std::string_view key, const Update& next);
     // One read with no busy test and no retries; a line matches when its start begins
     // with the key.
     SettingValue quickGet(std::string_view key) const;
@@ -52,11 +68,13 @@ public:
 
     const std::filesystem::path& file() const { return file_; }
 
+    enum class Attempt { Done, Retry, NotPermitted };
+
 private:
-    bool retry(const std::function<bool()>& attempt, std::string_view failure) const;
-    bool waitUntilFree() const;
-    bool readAttempt(const std::string& foldedKey, std::string& value) const;
-    bool writeAttempt(const std::string& key, const std::string& value);
+    bool retry(const std::function<Attempt()>& attempt, std::string_view operation) const;
+    FileAccess waitUntilFree() const;
+    Attempt readAttempt(const std::string& foldedKey, std::string& value) const;
+    Attempt writeAttempt(const std::string& key, const Update& next);
 
     std::filesystem::path file_;
     Messages* messages_;

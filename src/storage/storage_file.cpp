@@ -73,9 +73,10 @@ std::vector<std::string> storageFileLines(const WorkbenchState& state, StorageMo
         {"#ONLINEFILDATO", state.online.date},
     };
     std::vector<std::string> lines;
+    // Loading goes by position: a line break inside a value would shift every later pair.
     for (const auto& [key, value] : pairs) {
         lines.push_back(key);
-        lines.push_back(value);
+        lines.push_back(blankLineBreaks(value));
     }
     for (int reserved = 0; reserved < 10; ++reserved) {
         lines.emplace_back("#UTVIDELSE");

@@ -19,30 +19,11 @@ run() {
 # pages FILE: the number of pages of a PDF.
 pages() { grep -ac '/Type /Page$' "$1"; }
 
-# A storage file as the main window writes it (Windows-1252, CR LF): version, serial
-# number, online file and the index of the share selector.
-store() {
-    file="$1" version="$2" serial="$3" online="$4" shares="$5"
-    {
-        printf '#LAGRINGSTIME\r\n2009.03.01.10:00:00\r\n#UKE\r\nUKE 10 -2009\r\n#ONLINESERIENUMMER\r\n%s\r\n' "$serial"
-        printf '#FORNAVN\r\nKari\r\n#ETTERNAVN\r\nNordmann\r\n#SPILLENUMMER\r\n123 456 789\r\n'
-        printf '#TRIPPELTYPE\r\n12\r\n#LAGRINGSTYPE\r\nONLINE\r\n#KOMBINASJONER\r\n    9\r\n#REKKEANTALL\r\n 2916\r\n'
-        printf '#VERSJON\r\n%s\r\n#REKKEPRIS\r\n1\r\n#SYSTEMFILNAVN\r\nTEST.TSY\r\n#SYSTEMNAVN\r\nMU 9-0-9\r\n' "$version"
-        printf '#KUPONGTYPE\r\nL\330RDAG\r\n#SPILLTYPE\r\nORDIN\306R\r\n#STAMME\r\n446677777777\r\n'
-        printf '#MARKERING\r\nSSSSSSSSMMMM\r\n#PRIORITET\r\n567891111234\r\n#UTGANG1\r\n000000000000\r\n'
-        printf '#UTGANG2\r\n000000000000\r\n#ANTALLANDELER\r\n%s\r\n#ONLINEFILPATHOGNAVN\r\n%s\r\n' "$shares" "$online"
-        printf '#ONLINEFILDATO\r\nDato 01.03.2009  Kl 10:00:00\r\n'
-        for i in 1 2 3 4 5 6 7 8 9 10; do printf '#UTVIDELSE\r\n\r\n'; done
-        printf '#REKKER\r\n'
-        for line in 446677774444 446677774222 446677774111 446677772421 446677772214 446677772142 \
-            446677771412 446677771241 446677771124; do printf '%s\r\n' "$line"; done
-    } >"$dir/pul1lgr/$file"
-}
 online='C:\NTFILE\KRYSSEN_1042.NTF'
-store FEM.TXT 07.OKT-2008 1042 "$online" 4
-store MANGE.TXT 07.OKT-2008 1042 "$online" 45
-store UTEN.TXT 07.OKT-2008 "" "" 4
-store GAMMEL.TXT 01.JAN-2005 1042 "$online" 4
+stored_syndicate "$dir/pul1lgr/FEM.TXT" 07.OKT-2008 1042 "$online" 4
+stored_syndicate "$dir/pul1lgr/MANGE.TXT" 07.OKT-2008 1042 "$online" 45
+stored_syndicate "$dir/pul1lgr/UTEN.TXT" 07.OKT-2008 "" "" 4
+stored_syndicate "$dir/pul1lgr/GAMMEL.TXT" 01.JAN-2005 1042 "$online" 4
 
 run "five shares" 0 FEM.TXT --pdf "$work/fem.pdf"
 head -c 5 "$work/fem.pdf" | grep -q '%PDF-' || fail "five shares: not a PDF"

@@ -30,6 +30,24 @@ TEST(WindowMessageTest, RefusedLines) {
     EXPECT_TRUE(parseWindowMessage("13319 0 " + std::string(56, '0') + "\r\n").has_value());  // 64 + CR LF
 }
 
+// The tail of an over-long line must never count as a line: junk followed by a close
+// message would close the program.
+TEST(WindowMessageTest, OverlongLineIsDroppedWholeInWhateverPiecesItArrives) {
+    const std::string longest = "13319 0 " + std::string(56, '0') + "\r";  // 64 + CR: still a line
+    const std::string bytes = "13319 0 0\n" + std::string(65, 'x') + "13319 1 1\n" + std::string(5000, '1') +
+                              "13319 1 1\n" + longest + "\n12707 0 0\r\n13319 1";
+    const std::vector<std::string> expected = {"13319 0 0", longest, "12707 0 0\r"};
+    for (const std::size_t piece : {bytes.size(), std::size_t{1}, std::size_t{65}, std::size_t{66}, std::size_t{7}}) {
+        SCOPED_TRACE(piece);
+        WindowMessageLines reader;
+        std::vector<std::string> lines;
+        for (std::size_t at = 0; at < bytes.size(); at += piece) {
+            for (std::string& line : reader.take(std::string_view(bytes).substr(at, piece))) lines.push_back(line);
+        }
+        EXPECT_EQ(lines, expected);
+    }
+}
+
 TEST(WindowMessageTest, FrontOnlyWhenBothLowHalvesAreZero) {
     const struct {
         std::int64_t wParam, lParam;

@@ -1,5 +1,6 @@
 #include "online/download_settings.h"
 
+#include "support/file_permissions.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,17 @@ TEST_F(DownloadSettingsTest, FileInUseIsTestedTwiceWithPausesThenGivesNothing) {
     ASSERT_TRUE(heldByAnotherProgram.locked());
     EXPECT_FALSE(skipCharacterCheck(workspace, recordWait));
     EXPECT_EQ(waits, (std::vector<int>{500, 500}));
+}
+
+// A read-only file is read as it is, at once: losing "JA" would change the online file.
+TEST_F(DownloadSettingsTest, ReadOnlyFileIsReadWithoutWaiting) {
+    namespace fs = std::filesystem;
+    dir.write("wwwkvasarlaster.txt", "ONLINEUBLANK\r\n0\r\nSKIPCHARERROR\r\nJA\r\n");
+    fs::permissions(dir.file("wwwkvasarlaster.txt"), fs::perms::owner_read | fs::perms::others_read);
+    const HonourFilePermissions asAnOrdinaryUser;
+    EXPECT_TRUE(skipCharacterCheck(workspace, recordWait));
+    EXPECT_EQ(downloadSetting(workspace, "ONLINEUBLANK", recordWait), "0");
+    EXPECT_TRUE(waits.empty());
 }
 
 TEST_F(DownloadSettingsTest, FillIsAlwaysZeroAndOnlyJaSkipsTheCheck) {

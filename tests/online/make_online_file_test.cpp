@@ -4,6 +4,7 @@
 
 #include "online/online_file_audit.h"
 #include "online/online_submission.h"
+#include "platform/file_lock.h"
 #include "platform/io_error.h"
 #include "settings/serial_counter.h"
 #include "storage/storage_file.h"
@@ -211,6 +212,11 @@ TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
              r.dir.write("TPP.TMP/x", "blocks the name");
          },
          "Fant ikke TPP.TMP, Kan ikke lage onlinefil"},
+        {"serial number cannot be taken", [](Road& r) { r.dir.write("onlcopi/config.kvs.tmp/x", "blocks the rewrite"); },
+         std::string(kSerialNotTakenMessage)},
+        {"backup copy fails", [](Road& r) { r.dir.write("onlcopi/SE_1234.ntf.tmp/x", "blocks the copy"); }, ""},
+        {"storing fails", [](Road& r) { r.dir.write("pul1lgr", "a file where the directory belongs"); },
+         "Klarte ikke å lagre rekkene"},
         {"coupon type outside the selector", [](Road& r) { r.state.kupongtype = 3; }, "FEIL NR 1! Kan IKKE lage onlinfil"},
         {"no row price", [](Road& r) { r.state.comborekkepris = {"", ""}; }, "FEIL NR 2! Kan IKKE lage onlinfil"},
     };
@@ -242,7 +248,50 @@ TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
         if (std::string(c.what) == "file never appears") {
             EXPECT_EQ(road.eventsHandled, 60);
         }
+        if (std::string(c.what) == "backup copy fails") {
+            EXPECT_THAT(shown, Contains(::testing::StartsWith("Klarte ikke å ta sikkerhetskopi av onlinefilen\r")));
+        }
     }
+}
+
+// A second making in the same working directory waits for the first, then gives up
+// without touching anything.
+TEST(MakeOnlineFile, SecondMakingWhileOneRunsIsRefused) {
+    Road road;
+    std::vector<int> waits;
+    road.hooks.settingsWait = [&waits](int ms) { waits.push_back(ms); };
+    const WorkbenchState before = road.state;
+    {
+        const ExclusiveFileLock firstMaking(road.dir.file("ONLINEFIL.LCK"), LockOpen::CreateIfMissing);
+        ASSERT_TRUE(firstMaking.locked());
+        EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::Refused);
+    }
+    EXPECT_EQ(waits, std::vector<int>(200, 100));
+    EXPECT_EQ(road.texts(), std::vector<std::string>{std::string(kMakingBusyMessage)});
+    EXPECT_EQ(road.state.xfornavn, before.xfornavn);
+    EXPECT_FALSE(fs::exists(road.dir.file("TPP.TMP")));
+    EXPECT_EQ(road.serial(), 1234);
+
+    road.messages.shown.clear();
+    EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::Made);  // free again once the first is done
+    EXPECT_EQ(road.serial(), 1235);
+}
+
+// A line break typed into the name must not shift the stored syndicate's lines.
+TEST(MakeOnlineFile, LineBreakInTheNameKeepsTheStoredSyndicateWhole) {
+    Road road;
+    road.answers.name = "Kari\rX Nordmann";
+    ASSERT_EQ(road.make().outcome, MakeOnlineOutcome::Made) << ::testing::PrintToString(road.texts());
+    WorkbenchState loaded = initialWorkbenchState();
+    RecordingMessages loadMessages;
+    ASSERT_TRUE(loadStoredRows(loaded, road.dir.file("pul1lgr"), "DATO-07032009-090503.TXT", loadMessages,
+                               [](const std::string&) { return true; })
+                    .loaded);
+    EXPECT_TRUE(loadMessages.shown.empty());
+    EXPECT_EQ(loaded.xfornavn, "Kari X");
+    EXPECT_EQ(loaded.spillenummer, "123 456 789");
+    EXPECT_EQ(loaded.online.serialNumber, "1234");
+    EXPECT_EQ(loaded.couponGrid.at(3, 1), road.state.couponGrid.at(3, 1));
 }
 
 TEST(MakeOnlineFile, SubmissionCarriesTheDialogAndTheGrid) {

@@ -56,7 +56,8 @@ TEST_F(OnlineBackupTest, MissingOnlineFileIsReportedAndTouchesNoCopy) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("onlcopi/SE_1000.ntf")));
 }
 
-TEST_F(OnlineBackupTest, BackupDirectoryIsCreatedOrTheCopyFailsQuietly) {
+// A copy that could not be taken is always said: the making stops on it.
+TEST_F(OnlineBackupTest, BackupDirectoryIsCreatedOrTheFailureIsReported) {
     dir.write("X.NTF", "online file");
     EXPECT_TRUE(takeBackupCopy(workspace, "1234", dir.file("X.NTF"), messages));
     EXPECT_EQ(dir.read("onlcopi/SE_1234.ntf"), "online file");
@@ -65,7 +66,9 @@ TEST_F(OnlineBackupTest, BackupDirectoryIsCreatedOrTheCopyFailsQuietly) {
     other.write("onlcopi", "a file where the directory belongs");
     EXPECT_FALSE(takeBackupCopy(Workspace(other.path()), "1234", dir.file("X.NTF"), messages));
     EXPECT_FALSE(takeBackupCopy(workspace, "", dir.file("X.NTF"), messages));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text.rfind("Klarte ikke å ta sikkerhetskopi av onlinefilen\rKan ikke opprette katalogen ", 0), 0u);
+    EXPECT_EQ(messages.shown[1].text, "Klarte ikke å ta sikkerhetskopi av onlinefilen");
 }
 
 }  // namespace

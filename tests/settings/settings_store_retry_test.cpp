@@ -4,6 +4,7 @@
 #include "store_fixture.h"
 
 #include "platform/workspace.h"
+#include "support/file_permissions.h"
 
 #include <optional>
 #include <string>
@@ -95,6 +96,51 @@ TEST_F(SettingsStoreRetryTest, FailedRewriteKeepsTheOldFileWhole) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind("Klarte ikke SetString", 0), 0u);
     EXPECT_FALSE(isFileBusy(storeFile()));
+}
+
+// A file, directory or file system that refuses writing is no reason to wait: a
+// read-only store is read as it is, a write to it is refused at once.
+TEST_F(SettingsStoreRetryTest, StoreWeMayNotWriteIsReadAtOnceAndWritesAreRefusedAtOnce) {
+    namespace fs = std::filesystem;
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const struct {
+        const char* what;
+        fs::path locked;  // made read-only
+        fs::perms perms;
+    } cases[] = {
+        {"read-only file", storeFile(), readOnly},
+        {"read-only directory", dir.path(), readOnly | fs::perms::owner_exec},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        dir.write("config.kvs", kFile);
+        fs::permissions(c.locked, c.perms);
+        waits.clear();
+        messages.shown.clear();
+        {
+            const HonourFilePermissions asAnOrdinaryUser;
+            EXPECT_EQ(store.getString("FORNAVN").value, "Kari");
+            EXPECT_TRUE(messages.shown.empty());
+            EXPECT_FALSE(store.setString("ETTERNAVN", "Nordmann"));
+        }
+        fs::permissions(c.locked, fs::perms::owner_all);
+        EXPECT_TRUE(waits.empty());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "Klarte ikke SetString: filen eller katalogen er skrivebeskyttet\r" +
+                                              storeFile().string());
+        EXPECT_EQ(dir.read("config.kvs"), kFile);
+    }
+    // Nothing to read at all: said at once, and the caller takes its default.
+    fs::permissions(storeFile(), fs::perms::none);
+    messages.shown.clear();
+    {
+        const HonourFilePermissions asAnOrdinaryUser;
+        EXPECT_FALSE(store.getString("FORNAVN").found);
+    }
+    fs::permissions(storeFile(), fs::perms::owner_all);
+    EXPECT_TRUE(waits.empty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Klarte ikke GetString: har ikke lov å lese filen\r" + storeFile().string());
 }
 
 TEST_F(SettingsStoreRetryTest, OversizedFileIsAFailedReadNotACrash) {

@@ -84,7 +84,7 @@ TEST_F(SettingsStoreTest, SetStringRefusesTextThatCannotBeReadBack) {
         {"FORNAVN", "Kari=Per"},
         {"FOR=NAVN", "Kari"},
         {"FORNAVN", "Kari\r\nTIPPERNUMMER=1"},
-        {"FORNAVN", "Kari\nX"},
+        {"FOR\nNAVN", "Kari"},
         {"   ", "Kari"},
     };
     const std::string before = "FORNAVN=Kari\r\n";
@@ -99,6 +99,14 @@ TEST_F(SettingsStoreTest, SetStringRefusesTextThatCannotBeReadBack) {
     EXPECT_FALSE(std::filesystem::exists(storeFile()));
     EXPECT_TRUE(waits.empty());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The file is read line by line: a value must stay on its line.
+TEST_F(SettingsStoreTest, LineBreakInAValueBecomesABlank) {
+    dir.write("config.kvs", "FORNAVN=Kari\r\nETTERNAVN=Nordmann\r\n");
+    EXPECT_TRUE(store.setString("FORNAVN", "Kari\rX\nTIPPERNUMMER"));
+    EXPECT_EQ(dir.read("config.kvs"), "FORNAVN=Kari X TIPPERNUMMER\r\nETTERNAVN=Nordmann\r\n");
+    EXPECT_FALSE(store.getString("TIPPERNUMMER").found);
 }
 
 TEST_F(SettingsStoreTest, IntegersIgnoreEveryBlankAndFallBackOnNonNumbers) {

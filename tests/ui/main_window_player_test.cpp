@@ -20,6 +20,8 @@
 
 #include <thread>
 
+#include <unistd.h>
+
 using andel::Tgridform;
 using andel::Workspace;
 
@@ -113,6 +115,7 @@ private slots:
         QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
         send(workspace(), "junk\n");
         send(workspace(), std::string(5000, '1') + "\n");
+        send(workspace(), std::string(65, 'x') + "13319 1 1\n");  // the tail of a long line is no message
         send(workspace(), "13319 0");  // a partial line
         send(workspace(), "13319 0 0\n");
         QTest::qWait(50);
@@ -124,6 +127,56 @@ private slots:
         QVERIFY(!QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
         QCOMPARE(andel::mainStore(workspace(), messages_).getString("TIPPERNUMMER").value, std::string("000000000"));
         QVERIFY(messages_.shown.empty());
+    }
+
+    // Two windows of the program that would answer under the same handle (offscreen, both
+    // take the process id): each listens under its own, and its Apulje1.tmp names it.
+    void twoWindowsWithTheSameHandleEachAnswerTheirOwn() {
+        QTemporaryDir otherDirectory;
+        const Workspace other(otherDirectory.path().toStdString());
+        Tgridform first(workspace(), &messages_);
+        Tgridform second(other, &messages_);
+        first.show();
+        second.show();
+        QTest::qWait(10);
+        QVERIFY(messages_.shown.empty());
+        const auto firstHandle = andel::readHandleFile(workspace());
+        const auto secondHandle = andel::readHandleFile(other);
+        QVERIFY(firstHandle && secondHandle);
+        QVERIFY(*firstHandle != *secondHandle);
+
+        send(other, "13319 0 1\n");
+        QTRY_VERIFY(!second.isVisible());
+        QVERIFY(first.isVisible());
+        send(workspace(), "13319 0 1\n");
+        QTRY_VERIFY(!first.isVisible());
+    }
+
+    // With nowhere private to put the socket, the window still starts whole and says so
+    // afterwards, naming the socket it tried.
+    void noSocketIsSaidOnceTheWindowIsUp() {
+        QTemporaryDir blocked;
+        const QByteArray uid = QByteArray::number(static_cast<qulonglong>(::geteuid()));
+        QFile(blocked.filePath(QStringLiteral("andelstipp-") + QString::fromLatin1(uid))).open(QIODevice::WriteOnly);
+        QFile(blocked.filePath(QStringLiteral(".andelstipp"))).open(QIODevice::WriteOnly);
+        const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR"), qgetenv("HOME")};
+        qputenv("XDG_RUNTIME_DIR", QByteArray("/"));  // not private
+        qputenv("TMPDIR", blocked.path().toUtf8());
+        qputenv("HOME", blocked.path().toUtf8());
+        {
+            Tgridform window(workspace(), &messages_);
+            QVERIFY(messages_.shown.empty());  // nothing waits during the start-up
+            QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
+            QTRY_COMPARE(messages_.shown.size(), std::size_t{1});
+            const std::string pid = std::to_string(QCoreApplication::applicationPid());
+            QCOMPARE(messages_.shown[0].text, "Kan ikke ta imot meldinger fra tippeprogrammet (andelstipp-" + pid + ").");
+        }
+        messages_.shown.clear();
+        const char* names[] = {"XDG_RUNTIME_DIR", "TMPDIR", "HOME"};
+        for (int i = 0; i < 3; ++i) {
+            if (saved[i].isEmpty()) qunsetenv(names[i]);
+            else qputenv(names[i], saved[i]);
+        }
     }
 };
 

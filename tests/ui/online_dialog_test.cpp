@@ -4,7 +4,9 @@
 #include "online/make_online_window.h"
 #include "online/online_dialog.h"
 
+#include "settings/serial_counter.h"
 #include "storage/storage_fixture.h"
+#include "support/file_permissions.h"
 #include "support/recording_messages.h"
 
 #include <QApplication>
@@ -186,6 +188,51 @@ private slots:
         QVERIFY(!std::filesystem::exists(file("onlcopi/SE_1000.ntf")));
         QCOMPARE(messages_.shown.back().text, std::string(kOnlineFileNotMadeMessage));
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The serial number cannot be advanced (read-only counter): nothing may be made, or the
+    // next file would reuse the number and overwrite this one's backup copy.
+    void failedSerialAdvanceStopsAndMakesNothing() {
+        std::filesystem::create_directories(file("onlcopi"));
+        std::ofstream(file("onlcopi/config.kvs"), std::ios::binary) << "UNIKTNUMMER_ONLINEFIL=1500\r\n";
+        std::filesystem::permissions(file("onlcopi/config.kvs"), std::filesystem::perms::owner_read);
+        WorkbenchState state = test::syndicate();
+        state.online = {"C:\\NTFILE\\FORRIGE.NTF", "Dato 01.03.2009  Kl 10:00:00", "1200", "finner du her:"};
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
+        MakeOnlineResult result;
+        {
+            const test::HonourFilePermissions asAnOrdinaryUser;
+            result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
+        }
+        std::filesystem::permissions(file("onlcopi/config.kvs"), std::filesystem::perms::owner_all);
+        QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::NotMade));
+        QVERIFY(ntfFiles().empty());
+        QVERIFY(!std::filesystem::exists(file("onlcopi/SE_1500.ntf")));
+        QVERIFY(!std::filesystem::exists(file("pul1lgr")) || std::filesystem::is_empty(file("pul1lgr")));
+        QVERIFY(state.online.pathAndName.empty() && state.online.serialNumber.empty());
+        std::vector<std::string> texts;
+        for (const Message& message : messages_.shown) texts.push_back(message.text);
+        QCOMPARE(texts.size(), std::size_t{3});
+        QCOMPARE(texts[0], "Klarte ikke SetString: filen eller katalogen er skrivebeskyttet\r" +
+                               file("onlcopi/config.kvs").string());
+        QCOMPARE(texts[1], std::string(kSerialNotTakenMessage));
+        QCOMPARE(texts[2], std::string(kOnlineFileNotMadeMessage));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A damaged counter is said before the count starts again at 1000.
+    void damagedSerialCounterIsReportedThenCountsFromThousand() {
+        std::filesystem::create_directories(file("onlcopi"));
+        std::ofstream(file("onlcopi/config.kvs"), std::ios::binary) << "UNIKTNUMMER_ONLINEFIL=99999\r\n";
+        WorkbenchState state = test::syndicate();
+        whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
+        const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
+        QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::Made));
+        QCOMPARE(messages_.shown.size(), std::size_t{2});
+        QCOMPARE(messages_.shown[0].text, damagedSerialMessage("99999"));
+        QCOMPARE(messages_.shown[1].text, std::string("Intern lagring OK + Onlinefil OK"));
+        QCOMPARE(state.online.serialNumber, std::string("1000"));
+        QVERIFY(std::filesystem::exists(file("onlcopi/SE_1000.ntf")));
     }
 
     void cancelAndUnregisteredMakeNothing() {

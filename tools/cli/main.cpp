@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 namespace andel::cli {
 
@@ -84,12 +85,29 @@ void printUsage(std::ostream& out) {
     for (const Command& command : commands()) out << command.usage << "\n\n";
 }
 
+// The working directory: --dir when given (it must exist: nothing is ever made in a
+// directory mistyped), else the current directory, which may have been deleted under us.
+Workspace workingDirectory(const std::optional<std::string>& dir) {
+    if (dir) {
+        const std::filesystem::path path(std::u8string(dir->begin(), dir->end()));
+        std::error_code error;
+        if (!std::filesystem::is_directory(path, error)) throw UsageError("--dir " + *dir + ": no such directory");
+        return Workspace(path);
+    }
+    std::error_code error;
+    std::filesystem::path current = std::filesystem::current_path(error);
+    if (error || !std::filesystem::is_directory(current, error)) {
+        throw IoError("the current directory no longer exists; give the working directory with --dir DIR");
+    }
+    return Workspace(current);
+}
+
 int run(std::vector<std::string> args) {
-    std::filesystem::path directory = std::filesystem::current_path();
+    std::optional<std::string> dir;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--dir") {
             if (i + 1 >= args.size()) throw UsageError("option --dir needs a value");
-            directory = std::filesystem::path(std::u8string(args[i + 1].begin(), args[i + 1].end()));
+            dir = args[i + 1];
             args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
             break;
         }
@@ -108,7 +126,7 @@ int run(std::vector<std::string> args) {
                 return 0;
             }
         }
-        Context context{Workspace(directory), {}, std::cout};
+        Context context{workingDirectory(dir), {}, std::cout};
         return command.run(Arguments(rest, command.options, command.flags), context);
     }
     throw UsageError("unknown subcommand " + args[0]);
@@ -124,6 +142,9 @@ int main(int argc, char** argv) {
         std::cerr << "andelstipp-cli: " << error.what() << '\n';
         return 2;
     } catch (const andel::IoError& error) {
+        std::cerr << "andelstipp-cli: " << error.what() << '\n';
+        return 1;
+    } catch (const std::filesystem::filesystem_error& error) {
         std::cerr << "andelstipp-cli: " << error.what() << '\n';
         return 1;
     }
