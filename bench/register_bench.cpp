@@ -67,6 +67,20 @@ void BM_LoadAndSortRegister(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAndSortRegister)->Arg(1)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// One keystroke in the search field: every row's sort column compared without regard
+// to case, the match near the end ("Ø" sorts after Z).
+void BM_SearchKeystroke(benchmark::State& state) {
+    RegisterDirectory directory;
+    const andel::Workspace workspace = directory.workspace();
+    SilentMessages messages;
+    andel::SettingsStore settings = andel::mainStore(workspace, messages);
+    andel::CustomerRegister reg;
+    andel::loadRegister(reg, workspace, settings);
+    andel::chooseCriterion(reg, 1, settings);
+    for (auto _ : state) benchmark::DoNotOptimize(andel::searchCustomer(reg, "øde"));
+}
+BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond);
+
 // Times one half of an append-delete pair on the large register; the other half puts
 // the register back untimed.
 template <bool TimeAppend>

@@ -15,6 +15,7 @@ bool MessageBoxes::show(const Message& message) {
     QMessageBox box(mainWindow_);
     box.setWindowTitle(QStringLiteral("Andelstipping"));
     box.setText(text);
+    if (message.icon == MessageIcon::Information) box.setIcon(QMessageBox::Information);
     if (message.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));

@@ -7,11 +7,13 @@ namespace andel {
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessagePlacement { Centred, NearMousePointer, OverMainWindow };
+enum class MessageIcon { None, Information };
 
 struct Message {
     std::string text;  // lines separated by "\r"
     MessageButtons buttons = MessageButtons::Ok;
     MessagePlacement placement = MessagePlacement::Centred;
+    MessageIcon icon = MessageIcon::None;
 };
 
 class Messages {

@@ -4,6 +4,7 @@
 #include "register/customer_table.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 namespace andel {
@@ -23,6 +24,18 @@ CustomerFields newCustomerFields(std::chrono::year_month_day today);
 // A change: the selected row's cells trimmed; the date split from the trimmed date cell;
 // the fax from " Fax 1" (fax 2 is not shown).
 CustomerFields fieldsFromRow(const CustomerTable& table, std::size_t row);
+
+// What keeps the fields from becoming a record unchanged, for the agent to put right:
+// the field (its object name in `Tnykunde`) and a Norwegian message. Refused are line
+// breaks and other control characters in any field (they would split the lines of the
+// files the names travel on to), letters in a number field (a cut number would be stored
+// silently), a number the record's 32 bits cannot hold, and a date that does not exist
+// (an empty or all-zero date means "not given").
+struct FieldProblem {
+    std::string field;
+    std::string message;
+};
+std::optional<FieldProblem> fieldsProblem(const CustomerFields& fields);
 
 // Texts as typed (first 40 characters); number fields keep their digits, none gives 0;
 // the fax goes into fax 1 and fax 2.

@@ -21,12 +21,15 @@ void reloadAndSort(CustomerRegister& reg, const Workspace& workspace, SettingsSt
     sortByCriterion(reg);
 }
 
+// A value that names no criterion sorts by last name, the entry ticked from the start,
+// so the register always opens sorted as its menu says.
+int criterionOrFirst(int criterion) { return isCriterion(criterion) ? criterion : kFirstCriterion; }
+
 }  // namespace
 
 int storedCriterion(const SettingsStore& settings) {
     const SettingValue setting = settings.getString(kQtomSortkriterie);
-    const int criterion = setting.found ? numberOf(removeBlanks(setting.value)) : 0;
-    return criterion == 0 ? 1 : criterion;
+    return criterionOrFirst(setting.found ? numberOf(removeBlanks(setting.value)) : 0);
 }
 
 void loadRegister(CustomerRegister& reg, const Workspace& workspace, SettingsStore& settings) {
@@ -60,7 +63,7 @@ void chooseCriterion(CustomerRegister& reg, int criterion, SettingsStore& settin
 void activateRegister(CustomerRegister& reg, SettingsStore& settings) {
     const SettingValue setting = settings.getString(kQtomSortkriterie);
     const std::string digits = setting.found ? digitsOnly(setting.value) : std::string();
-    const int criterion = numberOf(digits);
+    const int criterion = criterionOrFirst(numberOf(digits));
     if (criterion != reg.criterion) chooseCriterion(reg, criterion, settings);
 }
 
@@ -70,6 +73,10 @@ void selectRow(CustomerRegister& reg, std::size_t row) {
     reg.current = CurrentCustomer{trimBlanks(reg.table.cell(kFirstNameHeader, row)),
                                   trimBlanks(reg.table.cell(kLastNameHeader, row)),
                                   trimBlanks(reg.table.cell(kPlayerNumberHeader, row))};
+}
+
+void moveCursor(CustomerRegister& reg, std::size_t row) {
+    if (row < reg.table.rows.size()) reg.cursorRow = row;
 }
 
 bool searchCustomer(CustomerRegister& reg, std::string_view text) {

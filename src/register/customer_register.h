@@ -29,7 +29,7 @@ struct CustomerRegister {
 };
 
 // The criterion as the window reads it at load: every blank removed, a number 1 to 4,
-// anything else (missing, 0, not a number) gives 1.
+// anything else (missing, 0, not a number, out of range) gives 1.
 int storedCriterion(const SettingsStore& settings);
 
 // Reads WTOM.KVS into the table when its stamp changed since the last load; otherwise
@@ -46,13 +46,17 @@ void sortByCriterion(CustomerRegister& reg);
 // A sort menu entry: arrange and sort.
 void chooseCriterion(CustomerRegister& reg, int criterion, SettingsStore& settings);
 
-// On activation: the criterion from the settings (its digits, else 0) is applied and
-// sorted when it differs from the current one.
+// On activation: the criterion from the settings (its digits; anything that names no
+// criterion gives 1) is applied and sorted when it differs from the current one.
 void activateRegister(CustomerRegister& reg, SettingsStore& settings);
 
 // Selects a row and makes it the current customer (the window does this after a load
 // and on every click).
 void selectRow(CustomerRegister& reg, std::size_t row);
+
+// The highlight moved to a row, however it got there (arrow keys, a drag, a click):
+// delete and change act on it. The current customer stays until a row is chosen.
+void moveCursor(CustomerRegister& reg, std::size_t row);
 
 // The search field's text changed: selects the first matching row without choosing it
 // (the window holds its hold flag meanwhile); false when nothing matches, and the

@@ -103,9 +103,10 @@ Tkunderec rowToRecord(const CustomerTable& table, std::size_t row) {
 
 std::optional<std::size_t> searchRow(const CustomerTable& table, std::string_view text) {
     if (text.empty()) return std::nullopt;
-    const std::string prefix = " " + std::string(text);
+    // The window's letter keys give capitals, so names are found whatever their case.
+    const std::string prefix = " " + upperCase(text);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        if (startsWith(table.rows[r][1], prefix)) return r;
+        if (startsWith(upperCase(table.rows[r][1]), prefix)) return r;
     }
     return std::nullopt;
 }

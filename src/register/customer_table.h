@@ -54,8 +54,8 @@ void sortRows(CustomerTable& table, std::string_view header);
 // trimmed date cell (characters 1-2 day, 4-5 month, 7-10 year).
 Tkunderec rowToRecord(const CustomerTable& table, std::size_t row);
 
-// The first data row whose column 1 begins with " " + text (compared exactly); nothing
-// for an empty text or when no row matches.
+// The first data row whose column 1 begins with " " + text, upper case and lower case
+// (å, æ, ø included) counting as the same; nothing for an empty text or when no row matches.
 std::optional<std::size_t> searchRow(const CustomerTable& table, std::string_view text);
 
 // Removes a data row; the table keeps at least one (empty) data row.

@@ -6,8 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace andel {
 namespace {
@@ -82,8 +85,28 @@ Tnykunde::Tnykunde(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(cancel);
     buttons->addWidget(enterCatcher);
     layout->addLayout(buttons, row, 0, 1, 2);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &Tnykunde::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Tab walks the fields as they stand on screen, then the buttons.
+    QWidget* const order[] = {fornavn_, etternavn_, spillenummer_, dag_, mnd_, aar_, telefon1_,
+                              telefon2_, telefax1_, annen_, ok, cancel};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void Tnykunde::confirm() {
+    const std::optional<FieldProblem> problem = fieldsProblem(fields());
+    if (!problem) {
+        accept();
+        return;
+    }
+    if (messages_) messages_->inform(problem->message);
+    if (auto* edit = findChild<QLineEdit*>(QString::fromStdString(problem->field))) {
+        edit->setFocus();
+        edit->selectAll();
+    }
 }
 
 void Tnykunde::setFields(const CustomerFields& f) {
@@ -101,7 +124,13 @@ CustomerFields Tnykunde::fields() const {
 
 void Tnykunde::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!shownBefore_) move(pos() - QPoint(0, 60));  // the first showing sits higher
+    if (!shownBefore_) {
+        // The first showing sits 60 pixels above its centred place, never above the top
+        // of the screen's work area; later showings keep where it was.
+        QPoint place = pos() - QPoint(0, 60);
+        if (const QScreen* area = screen()) place.setY(std::max(place.y(), area->availableGeometry().top()));
+        move(place);
+    }
     shownBefore_ = true;
     fornavn_->setFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // `Tnykunde` ("Registrere ny spiller"): entering a new customer or changing one. Enter
 // does not close it (its default button is invisible and does nothing); Escape cancels.
+#include "platform/messages.h"
 #include "register/customer_fields.h"
 
 #include <QDialog>
@@ -15,9 +16,15 @@ public:
     explicit Tnykunde(QWidget* parent = nullptr);
     void setFields(const CustomerFields& fields);
     CustomerFields fields() const;
+    // Where OK says what keeps the fields from being stored (the dialog then stays open
+    // with the field in question focused).
+    void useMessages(Messages* messages) { messages_ = messages; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private slots:
+    void confirm();
 
 private:
     QLineEdit* fornavn_;
@@ -30,6 +37,7 @@ private:
     QLineEdit* telefon2_;
     QLineEdit* telefax1_;
     QLineEdit* annen_;
+    Messages* messages_ = nullptr;
     bool shownBefore_ = false;
 };
 

@@ -23,14 +23,38 @@ bool sameNameIgnoringCase(const std::string& a, std::string_view b) {
 
 std::string comparableName(std::string_view name) { return trimBlanks(upperCase(name)); }
 
+// Why the register cannot be reached, in words for the agent. A path the system cannot
+// take is told apart: the agent must move the program, not look for a file.
+[[noreturn]] void throwUnreadable(const fs::path& path, const std::error_code& error) {
+    if (error == std::errc::filename_too_long) {
+        throw IoError("Kan ikke lese kundekartoteket " + std::string(kRegisterFileName) +
+                      ": stien til arbeidskatalogen er lengre enn systemet tillater.");
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        throw IoError("Kan ikke lese kundekartoteket " + pathText(path) + ": ingen tilgang.");
+    }
+    throw IoError("Kan ikke lese kundekartoteket " + pathText(path) + ": " + error.message());
+}
+
+// Whether the register exists; only "not there" means an empty register, any other
+// failure to look is reported.
+bool registerExists(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) return false;
+    if (error) throwUnreadable(path, error);
+    return true;
+}
+
 using Rewrite = std::function<std::string(const RegisterBytes&)>;
 
 // Holds WTOM.KVS against other writers while it is read and rewritten. A missing file
-// needs no lock.
+// needs no lock. A file we may not write (read-only, or on a read-only disk) is told
+// apart from one another program holds.
 void rewriteRegister(const Workspace& workspace, std::string_view temporaryName, const Rewrite& rewrite) {
     const fs::path target = registerPath(workspace);
     std::optional<ExclusiveFileLock> lock;
-    if (fileExists(target)) {
+    if (registerExists(target)) {
         lock.emplace(target);
         if (!lock->locked()) {
             const bool readOnly = lock->access() == FileAccess::NotPermitted;
@@ -55,17 +79,21 @@ bool runRewrite(const Workspace& workspace, std::string_view temporaryName, Mess
 }  // namespace
 
 fs::path registerPath(const Workspace& workspace) {
+    const fs::path exact = workspace.file(std::string(kRegisterFileName));
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(workspace.root(), error)) {
         const std::string name = pathText(entry.path().filename());
         if (sameNameIgnoringCase(name, kRegisterFileName)) return entry.path();
     }
-    return workspace.file(std::string(kRegisterFileName));
+    // A working directory that is not there holds no register; one that cannot be
+    // listed is an error, not an empty register.
+    if (error && error != std::errc::no_such_file_or_directory) throwUnreadable(exact, error);
+    return exact;
 }
 
 RegisterBytes readRegisterBytes(const Workspace& workspace) {
     const fs::path path = registerPath(workspace);
-    if (!fileExists(path)) return {};
+    if (!registerExists(path)) return {};
     std::optional<std::string> bytes = readFileBytes(path, kMaxRegisterBytes);
     if (!bytes) throw IoError("Kan ikke lese kundekartoteket " + pathText(path));
     return RegisterBytes{std::move(*bytes)};
@@ -81,11 +109,12 @@ std::vector<Tkunderec> readCustomers(const Workspace& workspace) {
 
 std::optional<FileStamp> registerStamp(const Workspace& workspace) {
     const fs::path path = registerPath(workspace);
+    if (!registerExists(path)) return std::nullopt;
     std::error_code error;
     const auto time = fs::last_write_time(path, error);
-    if (error) return std::nullopt;
+    if (error) throwUnreadable(path, error);
     const auto size = fs::file_size(path, error);
-    if (error) return std::nullopt;
+    if (error) throwUnreadable(path, error);
     return FileStamp{time, size};
 }
 

@@ -33,7 +33,8 @@ struct RegisterBytes {
 // WTOM.KVS, found without regard to case ("Wtom.kvs" is the same file).
 std::filesystem::path registerPath(const Workspace& workspace);
 
-// A missing file is an empty register; an unreadable or absurdly large one throws IoError.
+// A missing file is an empty register; an unreadable or absurdly large one, or one the
+// path cannot reach, throws IoError.
 RegisterBytes readRegisterBytes(const Workspace& workspace);
 std::vector<Tkunderec> readCustomers(const Workspace& workspace);
 
@@ -43,10 +44,13 @@ struct FileStamp {
     std::uintmax_t size = 0;
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
+// Nothing for a missing register; a register that cannot be looked at (no access, a
+// path longer than the system allows) throws IoError.
 std::optional<FileStamp> registerStamp(const Workspace& workspace);
 
 // Appends the customer (texts cut to their capacity, reserved field zero). On failure
-// WTOM.KVS is left exactly as it was, a message says so and the result is false.
+// WTOM.KVS is left exactly as it was, a message says so (a read-only register is told
+// apart from one another program holds) and the result is false.
 bool appendCustomer(const Workspace& workspace, const Tkunderec& customer, Messages& messages);
 
 // Removes every record that matches `target`: names upper-cased and trimmed, player

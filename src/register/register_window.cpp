@@ -4,6 +4,7 @@
 
 #include "model/text.h"
 #include "platform/clock.h"
+#include "platform/io_error.h"
 #include "register/new_customer_dialog.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
@@ -29,6 +32,15 @@ const std::pair<const char*, std::string_view> kHeaderLabels[] = {
     {"Fornavn", kFirstNameHeader}, {"Etternavn", kLastNameHeader}, {"Spillenummer", kPlayerNumberHeader},
     {"Reg.dato", kRegDateHeader},  {"Telefon", kTelephoneHeader}};
 
+// The letter keys show their hint at once, so the hint follows the mouse from key to key.
+class ImmediateHints : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        return hint == SH_ToolTip_WakeUpDelay ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 }  // namespace
 
 Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget* parent)
@@ -37,7 +49,7 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     setObjectName(QStringLiteral("Tkundekartotek"));
     setWindowTitle(QStringLiteral("Kundekartotek"));
     editor_ = [this](CustomerFields& fields) {
-        if (!newCustomer_) newCustomer_ = new Tnykunde(this);
+        if (!newCustomer_) useNewCustomerDialog(new Tnykunde(this));
         newCustomer_->setFields(fields);
         if (newCustomer_->exec() != QDialog::Accepted) return false;
         fields = newCustomer_->fields();
@@ -96,12 +108,29 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     connect(remove, &QToolButton::clicked, this, &Tkundekartotek::deleteSelected);
     connect(hold_, &QCheckBox::toggled, this, [this](bool on) { register_.hold = on; });
     connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { rowClicked(row); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
+        if (!rendering_ && now.isValid()) moveCursor(register_, static_cast<std::size_t>(now.row()));
+    });
+    table_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, this, &Tkundekartotek::searchChanged);
 
     hold_->setChecked(true);
     resize(600, 420);
-    loadRegister(register_, workspace_, settings_);
+    guarded([this] { loadRegister(register_, workspace_, settings_); });
     render();
+}
+
+void Tkundekartotek::useNewCustomerDialog(Tnykunde* dialog) {
+    newCustomer_ = dialog;
+    if (dialog) dialog->useMessages(&messages_);
+}
+
+void Tkundekartotek::guarded(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const IoError& error) {
+        messages_.inform(error.what());
+    }
 }
 
 QWidget* Tkundekartotek::buildKeyboard() {
@@ -111,12 +140,15 @@ QWidget* Tkundekartotek::buildKeyboard() {
     row->setSpacing(1);
     QStringList letters{QStringLiteral(" ")};
     for (char c = 'A'; c <= 'Z'; ++c) letters << QString(QChar(c));
+    auto* hints = new ImmediateHints;
+    hints->setParent(keys);
     letters << QStringLiteral("Æ") << QStringLiteral("Ø") << QStringLiteral("Å") << QStringLiteral("<");
     for (const QString& letter : letters) {
         auto* key = new QToolButton(keys);
         key->setObjectName(QStringLiteral("tast") + (letter == QStringLiteral(" ") ? QStringLiteral("mellomrom") : letter));
         key->setText(letter);
         key->setToolTip(letter);
+        key->setStyle(hints);
         key->setAutoRaise(true);  // raised under the mouse, flat when it leaves, lowered when pressed
         key->setFixedSize(18, 18);
         key->setVisible(letter != QStringLiteral("<"));
@@ -141,7 +173,7 @@ void Tkundekartotek::buildMenu() {
         entry->setCheckable(true);
         sortEntries_.push_back(entry);
         connect(entry, &QAction::triggered, this, [this, criterion] {
-            chooseCriterion(register_, criterion, settings_);
+            guarded([&] { chooseCriterion(register_, criterion, settings_); });
             render();
         });
     }
@@ -149,6 +181,7 @@ void Tkundekartotek::buildMenu() {
 }
 
 void Tkundekartotek::render() {
+    const QScopedValueRollback quiet(rendering_, true);
     const CustomerTable& table = register_.table;
     table_->setRowCount(static_cast<int>(table.rows.size()));
     for (int column = 0; column < kCustomerColumns; ++column) {
@@ -164,7 +197,7 @@ void Tkundekartotek::render() {
     if (isCriterion(register_.criterion)) {
         for (int i = 0; i < static_cast<int>(sortEntries_.size()); ++i) sortEntries_[i]->setChecked(i + 1 == register_.criterion);
     }
-    const QSignalBlocker quiet(table_);
+    const QSignalBlocker quietTable(table_);
     table_->selectRow(static_cast<int>(register_.cursorRow));
     placeHeaderLabels();
 }
@@ -193,13 +226,34 @@ void Tkundekartotek::placeForChoosing(const QWidget& mainWindow) {
 
 void Tkundekartotek::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    activateRegister(register_, settings_);
+    guarded([this] { activateRegister(register_, settings_); });
     search_->clear();
     render();
 }
 
+bool Tkundekartotek::typeIntoSearch(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (key.key() == Qt::Key_Backspace) {
+        search_->backspace();
+        return true;
+    }
+    const QString text = key.text();
+    if (text.size() != 1 || !text.front().isLetterOrNumber()) return false;
+    search_->insert(text);
+    return true;
+}
+
+void Tkundekartotek::keyPressEvent(QKeyEvent* event) {
+    // Keys the buttons and the check box leave alone arrive here.
+    if (!typeIntoSearch(*event)) QDialog::keyPressEvent(event);
+}
+
 bool Tkundekartotek::eventFilter(QObject* watched, QEvent* event) {
     if (watched == search_ && event->type() == QEvent::MouseButtonPress) search_->clear();
+    // The table would take letters for its own row search: they belong to the search field.
+    if (watched == table_ && event->type() == QEvent::KeyPress && typeIntoSearch(static_cast<QKeyEvent&>(*event))) {
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -227,18 +281,25 @@ void Tkundekartotek::editCustomer(bool change) {
     const std::size_t row = register_.cursorRow;
     CustomerFields fields = change ? fieldsFromRow(register_.table, row) : newCustomerFields(localToday());
     if (!editor_(fields)) return;
-    if (change) {
-        changeCustomer(register_, row, customerFromFields(fields), workspace_, settings_, messages_);
-    } else {
-        addCustomer(register_, customerFromFields(fields), workspace_, settings_, messages_);
+    if (const auto problem = fieldsProblem(fields)) {
+        messages_.inform(problem->message);
+        return;
     }
+    guarded([&] {
+        if (change) {
+            changeCustomer(register_, row, customerFromFields(fields), workspace_, settings_, messages_);
+        } else {
+            addCustomer(register_, customerFromFields(fields), workspace_, settings_, messages_);
+        }
+    });
     render();
 }
 
 void Tkundekartotek::deleteSelected() {
-    const Message question{std::string(kDeleteCustomerQuestion), MessageButtons::YesNo, MessagePlacement::Centred};
+    const Message question{std::string(kDeleteCustomerQuestion), MessageButtons::YesNo, MessagePlacement::Centred,
+                           MessageIcon::Information};
     if (!messages_.show(question)) return;
-    deleteCustomerRow(register_, register_.cursorRow, workspace_, messages_);
+    guarded([this] { deleteCustomerRow(register_, register_.cursorRow, workspace_, messages_); });
     render();
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QAction;
+class QKeyEvent;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,15 +38,21 @@ public:
     void placeForChoosing(const QWidget& mainWindow);
     // The program's one `Tnykunde` enters and changes customers; without it the register
     // makes its own when first needed and keeps it.
-    void useNewCustomerDialog(Tnykunde* dialog) { newCustomer_ = dialog; }
+    void useNewCustomerDialog(Tnykunde* dialog);
     // Replaces the `Tnykunde` dialog (tests fill the fields themselves).
     void setCustomerEditor(std::function<bool(CustomerFields&)> editor) { editor_ = std::move(editor); }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Runs a step of an event handler; a file error becomes a message box and the window
+    // stays as the step left it.
+    void guarded(const std::function<void()>& step);
+    // Letter and digit keys typed anywhere in the window go to the search field.
+    bool typeIntoSearch(const QKeyEvent& key);
     QWidget* buildKeyboard();
     void buildMenu();
     void render();
@@ -67,6 +74,7 @@ private:
     QWidget* labelBar_;
     std::vector<QLabel*> headerLabels_;
     std::vector<QAction*> sortEntries_;
+    bool rendering_ = false;  // the table is being refilled: its highlight moves are ours
 };
 
 }  // namespace andel

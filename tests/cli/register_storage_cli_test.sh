@@ -52,6 +52,36 @@ usage "date form" register add --fornavn A --dato 2009-03-07
 usage "option of another verb" register list --annen x
 usage "unknown verb" register sort
 
+# Values the record cannot hold unchanged are refused, and nothing is written.
+before=$(od -An -tx1 "$dir/WTOM.KVS")
+refused() {
+    name="$1" message="$2"
+    shift 2
+    usage "$name" register add --fornavn Per "$@"
+    [ "$(cat "$work/err")" = "andelstipp-cli: $message" ] || fail "$name: stderr $(cat "$work/err")"
+    [ "$(od -An -tx1 "$dir/WTOM.KVS")" = "$before" ] || fail "$name: WTOM.KVS changed"
+}
+cr=$(printf '\r')
+refused "CR in a name" "Etternavn kan ikke inneholde linjeskift eller andre kontrolltegn." --etternavn "Nord${cr}X"
+refused "LF in other information" "Annen identifikasjon kan ikke inneholde linjeskift eller andre kontrolltegn." \
+    --annen "$(printf 'a\nb')"
+refused "player number over 32 bits" \
+    "Spillenummer 12345678901 er for stort. Kundekartoteket har plass til høyst 4294967295." --spillenummer 12345678901
+refused "13-digit telephone" \
+    "Telefon privat 1234567890123 er for stort. Kundekartoteket har plass til høyst 4294967295." --telefon1 1234567890123
+refused "99.99.9999" "Reg. dato spillekort 99.99.9999 finnes ikke." --dato 99.99.9999
+refused "31.02.2020" "Reg. dato spillekort 31.02.2020 finnes ikke." --dato 31.02.2020
+refused "letters in a number" 'Telefax kan bare inneholde sifre: "55 31 tlf"' --fax "55 31 tlf"
+
+# A path longer than the system allows is an error, not an empty register.
+long="$work/$(printf 'k%.0s' $(seq 300))"
+"$cli" --dir "$long" register list >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || fail "long path: exit $status, not 1"
+[ -s "$work/out" ] && fail "long path: an empty register was listed"
+[ "$(cat "$work/err")" = "andelstipp-cli: Kan ikke lese kundekartoteket WTOM.KVS: stien til arbeidskatalogen er lengre enn systemet tillater." ] ||
+    fail "long path: stderr $(cat "$work/err")"
+
 # A storage file as the main window writes it: Windows-1252, CR LF.
 store() {
     file="$1" when="$2" first="$3" rows="$4" version="$5"

@@ -62,7 +62,7 @@ TEST_F(CustomerRegisterTest, StoredCriterionAndActivation) {
     struct Case {
         const char* setting;
         int atLoad, atActivation;
-    } cases[] = {{nullptr, 1, 0}, {"0", 1, 0}, {"tre", 1, 0}, {" 3 ", 3, 3}, {"4x", 1, 4}};
+    } cases[] = {{nullptr, 1, 1}, {"0", 1, 1}, {"tre", 1, 1}, {" 3 ", 3, 3}, {"4x", 1, 4}, {"9", 1, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setting ? c.setting : "missing");
         test::TempDir fresh;
@@ -117,6 +117,49 @@ TEST_F(CustomerRegisterTest, AddChangeAndDeleteThroughTheTable) {
     EXPECT_EQ(file.back().lastName, "Aasen");
     EXPECT_EQ(file.back().fax2, 22334455u);
     EXPECT_EQ(lastNames(), (std::vector<std::string>{" ", " Aasen"}));
+}
+
+TEST(CustomerFieldsCheck, RefusesWhatTheRecordCannotHoldUnchanged) {
+    const auto fields = [](auto edit) {
+        CustomerFields f = newCustomerFields(std::chrono::year{2009} / 3 / 7);
+        f.fornavn = "Kari";
+        edit(f);
+        return f;
+    };
+    struct Case {
+        const char* name;
+        CustomerFields fields;
+        const char* field;  // nullptr: accepted
+    } cases[] = {
+        {"plain", fields([](auto&) {}), nullptr},
+        {"grouped numbers as the table shows them", fields([](auto& f) {
+             f.spillenummer = "123 456 789";
+             f.telefon1 = "553-14207";
+             f.telefax1 = "55.31.42.08";
+         }), nullptr},
+        {"largest number", fields([](auto& f) { f.spillenummer = "0004294967295"; }), nullptr},
+        {"no date", fields([](auto& f) { f.dag = f.mnd = f.aar = ""; }), nullptr},
+        {"zero date of an old record", fields([](auto& f) { f.dag = "00", f.mnd = "00", f.aar = "0000"; }), nullptr},
+        {"leap day", fields([](auto& f) { f.dag = "29", f.mnd = "02", f.aar = "2020"; }), nullptr},
+        {"carriage return", fields([](auto& f) { f.etternavn = "Nord\rmann"; }), "etternavn"},
+        {"line feed", fields([](auto& f) { f.annen = "a\nb"; }), "annen"},
+        {"tab in a number", fields([](auto& f) { f.telefon2 = "55\t31"; }), "telefon2"},
+        {"one over 32 bits", fields([](auto& f) { f.spillenummer = "4294967296"; }), "spillenummer"},
+        {"letters", fields([](auto& f) { f.spillenummer = "nr 5"; }), "spillenummer"},
+        {"31 February", fields([](auto& f) { f.dag = "31", f.mnd = "02", f.aar = "2020"; }), "dag"},
+        {"month 13", fields([](auto& f) { f.mnd = "13"; }), "dag"},
+        {"half a date", fields([](auto& f) { f.dag = ""; }), "dag"},
+        {"two-digit year", fields([](auto& f) { f.aar = "09"; }), "dag"},
+        {"letter in the day", fields([](auto& f) { f.dag = "1x"; }), "dag"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto problem = fieldsProblem(c.fields);
+        EXPECT_EQ(problem ? problem->field : std::string("none"), c.field ? c.field : "none");
+        if (problem) {
+            EXPECT_FALSE(problem->message.empty());
+        }
+    }
 }
 
 TEST_F(CustomerRegisterTest, DialogFieldsKeepOnlyDigitsInNumberFields) {

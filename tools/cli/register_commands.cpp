@@ -69,6 +69,8 @@ int addToRegister(const Arguments& args, Context& context) {
     fields.telefon2 = args.option("--telefon2").value_or("");
     fields.telefax1 = args.option("--fax").value_or("");
     fields.annen = args.option("--annen").value_or("");
+    // What the new-customer dialog would refuse is a bad argument: nothing is written.
+    if (const auto problem = fieldsProblem(fields)) throw UsageError(problem->message);
     return appendCustomer(context.workspace, customerFromFields(fields), context.messages) ? 0 : 1;
 }
 
