@@ -101,7 +101,7 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
                                  QStringLiteral("    < Sett til dagens kupong"), QStringLiteral("Sett til dagens kupong"), this);
     today->setGeometry(0, below + 40, 190, 26);
     connect(today, &PressPanel::clicked, this, &StemAreaPanel::todayPressed);
-    auto* reset = new PressPanel(QStringLiteral("resettstamme"), Picture::Reset, QStringLiteral("Resett"),
+    auto* reset = new PressPanel(QStringLiteral("BitBtn5"), Picture::Reset, QStringLiteral("Resett"),
                                  QStringLiteral("Resett stamme"), this);
     reset->setGeometry(196, below + 40, 90, 26);
     connect(reset, &PressPanel::clicked, this, &StemAreaPanel::resetPressed);

@@ -23,6 +23,9 @@ inline constexpr std::string_view kUnregisteredOnlineMessage =
 inline constexpr std::string_view kNoRemovableDiskMessage = "Fant ingen flyttbar disk !";
 inline constexpr std::string_view kDirectoryUnusableMessage = "Klarer ikke å gå til onlinekatalog";
 inline constexpr std::string_view kRowsFileMissingMessage = "Fant ikke TPP.TMP, Kan ikke lage onlinefil";
+inline constexpr std::string_view kUnplayableOnlineMessage =
+    "Kan ikke lage onlinefil:\rKupongene har for mange eller for få rekker.\r"
+    "Hver kupong må ha fra 3 til 486 rekker.";
 inline constexpr std::string_view kOnlineFileHereText = "Her finner du onlinefilen";  // shown blue
 // The one message that ends every stop after the online-file status was cleared.
 inline constexpr std::string_view kOnlineFileNotMadeMessage =
@@ -56,11 +59,12 @@ struct MakeOnlineResult {
     std::optional<std::filesystem::path> storageFile;  // the ONLINE storage file
 };
 
-// Before the dialog: false, after its message near the mouse pointer, while the player
-// number reads "UREGISTRERT".
+// Before the dialog: false, after its message, while the player number reads
+// "UREGISTRERT" (near the mouse pointer) or while the coupons cannot be played.
 bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages);
 
-// The command after the dialog. Any message of the writer, a writer that fails, or a file
+// The command after the dialog; it refuses coupons that cannot be played as
+// mayMakeOnlineFile does, writing nothing. Any message of the writer, a writer that fails, or a file
 // that has not appeared after 6000 ms stops it: the file written in this run is removed,
 // no backup is taken, the serial number stays, the status stays cleared and nothing is
 // stored; kOnlineFileNotMadeMessage says so.

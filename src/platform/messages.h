@@ -6,12 +6,22 @@
 namespace andel {
 
 enum class MessageButtons { Ok, YesNo };
-enum class MessagePlacement { Centred, NearMousePointer, OverMainWindow };
+// Where the box appears. Centred: on the screen; OverMainWindow: centred over the main
+// window. The others put the box's top left corner at the offset from the mouse pointer,
+// from the main window's top left corner, or from the middle of its top edge.
+enum class MessagePlacement {
+    Centred,
+    NearMousePointer,
+    OverMainWindow,
+    FromMainWindowCorner,
+    FromMainWindowTopMiddle,
+};
 
 struct Message {
     std::string text;  // lines separated by "\r"
     MessageButtons buttons = MessageButtons::Ok;
     MessagePlacement placement = MessagePlacement::Centred;
+    int offsetX = 0, offsetY = 0;  // pixels right and down from the placement's point
 };
 
 class Messages {
@@ -19,8 +29,9 @@ public:
     virtual ~Messages() = default;
     // Shows the message; for Yes/No returns true on Yes. OK messages return true.
     virtual bool show(const Message& message) = 0;
-    void inform(const std::string& text, MessagePlacement placement = MessagePlacement::Centred) {
-        show(Message{text, MessageButtons::Ok, placement});
+    void inform(const std::string& text, MessagePlacement placement = MessagePlacement::Centred, int offsetX = 0,
+                int offsetY = 0) {
+        show(Message{text, MessageButtons::Ok, placement, offsetX, offsetY});
     }
 };
 

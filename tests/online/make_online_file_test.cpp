@@ -144,6 +144,8 @@ TEST(MakeOnlineFile, UnregisteredPlayerIsRefusedBeforeTheDialog) {
     EXPECT_EQ(road.messages.shown[0].text,
               "Du kan ikke levere inn som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
     EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_EQ(road.messages.shown[0].offsetX, -200);
+    EXPECT_EQ(road.messages.shown[0].offsetY, -50);
 }
 
 TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
@@ -157,7 +159,9 @@ TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
     EXPECT_EQ(road.messages.shown[0].text,
               "ONLINEFIL-KATALOG\rQ:\\NTFILE er ikke tilgjengelig\r\rKan ikke lage onlinfil dit !!???\r"
               "Prøv på nytt med et annet valg");
-    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::FromMainWindowCorner);
+    EXPECT_EQ(road.messages.shown[0].offsetX, 200);
+    EXPECT_EQ(road.messages.shown[0].offsetY, 100);
     EXPECT_EQ(road.state.online.pathAndName, before.online.pathAndName);
     EXPECT_EQ(road.state.online.serialNumber, "1200");
     EXPECT_EQ(road.state.xfornavn, "Kari");

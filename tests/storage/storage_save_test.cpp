@@ -80,6 +80,8 @@ TEST_F(StorageSave, SaveRowsCommandRefusesAnUnregisteredPlayer) {
     EXPECT_EQ(messages.shown[0].text,
               "Du kan ikke lagre rekker som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
     EXPECT_EQ(messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_EQ(messages.shown[0].offsetX, -200);
+    EXPECT_EQ(messages.shown[0].offsetY, -50);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "pul1lgr"));
 
     state.spillenummer = "123 456 789";

@@ -201,6 +201,8 @@ private slots:
                  int(MakeOnlineOutcome::Refused));
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         QCOMPARE(int(messages_.shown[0].placement), int(MessagePlacement::NearMousePointer));
+        QCOMPARE(messages_.shown[0].offsetX, -200);
+        QCOMPARE(messages_.shown[0].offsetY, -50);
         QVERIFY(!QApplication::overrideCursor());
     }
 };
