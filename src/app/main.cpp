@@ -12,13 +12,15 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Listening from the start: a request that comes while the windows are made is
+    // answered once the event loop runs.
+    andel::TerminationListener termination;
     const andel::Workspace workspace(std::filesystem::current_path());
 
     andel::Tgridform mainWindow{workspace};
     mainWindow.attachWindows();
     QObject::connect(&mainWindow, &andel::Tgridform::programClosed, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    andel::TerminationListener termination;
     QObject::connect(&termination, &andel::TerminationListener::terminationRequested, &mainWindow, &QWidget::close);
 
     mainWindow.show();

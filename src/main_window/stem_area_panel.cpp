@@ -73,7 +73,7 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     shapeGrid(*stemGrid_, kCellWidth);
     stemGrid_->setItemDelegate(new GridCellDelegate(Qt::red, true, stemGrid_));
     stemGrid_->setShowGrid(false);
-    stemGrid_->setGeometry(kGridLeft, kGridTop, 3 * kCellWidth + 2, gridHeight(*stemGrid_));
+    stemGrid_->setGeometry(kGridLeft, kGridTop, gridWidth(*stemGrid_, 3, kCellWidth), gridHeight(*stemGrid_));
     connect(stemGrid_, &QTableWidget::cellPressed, this,
             [this](int row, int column) { emit stemCellPressed(column, row); });
 
@@ -82,7 +82,8 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     shapeGrid(*couponGrid_, kCouponCellWidth);
     couponGrid_->setItemDelegate(new GridCellDelegate(Qt::gray, false, couponGrid_));
     couponGrid_->setShowGrid(false);
-    couponGrid_->setGeometry(kGridLeft + 3 * kCellWidth + 4, kGridTop, kCouponCellWidth + 2, gridHeight(*stemGrid_));
+    couponGrid_->setGeometry(stemGrid_->geometry().right() + 3, kGridTop, gridWidth(*couponGrid_, 1, kCouponCellWidth),
+                            gridHeight(*stemGrid_));
     couponGrid_->setToolTip(QStringLiteral("Dra en kamp opp eller ned for å bytte plass"));
     couponGrid_->viewport()->installEventFilter(this);
 

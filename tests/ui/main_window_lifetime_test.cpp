@@ -5,6 +5,7 @@
 
 #include "handover/presence_files.h"
 #include "platform/message_socket.h"
+#include "storage/storage_load.h"
 #include "support/recording_messages.h"
 
 #include <QAction>
@@ -169,6 +170,43 @@ private slots:
         }
     }
 
+    // A stored syndicate whose stem is damaged is refused whole: its serial number and
+    // online file never meet the coupons of another stem.
+    void storedSyndicateWithADamagedStemIsRefused() {
+        openWindow();
+        QTest::mousePress(find<QToolButton>("bildeknapp2"), Qt::LeftButton);
+        QTest::mouseClick(find<QAbstractButton>("BitBtn27"), Qt::LeftButton);
+        std::filesystem::path stored;
+        for (const auto& entry : std::filesystem::directory_iterator(file("pul1lgr"))) stored = entry.path();
+        std::string bytes = readAll(stored);
+        const auto replaceValue = [&bytes](const std::string& key, const std::string& value) {
+            const std::size_t at = bytes.find(key + "\r\n");
+            QVERIFY(at != std::string::npos);
+            const std::size_t start = at + key.size() + 2;
+            bytes.replace(start, bytes.find("\r\n", start) - start, value);
+        };
+        replaceValue("#STAMME", "446677777778");
+        replaceValue("#ONLINESERIENUMMER", "1234");
+        replaceValue("#ONLINEFILPATHOGNAVN", "C:\\NTFILE\\KRYSSEN_2.916_Rekker_KARI.NTF");
+        replaceValue("#SPILLENUMMER", "999 999 999");
+        std::ofstream(stored, std::ios::binary) << bytes;
+        QTest::mouseClick(find("BitBtn5"), Qt::LeftButton);  // another system in hand
+        const WorkbenchState before = window_->state();
+
+        messages_.shown.clear();
+        QTest::mouseClick(find<QToolButton>("bildeknapp5"), Qt::LeftButton);
+        auto* table = window_->findChild<QTableWidget*>(QStringLiteral("lagertabell"));
+        QVERIFY(table && table->rowCount() == 1);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 2)).center());
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown[0].text, std::string(kBadStemMessage));
+        QVERIFY(window_->state().stemGrid == before.stemGrid);
+        QVERIFY(window_->state().couponGrid == before.couponGrid);
+        QCOMPARE(find<QLabel>("onlinefilserienummer")->text(), QString());
+        QCOMPARE(find<QLabel>("onlinefilpathogfilnavn")->text(), QString());
+        QCOMPARE(find<QLabel>("spillenummer")->text(), QString::fromStdString(before.spillenummer));
+    }
+
     void colourDialogThatCannotOpenIsReported() {
         openWindow();
         window_->useColourDialog([](const QColor&, QWidget*) { return ColourAnswer{ColourAnswer::Kind::Failed, {}}; });
@@ -216,7 +254,7 @@ private slots:
             for (int row : {1, 2, 4}) {
                 const QRect cell = results->visualRect(results->model()->index(row, column));
                 QCOMPARE(cell.size(), QSize(16, 13));
-                QVERIFY(results->viewport()->rect().contains(cell));
+                QVERIFY2(results->viewport()->rect().contains(cell), qPrintable(QStringLiteral("%1 %2 %3 %4 in %5x%6").arg(cell.x()).arg(cell.y()).arg(cell.width()).arg(cell.height()).arg(results->viewport()->width()).arg(results->viewport()->height())));
             }
         }
     }
