@@ -181,7 +181,7 @@ TEST_F(StorageLoad, DamagedStemRefusesTheLoadAndChangesNothing) {
     std::vector<std::string> lines = savedLines();
     const auto stem = std::find(lines.begin(), lines.end(), "#STAMME");
     ASSERT_NE(stem, lines.end());
-    for (const char* damaged : {"4466777", "446677777778", "444444447777", "abc"}) {
+    for (const char* damaged : {"4466777", "446677777778", "444444444777", "abc"}) {
         SCOPED_TRACE(damaged);
         *(stem + 1) = damaged;
         dir.write("pul1lgr/F.TXT", encodeTextLines(lines));

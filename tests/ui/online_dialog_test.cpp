@@ -178,7 +178,7 @@ private slots:
 
     void writerErrorRestoresTheCursorAndMakesNothing() {
         WorkbenchState state = test::syndicate();
-        for (int m = 1; m <= kMatches; ++m) state.couponGrid.at(kFirstCouponColumn, m) = "4";
+        std::filesystem::create_directories(file("TPP.TMP/x"));  // the rows file cannot be written
         whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
         const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
         QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::NotMade));
