@@ -1,7 +1,10 @@
 // The desktop program: the main window and then the other eight windows are created in
-// their order, then the event loop runs until the main window closes. The working
-// directory is the current directory.
+// their order, then the event loop runs until the main window closes, and with it every
+// window of the program. A request of the system to end the program closes the main
+// window the same way, so the close steps run. The working directory is the current
+// directory.
 #include "main_window/main_window.h"
+#include "platform/termination_listener.h"
 #include "widgets/norwegian_look_panel.h"
 
 #include <QApplication>
@@ -14,6 +17,9 @@ int main(int argc, char** argv) {
     andel::preferNorwegianDates();
     QApplication application(argc, argv);
     andel::applyNorwegianLook(application);
+    // Listening from the start: a request that comes while the windows are made is
+    // answered once the event loop runs.
+    andel::TerminationListener termination;
     // The directory the program was started in may have been deleted meanwhile: say so
     // rather than start on files that cannot be there.
     std::error_code error;
@@ -29,6 +35,9 @@ int main(int argc, char** argv) {
 
     andel::Tgridform mainWindow{workspace};
     mainWindow.attachWindows();
+    QObject::connect(&mainWindow, &andel::Tgridform::programClosed, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&termination, &andel::TerminationListener::terminationRequested, &mainWindow, &QWidget::close);
 
     mainWindow.show();
     return application.exec();

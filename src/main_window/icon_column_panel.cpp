@@ -48,13 +48,18 @@ IconColumnPanel::IconColumnPanel(QWidget* parent) : QFrame(parent) {
         layout->addWidget(button);
         if (b.signal == &IconColumnPanel::onlineFileRequested) makeOnlineFile_ = button;
     }
+    // The second control of the make command, never shown; it runs the same command.
+    auto* hidden = new QToolButton(this);
+    hidden->setObjectName(QStringLiteral("lagonlinefil"));
+    hidden->hide();
+    connect(hidden, &QToolButton::clicked, this, &IconColumnPanel::onlineFileRequested);
 }
 
 void IconColumnPanel::setPlayable(bool playable) { makeOnlineFile_->setEnabled(playable); }
 
 CommandPanel::CommandPanel(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("kommandopanel"));
-    setStyleSheet(QStringLiteral("#kommandopanel { background: #d8d8e8; } QPushButton { padding: 2px 0px; }"));
+    setObjectName(QStringLiteral("holdmeny"));
+    setStyleSheet(QStringLiteral("#holdmeny { background: #d8d8e8; } QPushButton { padding: 2px 0px; }"));
     QVBoxLayout* layout = column(*this);
     const struct {
         const char* caption;
@@ -63,9 +68,9 @@ CommandPanel::CommandPanel(QWidget* parent) : QFrame(parent) {
     } buttons[] = {
         {"Andeslbrev", "lagandelsbrevbutton", &CommandPanel::certificatesRequested},
         {"Premietelling", "premietellingknapp", &CommandPanel::prizeRequested},
-        {"Lagre rekker", "lagrerekker", &CommandPanel::storeRequested},
+        {"Lagre rekker", "BitBtn27", &CommandPanel::storeRequested},
         {"Forhåndsvisning", "forhaandsvisning", &CommandPanel::previewRequested},
-        {"Lukk", "lukkkommandopanel", &CommandPanel::closeRequested},
+        {"Lukk", "lukkholdmeny", &CommandPanel::closeRequested},
     };
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);

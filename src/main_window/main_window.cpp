@@ -2,7 +2,7 @@
 
 #include "handover/message_listener.h"
 #include "platform/clock.h"
-#include "platform/io_error.h"
+#include "platform/guarded.h"
 #include "main_window/bottom_bar_panel.h"
 #include "main_window/colour_panel.h"
 #include "main_window/icon_column_panel.h"
@@ -57,6 +57,22 @@ std::uint32_t fromQColor(const QColor& c) {
            static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
+// Shows the window's state before each message, so a message about what a command did
+// appears over a window that already shows it (the bottom bar names the new online file
+// before "Intern lagring OK + Onlinefil OK").
+class ShownFirst : public Messages {
+public:
+    ShownFirst(Messages& target, std::function<void()> show) : target_(target), show_(std::move(show)) {}
+    bool show(const Message& message) override {
+        show_();
+        return target_.show(message);
+    }
+
+private:
+    Messages& target_;
+    std::function<void()> show_;
+};
+
 }  // namespace
 
 Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
@@ -91,12 +107,14 @@ void Tgridform::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Fil"));
     QAction* print = file->addAction(QStringLiteral("&Skriv ut"));
     print->setObjectName(QStringLiteral("Skrivut1"));
-    connect(print, &QAction::triggered, this, &Tgridform::printCertificates);
+    on(print, &QAction::triggered, [this] { printCertificates(); });
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
-    connect(colours, &QAction::triggered, this, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
+    colours->setObjectName(QStringLiteral("Fargevalg1"));
+    on(colours, &QAction::triggered, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Avslutt"));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("Avslutt1"));
+    on(quit, &QAction::triggered, [this] { close(); });
     menuBar()->addAction(QStringLiteral("&Informasjon"));
 }
 
@@ -141,75 +159,67 @@ void Tgridform::buildPanels(QWidget* central) {
 }
 
 void Tgridform::connectPanels() {
-    connect(topBar_, &TopBarPanel::weekChosen, this,
-            [this](int i) { changeSelection([&](auto& s) { chooseGameWeek(s, i, round_); }); });
-    connect(topBar_, &TopBarPanel::couponTypeChosen, this,
-            [this](int i) { changeSelection([&](auto& s) { chooseCouponType(s, i, round_); }); });
-    connect(topBar_, &TopBarPanel::timeBasisChosen, this,
-            [this](int i) { changeSelection([&](auto& s) { chooseTimeBasis(s, i, round_); }); });
-    connect(topBar_, &TopBarPanel::stepped, this,
-            [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
-    connect(topBar_, &TopBarPanel::printRequested, this, &Tgridform::printCertificates);
-    connect(topBar_, &TopBarPanel::prizeRequested, this, &Tgridform::togglePrizes);
-    connect(topBar_, &TopBarPanel::storeRequested, this, &Tgridform::storeRows);
+    on(topBar_, &TopBarPanel::weekChosen, [this](int i) { changeSelection([&](auto& s) { chooseGameWeek(s, i, round_); }); });
+    on(topBar_, &TopBarPanel::couponTypeChosen,
+       [this](int i) { changeSelection([&](auto& s) { chooseCouponType(s, i, round_); }); });
+    on(topBar_, &TopBarPanel::timeBasisChosen,
+       [this](int i) { changeSelection([&](auto& s) { chooseTimeBasis(s, i, round_); }); });
+    on(topBar_, &TopBarPanel::stepped,
+       [this](Selector selector, int step) { change([&](auto& s) { stepSelector(s, selector, step, round_); }); });
+    on(topBar_, &TopBarPanel::printRequested, [this] { printCertificates(); });
+    on(topBar_, &TopBarPanel::prizeRequested, [this] { togglePrizes(); });
+    on(topBar_, &TopBarPanel::storeRequested, [this] { storeRows(); });
 
-    connect(shares_, &SharesPanel::sharesChosen, this,
-            [this](int i) { changeSelection([&](auto& s) { chooseShares(s, i); }); });
-    connect(shares_, &SharesPanel::playerRequested, this, &Tgridform::choosePlayer);
+    on(shares_, &SharesPanel::sharesChosen, [this](int i) { changeSelection([&](auto& s) { chooseShares(s, i); }); });
+    on(shares_, &SharesPanel::playerRequested, [this] { choosePlayer(); });
 
-    connect(stemArea_, &StemAreaPanel::stemCellPressed, this,
-            [this](int column, int row) { change([&](auto& s) { toggleStemCell(s, column, row); }); });
-    connect(stemArea_, &StemAreaPanel::resetPressed, this, [this] { change(resetStemGrid); });
-    connect(stemArea_, &StemAreaPanel::todayPressed, this, [this] {
-        try {
-            change([&](auto& s) { setTodaysGameWeek(s, gameWeekOf(localToday()), workspace_, round_); });
-        } catch (const IoError& error) {
-            messages_.inform(error.what());
-        }
+    on(stemArea_, &StemAreaPanel::stemCellPressed,
+       [this](int column, int row) { change([&](auto& s) { toggleStemCell(s, column, row); }); });
+    on(stemArea_, &StemAreaPanel::resetPressed, [this] { change(resetStemGrid); });
+    on(stemArea_, &StemAreaPanel::todayPressed, [this] {
+        change([&](auto& s) { setTodaysGameWeek(s, gameWeekOf(localToday()), workspace_, round_); });
     });
-    connect(stemArea_, &StemAreaPanel::couponDragStarted, this,
-            [this](int row) { change([&](auto& s) { startCouponDrag(s, row); }); });
-    connect(stemArea_, &StemAreaPanel::couponDragMoved, this,
-            [this](int row) { change([&](auto& s) { moveCouponDrag(s, row); }); });
-    connect(stemArea_, &StemAreaPanel::couponDragEnded, this, [this] { change(endCouponDrag); });
+    on(stemArea_, &StemAreaPanel::couponDragStarted, [this](int row) { change([&](auto& s) { startCouponDrag(s, row); }); });
+    on(stemArea_, &StemAreaPanel::couponDragMoved, [this](int row) { change([&](auto& s) { moveCouponDrag(s, row); }); });
+    on(stemArea_, &StemAreaPanel::couponDragEnded, [this] { change(endCouponDrag); });
 
-    connect(iconColumn_, &IconColumnPanel::playerRequested, this, &Tgridform::choosePlayer);
-    connect(iconColumn_, &IconColumnPanel::commandPanelRequested, this,
-            [this] { change([](auto& s) { s.commandPanelVisible = true; }); });
-    connect(iconColumn_, &IconColumnPanel::onlineFileRequested, this, &Tgridform::makeOnlineFile);
-    connect(iconColumn_, &IconColumnPanel::commandPanelClosed, this, [this] {
+    on(iconColumn_, &IconColumnPanel::playerRequested, [this] { choosePlayer(); });
+    on(iconColumn_, &IconColumnPanel::commandPanelRequested,
+       [this] { change([](auto& s) { s.commandPanelVisible = true; }); });
+    on(iconColumn_, &IconColumnPanel::onlineFileRequested, [this] { makeOnlineFile(); });
+    on(iconColumn_, &IconColumnPanel::commandPanelClosed, [this] {
         change([](auto& s) { s.commandPanelVisible = false; });
         stemArea_->repaint();
     });
-    connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this, &Tgridform::showStorageBrowser);
+    on(iconColumn_, &IconColumnPanel::storedRowsRequested, [this] { showStorageBrowser(); });
 
-    connect(commandPanel_, &CommandPanel::certificatesRequested, this, &Tgridform::printCertificates);
-    connect(commandPanel_, &CommandPanel::prizeRequested, this, &Tgridform::togglePrizes);
-    connect(prizeBox_, &PrizeBoxPanel::closeRequested, this, &Tgridform::togglePrizes);
-    connect(prizeBox_, &PrizeBoxPanel::resultCellClicked, this,
-            [this](int column, int row) { change([&](auto& s) { clickResultCell(s, column, row); }); });
-    connect(prizeBox_, &PrizeBoxPanel::detailsRequested, this,
-            [this](bool show) { change([&](auto& s) { s.prizeDetailsVisible = show; }); });
-    connect(commandPanel_, &CommandPanel::storeRequested, this, &Tgridform::storeRows);
-    connect(bottomBar_, &BottomBarPanel::onlineFileLabelClicked, this,
-            [this] { change([&](auto& s) { toggleOnlineFileInfo(s.online, drives_); }); });
-    connect(commandPanel_, &CommandPanel::previewRequested, this, [this] {
+    on(commandPanel_, &CommandPanel::certificatesRequested, [this] { printCertificates(); });
+    on(commandPanel_, &CommandPanel::prizeRequested, [this] { togglePrizes(); });
+    on(prizeBox_, &PrizeBoxPanel::closeRequested, [this] { togglePrizes(); });
+    on(prizeBox_, &PrizeBoxPanel::resultCellClicked,
+       [this](int column, int row) { change([&](auto& s) { clickResultCell(s, column, row); }); });
+    on(prizeBox_, &PrizeBoxPanel::detailsRequested,
+       [this](bool show) { change([&](auto& s) { s.prizeDetailsVisible = show; }); });
+    on(commandPanel_, &CommandPanel::storeRequested, [this] { storeRows(); });
+    on(bottomBar_, &BottomBarPanel::onlineFileLabelClicked,
+       [this] { change([&](auto& s) { toggleOnlineFileInfo(s.online, drives_); }); });
+    on(commandPanel_, &CommandPanel::previewRequested, [this] {
         change(togglePreview);
         stemArea_->repaint();
     });
-    connect(commandPanel_, &CommandPanel::closeRequested, this, [this] { change([](auto& s) { s.commandPanelVisible = false; }); });
+    on(commandPanel_, &CommandPanel::closeRequested, [this] { change([](auto& s) { s.commandPanelVisible = false; }); });
 
-    connect(preview_, &PreviewPanel::sharesChosen, this,
-            [this](int i) { changeSelection([&](auto& s) { chooseSharesInPreview(s, i); }); });
-    connect(preview_, &PreviewPanel::weekListRequested, this, [this] { topBar_->openList(Selector::GameWeek); });
-    connect(preview_, &PreviewPanel::couponTypeListRequested, this, [this] { topBar_->openList(Selector::CouponType); });
-    connect(preview_, &PreviewPanel::timeBasisListRequested, this, [this] { topBar_->openList(Selector::TimeBasis); });
-    connect(preview_, &PreviewPanel::closeRequested, this, [this] { change([](auto& s) { s.previewVisible = false; }); });
+    on(preview_, &PreviewPanel::sharesChosen,
+       [this](int i) { changeSelection([&](auto& s) { chooseSharesInPreview(s, i); }); });
+    on(preview_, &PreviewPanel::weekListRequested, [this] { topBar_->openList(Selector::GameWeek); });
+    on(preview_, &PreviewPanel::couponTypeListRequested, [this] { topBar_->openList(Selector::CouponType); });
+    on(preview_, &PreviewPanel::timeBasisListRequested, [this] { topBar_->openList(Selector::TimeBasis); });
+    on(preview_, &PreviewPanel::closeRequested, [this] { change([](auto& s) { s.previewVisible = false; }); });
 
-    connect(colourPanel_, &ColourPanel::backgroundRequested, this, [this] { chooseColour(&WorkbenchState::couponBackground); });
-    connect(colourPanel_, &ColourPanel::textRequested, this, [this] { chooseColour(&WorkbenchState::couponText); });
-    connect(colourPanel_, &ColourPanel::resetRequested, this, [this] { change(resetCouponColours); });
-    connect(colourPanel_, &ColourPanel::closeRequested, this, [this] { change([](auto& s) { s.colourPanelVisible = false; }); });
+    on(colourPanel_, &ColourPanel::backgroundRequested, [this] { chooseColour(&WorkbenchState::couponBackground); });
+    on(colourPanel_, &ColourPanel::textRequested, [this] { chooseColour(&WorkbenchState::couponText); });
+    on(colourPanel_, &ColourPanel::resetRequested, [this] { change(resetCouponColours); });
+    on(colourPanel_, &ColourPanel::closeRequested, [this] { change([](auto& s) { s.colourPanelVisible = false; }); });
 }
 
 void Tgridform::create() {
@@ -220,16 +230,13 @@ void Tgridform::create() {
                               QGuiApplication::platformName() != QLatin1String("minimal");
     std::uint32_t handle = windowSystem ? static_cast<std::uint32_t>(winId()) : 0;
     if (handle == 0) handle = static_cast<std::uint32_t>(QCoreApplication::applicationPid());
-    connect(listener_, &MessageListener::messageReceived, this, &Tgridform::takeMessage);
+    on(listener_, &MessageListener::messageReceived, [this](const WindowMessage& message) { takeMessage(message); });
     // Another window of the program may answer under the same handle: Apulje1.tmp gets
     // the one this window listens under.
     const auto listened =
         listener_->listenUnderFreeHandle(handle, static_cast<std::uint32_t>(QCoreApplication::applicationPid()));
-    try {
-        createWorkbench(state_, workspace_, messages_, round_, localToday(), listened.value_or(handle));
-    } catch (const IoError& error) {
-        messages_.inform(error.what());
-    }
+    runGuarded(messages_,
+               [&] { createWorkbench(state_, workspace_, messages_, round_, localToday(), listened.value_or(handle)); });
     if (!listened) {
         // Said once the window is up: the start-up never waits behind a message box.
         const std::string text =
@@ -242,8 +249,10 @@ void Tgridform::attachWindows(ProgramWindows windows) {
     windows_ = windows;
     completeProgramWindows(windows_, *this, workspace_, messages_, [this] { return drives_.drive('A'); });
     windowsComplete_ = true;
-    connect(windows_.storageBrowser, &Thentrekker::fetchStoredRows, this, &Tgridform::loadChosenStorage,
-            Qt::UniqueConnection);
+    if (!storageConnected_) {
+        on(windows_.storageBrowser, &Thentrekker::fetchStoredRows, [this] { loadChosenStorage(); });
+        storageConnected_ = true;
+    }
 }
 
 ProgramWindows& Tgridform::windows() {
@@ -254,7 +263,8 @@ ProgramWindows& Tgridform::windows() {
 void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
     windows();  // the dialog and the writer window are the program's own, children of this window
-    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages_);
+    ShownFirst messages(messages_, [this] { render(); });
+    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages);
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
@@ -325,19 +335,20 @@ void Tgridform::takeMessage(const WindowMessage& message) {
 bool Tgridform::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == onlineInfo_ || watched == onlineFileDate_ || watched->objectName() == QLatin1String("Label28"))) {
-        change([](auto& s) { hideOnlineFileInfo(s.online); });
+        guarded([this] { change([](auto& s) { hideOnlineFileInfo(s.online); }); })();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void Tgridform::closeEvent(QCloseEvent* event) {
-    try {
-        closeWorkbench(state_, workspace_, messages_);
-    } catch (const IoError& error) {
-        messages_.inform(error.what());
+    guarded([this] { closeWorkbench(state_, workspace_, messages_); })();
+    // The program ends with its main window: no window of it stays behind.
+    for (QWidget* window : findChildren<QWidget*>()) {
+        if (window->isWindow() && window->isVisible()) window->close();
     }
     QMainWindow::closeEvent(event);
+    emit programClosed();
 }
 
 void Tgridform::togglePrizes() {
@@ -349,9 +360,17 @@ void Tgridform::focusWeekDisplay() {
     if (auto* display = stemArea_->findChild<QLabel*>(QStringLiteral("vistippeomgang"))) display->setFocus();
 }
 
+ColourAnswer systemColourDialog(const QColor& initial, QWidget* parent) {
+    if (!QGuiApplication::primaryScreen()) return {ColourAnswer::Kind::Failed, {}};
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) return {ColourAnswer::Kind::Cancelled, {}};
+    return {ColourAnswer::Kind::Chosen, chosen};
+}
+
 void Tgridform::chooseColour(std::uint32_t WorkbenchState::*colour) {
-    const QColor chosen = QColorDialog::getColor(toQColor(state_.*colour), this);
-    if (chosen.isValid()) change([&](auto& s) { s.*colour = fromQColor(chosen); });
+    const ColourAnswer answer = colourDialog_(toQColor(state_.*colour), this);
+    if (answer.kind == ColourAnswer::Kind::Failed) messages_.inform(kColourDialogFailedMessage);
+    if (answer.kind == ColourAnswer::Kind::Chosen) change([&](auto& s) { s.*colour = fromQColor(answer.colour); });
 }
 
 void Tgridform::render() {

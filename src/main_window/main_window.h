@@ -3,14 +3,21 @@
 // event to the function over the state that handles it.
 #include "handover/window_message.h"
 #include "main_window/program_window.h"
+#include "platform/guarded.h"
 #include "platform/message_box_dialog.h"
 #include "platform/workspace.h"
 #include "settings/drive_settings.h"
 #include "settings/settings_store.h"
 #include "workbench/selectors.h"
+#include "workbench/syndicate_change.h"
 #include "workbench/workbench_state.h"
 
+#include <QColor>
 #include <QMainWindow>
+
+#include <functional>
+#include <type_traits>
+#include <utility>
 
 class QFrame;
 class QLabel;
@@ -29,6 +36,17 @@ class StemAreaPanel;
 class SystemInfoPanel;
 class TopBarPanel;
 
+// The system colour dialog's answer: a colour, nothing (cancelled), or no answer at all
+// because the dialog could not be opened.
+struct ColourAnswer {
+    enum class Kind { Chosen, Cancelled, Failed } kind = Kind::Cancelled;
+    QColor colour;
+};
+using ColourDialog = std::function<ColourAnswer(const QColor& initial, QWidget* parent)>;
+ColourAnswer systemColourDialog(const QColor& initial, QWidget* parent);
+
+inline constexpr const char* kColourDialogFailedMessage = "Color selection dialog failed to load.";
+
 class Tgridform : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,6 +61,12 @@ public:
     void attachWindows(ProgramWindows windows = {});
     // Shows the state in every control.
     void render();
+    // The colour dialog of the colour panel (tests give their own).
+    void useColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
+
+signals:
+    // The main window has closed and with it every window of the program.
+    void programClosed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,10 +79,27 @@ private:
     void connectPanels();
     // The creation steps that read files; a file error is shown and ends the creation.
     void create();
-    // Runs one change of the state and shows the result.
+    // Every handler runs guarded: a file error becomes a message box, the step is
+    // abandoned, the window shows the state as the step left it and the program goes on.
+    template <typename Handler>
+    auto guarded(Handler handler) {
+        return [this, handler](auto&&... arguments) {
+            const bool done = runGuarded(messages_, [&] {
+                if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) handler(arguments...);
+                else handler();
+            });
+            if (!done) render();
+        };
+    }
+    template <typename Sender, typename Signal, typename Handler>
+    void on(Sender* sender, Signal signal, Handler handler) {
+        connect(sender, signal, this, guarded(std::move(handler)));
+    }
+    // Runs one change of the state and shows the result; a change of the syndicate
+    // forgets the online file.
     template <typename Change>
     void change(Change&& step) {
-        step(state_);
+        changeSyndicate(state_, std::forward<Change>(step));
         render();
     }
     // A change that ends with the keyboard focus on the game-week display.
@@ -87,7 +128,9 @@ private:
     RoundRefresh round_;
     ProgramWindows windows_;
     bool windowsComplete_ = false;
+    bool storageConnected_ = false;
     MessageListener* listener_;
+    ColourDialog colourDialog_ = systemColourDialog;
 
     TopBarPanel* topBar_;
     SharesPanel* shares_;

@@ -59,6 +59,17 @@ PreviewPanel::PreviewPanel(const WorkbenchState& state, QWidget* parent) : QFram
     header->setAlignment(Qt::AlignCenter);
     header->setStyleSheet(QStringLiteral("background: navy; color: white; font-weight: bold; font-size: 10pt;"));
 
+    // The frame that holds the game details, light grey.
+    auto* details = new QFrame(this);
+    details->setObjectName(QStringLiteral("spilldetaljer"));
+    details->setGeometry(4, 31, 208, 70);
+    details->setFrameShape(QFrame::Panel);
+    details->setFrameShadow(QFrame::Sunken);
+    QPalette grey = details->palette();
+    grey.setColor(QPalette::Window, QColor(240, 240, 240));
+    details->setPalette(grey);
+    details->setAutoFillBackground(true);
+
     addDetail(0, QStringLiteral("Spilleomgang:"), "forhaandsvisninguke", &PreviewPanel::weekListRequested);
     addDetail(1, QStringLiteral("Kupong type:"), "forhaandsvisningkupongtype", &PreviewPanel::couponTypeListRequested);
     addDetail(2, QStringLiteral("Vi spiller"), "forhaandsvisningspilltype", &PreviewPanel::timeBasisListRequested);

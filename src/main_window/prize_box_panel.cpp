@@ -76,7 +76,7 @@ PrizeBoxPanel::PrizeBoxPanel(const WorkbenchState& state, QWidget* parent) : QFr
     for (int row = 1; row <= kMatches; ++row) results_->setRowHeight(row, kCellHeight + (row % 3 == 0 ? 2 : 0));
     results_->setItemDelegate(new ResultCellDelegate(state_, results_));
     results_->setShowGrid(false);
-    results_->setGeometry(24, 58, 3 * kCellWidth + 2, gridHeight(*results_));
+    results_->setGeometry(24, 58, gridWidth(*results_, 3, kCellWidth), gridHeight(*results_));
     connect(results_, &QTableWidget::cellPressed, this, [this](int row, int column) { emit resultCellClicked(column, row); });
     for (int row = 1; row <= kMatches; ++row) {
         addLabel(QString::number(row) + QLatin1Char('.'), this,

@@ -102,7 +102,7 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     shapeGrid(*stemGrid_, kCellWidth);
     stemGrid_->setItemDelegate(new GridCellDelegate(Qt::red, true, stemGrid_));
     stemGrid_->setShowGrid(false);
-    stemGrid_->setGeometry(kGridLeft, kGridTop, 3 * kCellWidth + 2, gridHeight(*stemGrid_));
+    stemGrid_->setGeometry(kGridLeft, kGridTop, gridWidth(*stemGrid_, 3, kCellWidth), gridHeight(*stemGrid_));
     connect(stemGrid_, &QTableWidget::cellPressed, this,
             [this](int row, int column) { emit stemCellPressed(column, row); });
 
@@ -111,7 +111,8 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     shapeGrid(*couponGrid_, kCouponCellWidth);
     couponGrid_->setItemDelegate(new GridCellDelegate(Qt::gray, false, couponGrid_));
     couponGrid_->setShowGrid(false);
-    couponGrid_->setGeometry(kGridLeft + 3 * kCellWidth + 4, kGridTop, kCouponCellWidth + 2, gridHeight(*stemGrid_));
+    couponGrid_->setGeometry(stemGrid_->geometry().right() + 3, kGridTop, gridWidth(*couponGrid_, 1, kCouponCellWidth),
+                            gridHeight(*stemGrid_));
     couponGrid_->setToolTip(QStringLiteral("Dra en kamp opp eller ned for å bytte plass"));
     couponGrid_->viewport()->installEventFilter(this);
 
@@ -130,7 +131,7 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
                                  QStringLiteral("    < Sett til dagens kupong"), QStringLiteral("Sett til dagens kupong"), this);
     today->setGeometry(0, below + 40, 190, 26);
     connect(today, &PressPanel::clicked, this, &StemAreaPanel::todayPressed);
-    auto* reset = new PressPanel(QStringLiteral("resettstamme"), Picture::Reset, QStringLiteral("Resett"),
+    auto* reset = new PressPanel(QStringLiteral("BitBtn5"), Picture::Reset, QStringLiteral("Resett"),
                                  QStringLiteral("Resett stamme"), this);
     reset->setGeometry(196, below + 40, 90, 26);
     connect(reset, &PressPanel::clicked, this, &StemAreaPanel::resetPressed);

@@ -52,9 +52,9 @@ TopBarPanel::TopBarPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
         const char* hint;
         void (TopBarPanel::*signal)();
     } tools[] = {
-        {Picture::Printer, "skrivutknapp", "Skriv ut andelsbrev", &TopBarPanel::printRequested},
+        {Picture::Printer, "lagandelbrev3", "Skriv ut andelsbrev", &TopBarPanel::printRequested},
         {Picture::Trophy, "premieknapp", "Premietelling", &TopBarPanel::prizeRequested},
-        {Picture::Disk, "lagreknapp", "Lagre tipperekker", &TopBarPanel::storeRequested},
+        {Picture::Disk, "SpeedButton4", "Lagre tipperekker", &TopBarPanel::storeRequested},
     };
     int left = 4;
     for (const auto& tool : tools) {
@@ -66,6 +66,12 @@ TopBarPanel::TopBarPanel(const WorkbenchState& state, QWidget* parent) : QFrame(
         connect(button, &QToolButton::clicked, this, tool.signal);
         left += 30;
     }
+
+    // The third control of "store the rows", never shown; it runs the same command.
+    auto* hiddenStore = new QToolButton(this);
+    hiddenStore->setObjectName(QStringLiteral("SpeedButton6"));
+    hiddenStore->hide();
+    connect(hiddenStore, &QToolButton::clicked, this, &TopBarPanel::storeRequested);
 
     auto* player = new QLabel(QStringLiteral("Spiller:"), this);
     player->setGeometry(104, kRow2 + 2, 50, kFieldHeight);

@@ -12,6 +12,7 @@
 #include "settings/serial_counter.h"
 #include "storage/storage_save.h"
 #include "workbench/recompute.h"
+#include "workbench/syndicate_change.h"
 
 #include <memory>
 #include <vector>
@@ -186,19 +187,32 @@ std::string driveUnavailableMessage(std::string_view directory) {
            "Kan ikke lage onlinfil dit !!???" + "\r" + "Prøv på nytt med et annet valg";
 }
 
+namespace {
+
+bool refuseUnplayable(const WorkbenchState& state, Messages& messages) {
+    if (couponsPlayable(state)) return false;
+    messages.inform(std::string(kUnplayableOnlineMessage), MessagePlacement::OverMainWindow);
+    return true;
+}
+
+}  // namespace
+
 bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages) {
-    if (!isUnregistered(state.spillenummer)) return true;
-    messages.inform(std::string(kUnregisteredOnlineMessage), MessagePlacement::NearMousePointer);
-    return false;
+    if (isUnregistered(state.spillenummer)) {
+        messages.inform(std::string(kUnregisteredOnlineMessage), MessagePlacement::NearMousePointer, -200, -50);
+        return false;
+    }
+    return !refuseUnplayable(state, messages);
 }
 
 MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
                                 Messages& messages, const MakeOnlineHooks& hooks) {
+    if (refuseUnplayable(state, messages)) return {};
     SettingsStore settings = mainStore(workspace, messages, hooks.settingsWait);
     const DriveMap drives = settingsDriveMap(workspace, settings);
     const char letter = driveLetterOf(answers.directory);
     if (letter != 0 && !drives.available(letter)) {
-        messages.inform(driveUnavailableMessage(answers.directory), MessagePlacement::OverMainWindow);
+        messages.inform(driveUnavailableMessage(answers.directory), MessagePlacement::FromMainWindowCorner, 200, 100);
         return {};
     }
     const auto makingLock = holdMakingLock(workspace, messages, hooks.settingsWait);

@@ -23,6 +23,9 @@ inline constexpr std::string_view kUnregisteredOnlineMessage =
 inline constexpr std::string_view kNoRemovableDiskMessage = "Fant ingen flyttbar disk !";
 inline constexpr std::string_view kDirectoryUnusableMessage = "Klarer ikke å gå til onlinekatalog";
 inline constexpr std::string_view kRowsFileMissingMessage = "Fant ikke TPP.TMP, Kan ikke lage onlinefil";
+inline constexpr std::string_view kUnplayableOnlineMessage =
+    "Kan ikke lage onlinefil:\rKupongene har for mange eller for få rekker.\r"
+    "Hver kupong må ha fra 3 til 486 rekker.";
 inline constexpr std::string_view kOnlineFileHereText = "Her finner du onlinefilen";  // shown blue
 inline constexpr std::string_view kSerialNotTakenMessage =
     "Klarte ikke å ta neste serienummer for onlinefilen (onlcopi\\config.kvs).";
@@ -64,11 +67,12 @@ struct MakeOnlineResult {
     std::optional<std::filesystem::path> storageFile;  // the ONLINE storage file
 };
 
-// Before the dialog: false, after its message near the mouse pointer, while the player
-// number reads "UREGISTRERT".
+// Before the dialog: false, after its message, while the player number reads
+// "UREGISTRERT" (near the mouse pointer) or while the coupons cannot be played.
 bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages);
 
-// The command after the dialog. It holds kMakingLockFileName throughout: a second making
+// The command after the dialog; it refuses coupons that cannot be played as
+// mayMakeOnlineFile does, writing nothing. It holds kMakingLockFileName throughout: a second making
 // in the same working directory waits up to 20 s for it, then is refused
 // (kMakingBusyMessage) and changes nothing. The serial number is taken (read and
 // advanced) in one step at the start. A serial number that cannot be taken, any message

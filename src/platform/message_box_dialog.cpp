@@ -9,6 +9,27 @@
 
 namespace andel {
 
+std::optional<QPoint> messageBoxPosition(const Message& message, QSize box, const QWidget* mainWindow) {
+    const QPoint offset(message.offsetX, message.offsetY);
+    const QPoint half(box.width() / 2, box.height() / 2);
+    const QRect frame = mainWindow ? mainWindow->frameGeometry() : QRect();
+    switch (message.placement) {
+        case MessagePlacement::NearMousePointer: return QCursor::pos() + offset;
+        case MessagePlacement::FromMainWindowCorner:
+            if (mainWindow) return frame.topLeft() + offset;
+            break;
+        case MessagePlacement::FromMainWindowTopMiddle:
+            if (mainWindow) return QPoint(frame.left() + frame.width() / 2, frame.top()) + offset;
+            break;
+        case MessagePlacement::OverMainWindow:
+            if (mainWindow) return frame.center() - half;
+            break;
+        case MessagePlacement::Centred: break;
+    }
+    if (QScreen* screen = QGuiApplication::primaryScreen()) return screen->availableGeometry().center() - half;
+    return std::nullopt;
+}
+
 bool MessageBoxes::show(const Message& message) {
     QString text = QString::fromStdString(message.text);
     text.replace('\r', '\n');
@@ -24,17 +45,7 @@ bool MessageBoxes::show(const Message& message) {
         box.setStandardButtons(QMessageBox::Ok);
     }
     box.adjustSize();
-    QPoint centre;
-    switch (message.placement) {
-        case MessagePlacement::NearMousePointer: centre = QCursor::pos(); break;
-        case MessagePlacement::OverMainWindow:
-            if (mainWindow_) centre = mainWindow_->frameGeometry().center();
-            break;
-        case MessagePlacement::Centred:
-            if (QScreen* screen = QGuiApplication::primaryScreen()) centre = screen->availableGeometry().center();
-            break;
-    }
-    if (!centre.isNull()) box.move(centre - QPoint(box.width() / 2, box.height() / 2));
+    if (const std::optional<QPoint> place = messageBoxPosition(message, box.size(), mainWindow_)) box.move(*place);
     return box.exec() != QMessageBox::No;
 }
 

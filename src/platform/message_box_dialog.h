@@ -2,9 +2,17 @@
 // Message boxes of the windows: a QMessageBox placed where the message asks.
 #include "platform/messages.h"
 
+#include <QPoint>
+#include <QSize>
+
+#include <optional>
+
 class QWidget;
 
 namespace andel {
+
+// The top left corner of a box of the given size for the message's placement.
+std::optional<QPoint> messageBoxPosition(const Message& message, QSize box, const QWidget* mainWindow);
 
 class MessageBoxes : public Messages {
 public:

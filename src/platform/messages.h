@@ -6,7 +6,16 @@
 namespace andel {
 
 enum class MessageButtons { Ok, YesNo };
-enum class MessagePlacement { Centred, NearMousePointer, OverMainWindow };
+// Where the box appears. Centred: on the screen; OverMainWindow: centred over the main
+// window. The others put the box's top left corner at the offset from the mouse pointer,
+// from the main window's top left corner, or from the middle of its top edge.
+enum class MessagePlacement {
+    Centred,
+    NearMousePointer,
+    OverMainWindow,
+    FromMainWindowCorner,
+    FromMainWindowTopMiddle,
+};
 enum class MessageIcon { None, Information };
 
 struct Message {
@@ -14,6 +23,7 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     MessagePlacement placement = MessagePlacement::Centred;
     MessageIcon icon = MessageIcon::None;
+    int offsetX = 0, offsetY = 0;  // pixels right and down from the placement's point
 };
 
 class Messages {
@@ -21,8 +31,9 @@ public:
     virtual ~Messages() = default;
     // Shows the message; for Yes/No returns true on Yes. OK messages return true.
     virtual bool show(const Message& message) = 0;
-    void inform(const std::string& text, MessagePlacement placement = MessagePlacement::Centred) {
-        show(Message{text, MessageButtons::Ok, placement});
+    void inform(const std::string& text, MessagePlacement placement = MessagePlacement::Centred, int offsetX = 0,
+                int offsetY = 0) {
+        show(Message{text, MessageButtons::Ok, placement, MessageIcon::None, offsetX, offsetY});
     }
 };
 

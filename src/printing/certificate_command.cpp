@@ -16,10 +16,10 @@ bool beginCertificates(WorkbenchState& state, Messages& messages, const std::fun
     state.commandPanelVisible = false;
     switch (certificateRefusal(state)) {
         case CertificateRefusal::Unregistered:
-            messages.inform(std::string(kUnregisteredRefusal), MessagePlacement::NearMousePointer);
+            messages.inform(std::string(kUnregisteredRefusal), MessagePlacement::NearMousePointer, -100, -50);
             return false;
         case CertificateRefusal::NoOnlineFile:
-            messages.inform(std::string(kNoOnlineFileRefusal), MessagePlacement::OverMainWindow);
+            messages.inform(std::string(kNoOnlineFileRefusal), MessagePlacement::FromMainWindowTopMiddle, -50, 200);
             if (makeOnlineFile) makeOnlineFile();
             return false;
         case CertificateRefusal::None: break;

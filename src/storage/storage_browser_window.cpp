@@ -1,5 +1,6 @@
 #include "storage/storage_browser_window.h"
 
+#include "platform/guarded.h"
 #include "widgets/fitting_panel.h"
 #include "widgets/window_parts_panel.h"
 
@@ -89,16 +90,21 @@ Thentrekker::Thentrekker(Workspace workspace, Messages& messages, std::function<
 
     buildMenu();
     connect(close, &QToolButton::clicked, this, &QWidget::close);
+    // Every handler runs guarded: a file error is shown and the browser goes on.
     connect(remove, &QToolButton::clicked, this, [this] {
-        deleteMarkedStorage(browser_, workspace_, diskette_(), messages_, confirm_);
+        runGuarded(messages_, [&] { deleteMarkedStorage(browser_, workspace_, diskette_(), messages_, confirm_); });
         render();
     });
-    connect(hold_, &QCheckBox::toggled, this, &Thentrekker::setMarking);
-    connect(table_, &QTableWidget::cellPressed, this, [this](int row, int) { rowPressed(row); });
+    connect(hold_, &QCheckBox::toggled, this, [this](bool on) { runGuarded(messages_, [&] { setMarking(on); }); });
+    connect(table_, &QTableWidget::cellPressed, this,
+            [this](int row, int) { runGuarded(messages_, [&] { rowPressed(row); }); });
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int) {
-        if (browser_.marking && (QGuiApplication::mouseButtons() & Qt::LeftButton)) rowPressed(row);
+        if (browser_.marking && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+            runGuarded(messages_, [&] { rowPressed(row); });
+        }
     });
-    connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { rowClicked(row); });
+    connect(table_, &QTableWidget::cellClicked, this,
+            [this](int row, int) { runGuarded(messages_, [&] { rowClicked(row); }); });
     resize(620, 420);
     listStorage(StorageSource::HardDisk);
 }
@@ -114,7 +120,7 @@ void Thentrekker::buildMenu() {
         if (browser_.marking) hold_->setChecked(false);
         fromDiskette_->setChecked(source == StorageSource::Diskette);
         fromHardDisk_->setChecked(source == StorageSource::HardDisk);
-        listStorage(source);
+        runGuarded(messages_, [&] { listStorage(source); });
     };
     connect(fromDiskette_, &QAction::triggered, this, [choose] { choose(StorageSource::Diskette); });
     connect(fromHardDisk_, &QAction::triggered, this, [choose] { choose(StorageSource::HardDisk); });
@@ -127,7 +133,7 @@ void Thentrekker::buildMenu() {
     };
     for (const auto& [text, order] : entries) {
         connect(sorting->addAction(QString::fromUtf8(text)), &QAction::triggered, this, [this, order = order] {
-            sortStorage(browser_.table, order);
+            runGuarded(messages_, [&] { sortStorage(browser_.table, order); });
             render();
         });
     }

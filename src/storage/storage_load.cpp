@@ -114,17 +114,20 @@ LoadResult loadStoredRows(WorkbenchState& state, const std::filesystem::path& di
         return {};
     }
     StoredRows rows = parseStoredRows(decodeTextLines(*bytes));
+    // The stored coupons and online file belong to the stored stem: without it nothing of
+    // the file is taken, so the window never pairs an online file with another system.
+    const std::optional<Stem> stem = storedStem(rows.stamme);
+    if (!stem) {
+        messages.inform(std::string(kBadStemMessage));
+        return {};
+    }
     if (trimBlanks(rows.version) != kStorageVersion) {
-        messages.inform(versionConflictText(rows), MessagePlacement::OverMainWindow);
+        messages.inform(versionConflictText(rows), MessagePlacement::FromMainWindowCorner, 100, 130);
         rows.spillenummer = std::string(kUnregistered);
         rows.onlinePath += "X";  // the stored online file is no longer found
     }
 
-    if (const std::optional<Stem> stem = storedStem(rows.stamme)) {
-        putStem(state, *stem);
-    } else {
-        messages.inform(std::string(kBadCouponLineMessage));
-    }
+    putStem(state, *stem);
     putColumn(state, 3, rows.stamme);
     putColumn(state, 1, rows.markering);
     putColumn(state, 2, rows.prioritet);

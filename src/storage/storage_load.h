@@ -13,6 +13,8 @@ namespace andel {
 
 inline constexpr std::string_view kLoadFailedMessage = "klarte ikke å lese inn rekkene";
 inline constexpr std::string_view kBadCouponLineMessage = "feil ved innlesning av lagrede rekker";
+inline constexpr std::string_view kBadStemMessage =
+    "feil ved innlesning av lagrede rekker\rStammen i lagerfilen er skadet.\rIngenting er hentet inn.";
 inline constexpr std::string_view kOnlineFileMissing = "Ikke tilgjengelig!";  // shown red
 inline constexpr std::string_view kOnlineFileFound = "finner du her:";        // shown blue
 
@@ -38,7 +40,8 @@ struct LoadResult {
 // type, time basis and share selectors, the stem grid and coupon grid columns, the online
 // file's fields and its availability. A missing file shows "klarte ikke å lese inn
 // rekkene" and leaves the state as it was. A version other than "07.OKT-2008" makes the
-// player "UREGISTRERT" and the online file unavailable, with the long message; coupon
+// player "UREGISTRERT" and the online file unavailable, with the long message. A stored
+// stem that is not a valid stem refuses the load: one message, nothing changes. Coupon
 // lines of a wrong length are reported and used as far as they go. The caller then runs
 // recomputeSystem and the main window's refreshes.
 LoadResult loadStoredRows(WorkbenchState& state, const std::filesystem::path& directory, const std::string& fileName,

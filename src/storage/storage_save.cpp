@@ -24,14 +24,14 @@ std::optional<std::filesystem::path> saveStoredRows(const WorkbenchState& state,
         return std::nullopt;
     }
     messages.inform(std::string(mode == StorageMode::Lager ? kSavedLagerMessage : kSavedOnlineMessage),
-                    MessagePlacement::OverMainWindow);
+                    MessagePlacement::FromMainWindowTopMiddle, -50, 200);
     return file;
 }
 
 std::optional<std::filesystem::path> saveRowsCommand(const WorkbenchState& state, const Workspace& workspace,
                                                      Messages& messages, const LocalDateTime& now) {
     if (isUnregistered(state.spillenummer)) {
-        messages.inform(std::string(kUnregisteredSaveMessage), MessagePlacement::NearMousePointer);
+        messages.inform(std::string(kUnregisteredSaveMessage), MessagePlacement::NearMousePointer, -200, -50);
         return std::nullopt;
     }
     return saveStoredRows(state, StorageMode::Lager, workspace, messages, now);

@@ -46,8 +46,10 @@ void shapeGrid(QTableWidget& grid, int cellWidth) {
     grid.setLineWidth(1);
 }
 
+int gridWidth(const QTableWidget& grid, int columns, int cellWidth) { return columns * cellWidth + 2 * grid.frameWidth(); }
+
 int gridHeight(const QTableWidget& grid) {
-    int height = 2;
+    int height = 2 * grid.frameWidth();
     for (int row = 1; row <= 12 && row < grid.rowCount(); ++row) height += grid.rowHeight(row);
     return height;
 }

@@ -30,7 +30,9 @@ private:
 // the columns, and makes the grid a display that never edits or selects.
 void shapeGrid(QTableWidget& grid, int cellWidth);
 
-// Height of rows 1 to 12 plus the frame.
+// Width of the given columns and height of rows 1 to 12, each plus the grid's frame, so
+// that the last column and row are whole.
+int gridWidth(const QTableWidget& grid, int columns, int cellWidth);
 int gridHeight(const QTableWidget& grid);
 
 template <std::size_t Rows, std::size_t Columns>

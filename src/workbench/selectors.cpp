@@ -117,6 +117,7 @@ void stepSelector(WorkbenchState& state, Selector selector, int step, const Roun
             break;
         case Selector::CouponType:
             state.kupongtype = clampIndex(state.kupongtype + step, kCouponTypeCount);
+            state.comborekkeprisIndex = rowPriceItem(couponTypeOf(state));
             state.previewCouponType = std::string(couponTypeText(couponTypeOf(state)));
             break;
         case Selector::TimeBasis:
@@ -125,7 +126,7 @@ void stepSelector(WorkbenchState& state, Selector selector, int step, const Roun
             break;
     }
     refreshGameWeek(state, refresh);
-    if (selector == Selector::TimeBasis) recomputePrice(state);
+    if (selector != Selector::GameWeek) recomputePrice(state);
     recount(state, refresh);
 }
 

@@ -40,8 +40,9 @@ void chooseCouponType(WorkbenchState& state, int index, const RoundRefresh& refr
 void chooseTimeBasis(WorkbenchState& state, int index, const RoundRefresh& refresh);
 
 // The arrows beside the selectors: step -1 (upper arrow) or +1 (lower arrow), never
-// past the first or last item. The coupon type's arrows neither forget the online file
-// nor switch the row price nor recompute the price.
+// past the first or last item. The coupon type's arrows switch the row price and
+// recompute the price as a choice in the list does; the main window's change of the
+// syndicate forgets the online file (workbench/syndicate_change.h).
 enum class Selector { GameWeek, CouponType, TimeBasis };
 void stepSelector(WorkbenchState& state, Selector selector, int step, const RoundRefresh& refresh);
 

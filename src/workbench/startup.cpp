@@ -50,6 +50,7 @@ void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages
     state.etternavn = player.lastName;
     state.spillenummer = player.number;
     state.panel55 = syndicateName(player);
+    state.playerRead = true;
     setTodaysGameWeek(state, gameWeekOf(today), workspace, round);
     state.couponBackground = static_cast<std::uint32_t>(settings.getInt(kBkcolKuponglagAndel));
     state.couponText = static_cast<std::uint32_t>(settings.getInt(kTxcolKuponglagAndel));
@@ -69,6 +70,7 @@ RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages) {
 
 void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages) {
     removePresenceFiles(workspace);
+    if (!state.playerRead) return;
     SettingsStore settings = mainStore(workspace, messages);
     writePlayerKeys(settings, Player{state.xfornavn, state.etternavn, state.spillenummer});
 }

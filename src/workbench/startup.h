@@ -30,7 +30,7 @@ void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages
 RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages);
 
 // Closing: the presence files withdrawn (each only if it exists) and the player written
-// back. Nothing else is kept.
+// back, if the start-up read it. Nothing else is kept.
 void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages);
 
 }  // namespace andel

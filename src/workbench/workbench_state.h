@@ -24,6 +24,7 @@ constexpr int kRowsPerCouponRow = 13;
 template <int Rows, int Columns>
 struct TextGrid {
     std::array<std::array<std::string, Columns>, Rows> cells;
+    bool operator==(const TextGrid&) const = default;
     std::string& at(int column, int row) { return cells[row][column]; }
     const std::string& at(int column, int row) const { return cells[row][column]; }
 };
@@ -35,6 +36,7 @@ struct OnlineFileStatus {
     std::string serialNumber;  // `onlinefilserienummer`
     std::string availability;  // "Ikke tilgjengelig!" / "finner du her:"
     bool infoPanelVisible = false;
+    bool operator==(const OnlineFileStatus&) const = default;
 };
 
 struct WorkbenchState {
@@ -64,6 +66,9 @@ struct WorkbenchState {
     // The player and the syndicate's name ("Navn på andelslaget" until a player is shown).
     std::string xfornavn, etternavn, spillenummer;
     std::string panel55 = "Navn på andelslaget";
+    // The start-up read the player from the settings store; only then do the close steps
+    // write it back (a failed start-up must not wipe the shared player keys).
+    bool playerRead = false;
 
     std::vector<std::string> ukecomboboxItems;  // game-week selector, newest week first
     int ukecombobox = 0;

@@ -145,6 +145,26 @@ TEST(MakeOnlineFile, UnregisteredPlayerIsRefusedBeforeTheDialog) {
     EXPECT_EQ(road.messages.shown[0].text,
               "Du kan ikke levere inn som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
     EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_EQ(road.messages.shown[0].offsetX, -200);
+    EXPECT_EQ(road.messages.shown[0].offsetY, -50);
+}
+
+// Coupons of 6.561 or of 1 row cannot be played: the command refuses them before and
+// after the dialog, whichever control started it, and writes nothing.
+TEST(MakeOnlineFile, UnplayableCouponsAreRefusedAndNothingIsWritten) {
+    for (const char* mask : {"7", "4"}) {
+        SCOPED_TRACE(mask);
+        Road road;
+        for (int m = 1; m <= kMatches; ++m) road.state.couponGrid.at(kFirstCouponColumn + 4, m) = mask;
+        EXPECT_FALSE(mayMakeOnlineFile(road.state, road.messages));
+        EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::Refused);
+        ASSERT_EQ(road.messages.shown.size(), 2u);
+        for (const Message& message : road.messages.shown) EXPECT_EQ(message.text, kUnplayableOnlineMessage);
+        EXPECT_FALSE(fs::exists(road.dir.file("TPP.TMP")));
+        EXPECT_TRUE(road.filesIn("c/NTFILE").empty());
+        EXPECT_TRUE(road.filesIn("pul1lgr").empty());
+        EXPECT_EQ(road.serial(), 1234);
+    }
 }
 
 TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
@@ -158,7 +178,9 @@ TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
     EXPECT_EQ(road.messages.shown[0].text,
               "ONLINEFIL-KATALOG\rQ:\\NTFILE er ikke tilgjengelig\r\rKan ikke lage onlinfil dit !!???\r"
               "Prøv på nytt med et annet valg");
-    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    EXPECT_EQ(road.messages.shown[0].placement, MessagePlacement::FromMainWindowCorner);
+    EXPECT_EQ(road.messages.shown[0].offsetX, 200);
+    EXPECT_EQ(road.messages.shown[0].offsetY, 100);
     EXPECT_EQ(road.state.online.pathAndName, before.online.pathAndName);
     EXPECT_EQ(road.state.online.serialNumber, "1200");
     EXPECT_EQ(road.state.xfornavn, "Kari");
@@ -176,7 +198,13 @@ TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
     } cases[] = {
         {"writer reports a bad coupon line and writes on",
          [](Road& r) {
-             for (int m = 1; m <= kMatches; ++m) r.state.couponGrid.at(kFirstCouponColumn, m) = "4";
+             r.hooks.writeOnlineFile = [&r](Messages& messages) {
+                 WriteProgress silent;
+                 const ConversionResult written = runOnlineConversion(
+                     r.workspace, ConversionRequest{r.dir.file("TPP.TMP")}, messages, silent, [](int) {});
+                 messages.inform("FEIL I SYSTEMKUPONGER I ONLINEFIL");
+                 return written;
+             };
          },
          "FEIL I SYSTEMKUPONGER I ONLINEFIL"},
         {"writer throws",

@@ -26,6 +26,8 @@ TEST_F(CertificateCommandTest, AnUnregisteredPlayerIsRefused) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Du kan ikke lage Andelsbrev\rsom uregistrert spiller");
     EXPECT_EQ(messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_EQ(messages.shown[0].offsetX, -100);
+    EXPECT_EQ(messages.shown[0].offsetY, -50);
     EXPECT_EQ(onlineFileCommands, 0);
     EXPECT_FALSE(state.commandPanelVisible);
 }
@@ -36,7 +38,9 @@ TEST_F(CertificateCommandTest, WithoutAnOnlineFileTheOnlineFileCommandStarts) {
     EXPECT_FALSE(begin(state));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Du må først lage onlinefil");
-    EXPECT_EQ(messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    EXPECT_EQ(messages.shown[0].placement, MessagePlacement::FromMainWindowTopMiddle);
+    EXPECT_EQ(messages.shown[0].offsetX, -50);
+    EXPECT_EQ(messages.shown[0].offsetY, 200);
     EXPECT_EQ(onlineFileCommands, 1);
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <optional>
 
 namespace andel {
@@ -126,12 +128,15 @@ TEST_F(StorageLoad, VersionRule) {
                            "ny versjon settes spillenummeret på dette\randelsbrevet til uregistrert.\r\r"
                            "Hvis du skal kjøre de samme rekkene en gang til må du hente inn\r"
                            "navn og spillenummer på nytt fra kundekartoteket.\r\r"});
-    EXPECT_EQ(messages.shown[0].placement, MessagePlacement::OverMainWindow);
+    EXPECT_EQ(messages.shown[0].placement, MessagePlacement::FromMainWindowCorner);
+    EXPECT_EQ(messages.shown[0].offsetX, 100);
+    EXPECT_EQ(messages.shown[0].offsetY, 130);
     EXPECT_EQ(loaded.spillenummer, "UREGISTRERT");
     EXPECT_EQ(loaded.online.pathAndName, existingOnlineFile + "X");
     EXPECT_EQ(loaded.online.availability, "Ikke tilgjengelig!");
 }
 
+// A file without a valid stem is refused whole; other damage loads as far as it goes.
 TEST_F(StorageLoad, DamagedFilesLoadAsFarAsTheyGo) {
     const std::vector<std::string> good = savedLines();
     const std::string bad = "feil ved innlesning av lagrede rekker";
@@ -145,16 +150,17 @@ TEST_F(StorageLoad, DamagedFilesLoadAsFarAsTheyGo) {
     struct Case {
         const char* name;
         std::string bytes;
+        bool loaded;
         int couponsRead;
         std::optional<std::vector<std::string>> messages;  // first lines; none: not checked
     } cases[] = {
-        {"empty file: version conflict, no stem", "", 0, std::vector<std::string>{" ", bad}},
-        {"short coupon line", encodeTextLines(shortLine), 9, std::vector<std::string>{bad}},
-        {"fewer than nine lines", encodeTextLines(fewLines), 4, std::vector<std::string>{}},
-        {"extra lines ignored", encodeTextLines(extraLines), 9, std::vector<std::string>{}},
-        {"very long line", encodeTextLines(longLine), 9, std::vector<std::string>{bad}},
-        {"truncated before the coupons", encodeTextLines(std::vector<std::string>(good.begin(), good.begin() + 40)), 0, std::vector<std::string>{}},
-        {"binary junk", junk, 0, std::nullopt},
+        {"empty file: no stem, refused", "", false, 0, std::vector<std::string>{bad}},
+        {"short coupon line", encodeTextLines(shortLine), true, 9, std::vector<std::string>{bad}},
+        {"fewer than nine lines", encodeTextLines(fewLines), true, 4, std::vector<std::string>{}},
+        {"extra lines ignored", encodeTextLines(extraLines), true, 9, std::vector<std::string>{}},
+        {"very long line", encodeTextLines(longLine), true, 9, std::vector<std::string>{bad}},
+        {"truncated before the coupons", encodeTextLines(std::vector<std::string>(good.begin(), good.begin() + 40)), true, 0, std::vector<std::string>{}},
+        {"binary junk", junk, false, 0, std::vector<std::string>{bad}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -162,11 +168,34 @@ TEST_F(StorageLoad, DamagedFilesLoadAsFarAsTheyGo) {
         loaded = initialWorkbenchState();
         dir.write("pul1lgr/F.TXT", c.bytes);
         const LoadResult result = load();
-        EXPECT_TRUE(result.loaded);
+        EXPECT_EQ(result.loaded, c.loaded);
         EXPECT_EQ(result.couponsRead, c.couponsRead);
         if (c.messages) {
             EXPECT_EQ(firstLines(), *c.messages);
         }
+    }
+}
+
+// A damaged stem would pair the stored online file with the system of another stem.
+TEST_F(StorageLoad, DamagedStemRefusesTheLoadAndChangesNothing) {
+    std::vector<std::string> lines = savedLines();
+    const auto stem = std::find(lines.begin(), lines.end(), "#STAMME");
+    ASSERT_NE(stem, lines.end());
+    for (const char* damaged : {"4466777", "446677777778", "444444444777", "abc"}) {
+        SCOPED_TRACE(damaged);
+        *(stem + 1) = damaged;
+        dir.write("pul1lgr/F.TXT", encodeTextLines(lines));
+        loaded = initialWorkbenchState();
+        loaded.online.pathAndName = "C:\\NTFILE\\EARLIER.NTF";
+        const WorkbenchState before = loaded;
+        messages.shown.clear();
+        EXPECT_FALSE(load().loaded);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, std::string(kBadStemMessage));
+        EXPECT_EQ(loaded.stemGrid.cells, before.stemGrid.cells);
+        EXPECT_EQ(loaded.couponGrid.cells, before.couponGrid.cells);
+        EXPECT_EQ(loaded.online.pathAndName, before.online.pathAndName);
+        EXPECT_EQ(loaded.spillenummer, before.spillenummer);
     }
 }
 

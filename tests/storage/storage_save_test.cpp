@@ -67,7 +67,9 @@ TEST_F(StorageSave, ModesStoreTheirTypeSerialAndMessage) {
         EXPECT_EQ(lines[5], c.serialLine);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, c.message);
-        EXPECT_EQ(messages.shown[0].placement, MessagePlacement::OverMainWindow);
+        EXPECT_EQ(messages.shown[0].placement, MessagePlacement::FromMainWindowTopMiddle);
+        EXPECT_EQ(messages.shown[0].offsetX, -50);
+        EXPECT_EQ(messages.shown[0].offsetY, 200);
     }
     // The same second twice: one file, the later save.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "pul1lgr"), {}), 1);
@@ -80,6 +82,8 @@ TEST_F(StorageSave, SaveRowsCommandRefusesAnUnregisteredPlayer) {
     EXPECT_EQ(messages.shown[0].text,
               "Du kan ikke lagre rekker som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.");
     EXPECT_EQ(messages.shown[0].placement, MessagePlacement::NearMousePointer);
+    EXPECT_EQ(messages.shown[0].offsetX, -200);
+    EXPECT_EQ(messages.shown[0].offsetY, -50);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "pul1lgr"));
 
     state.spillenummer = "123 456 789";

@@ -36,11 +36,11 @@ private slots:
         const andel::WorkbenchState saved = window.state();
 
         QTest::mousePress(window.findChild<QToolButton*>(QStringLiteral("bildeknapp2")), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("lagrerekker")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("BitBtn27")), Qt::LeftButton);
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(messages.shown[0].text, std::string("   Intern lagring OK    "));
 
-        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("resettstamme")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("BitBtn5")), Qt::LeftButton);
         type->setCurrentIndex(0);
         emit type->activated(0);
         QCOMPARE(window.findChild<QLabel*>(QStringLiteral("rekkertotalt"))->text(), QStringLiteral("59.049"));

@@ -180,7 +180,7 @@ private slots:
 
     void writerErrorRestoresTheCursorAndMakesNothing() {
         WorkbenchState state = test::syndicate();
-        for (int m = 1; m <= kMatches; ++m) state.couponGrid.at(kFirstCouponColumn, m) = "4";
+        std::filesystem::create_directories(file("TPP.TMP/x"));  // the rows file cannot be written
         whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); });
         const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
         QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::NotMade));
@@ -248,6 +248,8 @@ private slots:
                  int(MakeOnlineOutcome::Refused));
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         QCOMPARE(int(messages_.shown[0].placement), int(MessagePlacement::NearMousePointer));
+        QCOMPARE(messages_.shown[0].offsetX, -200);
+        QCOMPARE(messages_.shown[0].offsetY, -50);
         QVERIFY(!QApplication::overrideCursor());
     }
 };

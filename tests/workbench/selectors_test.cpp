@@ -1,4 +1,5 @@
 #include "workbench/selectors.h"
+#include "workbench/syndicate_change.h"
 
 #include "support/temp_dir.h"
 #include "workbench/recompute.h"
@@ -34,26 +35,35 @@ TEST(SelectorsTest, ArrowsStopAtTheEndsOfTheLists) {
     EXPECT_EQ(state.kupongtype, 0);
 }
 
-// The arrows and the lists differ on purpose: only a choice in the list switches the
-// row price, reprices and forgets the online file.
-TEST(SelectorsTest, CouponTypeArrowsKeepPriceAndOnlineFileTheListDoesNot) {
+// The coupon-type arrows change the syndicate as the list does: the row price follows the
+// type, the price is recomputed and the online file is forgotten.
+TEST(SelectorsTest, CouponTypeArrowsSwitchPriceAndForgetTheOnlineFileAsTheListDoes) {
     WorkbenchState state = stateWithWeeks();
     state.comborekkepris = {"  1", "  2"};
     const RoundRefresh none;
-    stepSelector(state, Selector::CouponType, 1, none);
-    stepSelector(state, Selector::CouponType, 1, none);
+    changeSyndicate(state, [&](WorkbenchState& s) { stepSelector(s, Selector::CouponType, 1, none); });
+    EXPECT_TRUE(state.online.serialNumber.empty());
+    EXPECT_EQ(state.comborekkeprisIndex, 0);
+    changeSyndicate(state, [&](WorkbenchState& s) { stepSelector(s, Selector::CouponType, 1, none); });
     EXPECT_EQ(state.kupongtype, 2);
     EXPECT_EQ(state.previewCouponType, "MIDTUKE");
-    EXPECT_EQ(state.comborekkeprisIndex, 0);
-    EXPECT_EQ(state.panelinnsatstotalt, "2.916");
-    EXPECT_EQ(state.online.serialNumber, "1234");
-    EXPECT_EQ(state.vistippeomgang, "MIDTUKE " + gameWeekTextOf(state));
-
-    chooseCouponType(state, 2, none);
     EXPECT_EQ(state.comborekkeprisIndex, 1);
     EXPECT_EQ(state.panelinnsatstotalt, "5.832");
-    EXPECT_TRUE(state.online.serialNumber.empty());
-    EXPECT_TRUE(state.online.pathAndName.empty());
+    EXPECT_EQ(state.vistippeomgang, "MIDTUKE " + gameWeekTextOf(state));
+
+    WorkbenchState listed = stateWithWeeks();
+    listed.comborekkepris = {"  1", "  2"};
+    chooseCouponType(listed, 2, none);
+    EXPECT_EQ(listed.comborekkeprisIndex, state.comborekkeprisIndex);
+    EXPECT_EQ(listed.panelinnsatstotalt, state.panelinnsatstotalt);
+    EXPECT_TRUE(listed.online.pathAndName.empty());
+}
+
+// A step that changes nothing of the syndicate keeps the online file.
+TEST(SelectorsTest, WeekArrowsKeepTheOnlineFile) {
+    WorkbenchState state = stateWithWeeks();
+    changeSyndicate(state, [](WorkbenchState& s) { stepSelector(s, Selector::GameWeek, 1, RoundRefresh{}); });
+    EXPECT_EQ(state.online.serialNumber, "1234");
 }
 
 TEST(SelectorsTest, WeekChoiceKeepsTheOnlineFileBasisChoiceForgetsIt) {

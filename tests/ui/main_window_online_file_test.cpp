@@ -1,0 +1,229 @@
+// The online file of the main window: made through the real dialog, forgotten by every
+// change of the syndicate, and never made for coupons that cannot be played, whichever
+// control starts the command.
+#include "main_window/main_window.h"
+
+#include "online/make_online_file.h"
+#include "printing/certificate_command.h"
+#include "support/recording_messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+using namespace andel;
+
+namespace {
+
+// Records, with each message, what the bottom bar showed while the message was up.
+class BottomBarRecordingMessages : public test::RecordingMessages {
+public:
+    bool show(const Message& message) override {
+        const QLabel* label = window ? window->findChild<QLabel*>(QStringLiteral("onlinefilpathogfilnavn")) : nullptr;
+        bottomBar.push_back(label ? label->text() : QString());
+        return RecordingMessages::show(message);
+    }
+    QWidget* window = nullptr;
+    QStringList bottomBar;
+};
+
+std::size_t filesIn(const std::filesystem::path& directory) {
+    std::error_code error;
+    std::size_t count = 0;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) ++count;
+    return count;
+}
+
+}  // namespace
+
+class MainWindowOnlineFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> directory_;
+    std::unique_ptr<Tgridform> window_;
+    BottomBarRecordingMessages messages_;
+    int dialogsOpened_ = 0;
+
+    std::filesystem::path file(const char* name) const { return directory_->filePath(QString::fromUtf8(name)).toStdString(); }
+    template <typename T = QWidget>
+    T* find(const char* name) const {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no control %s", name);
+        return child;
+    }
+    QString bottomBar() const { return find<QLabel>("onlinefilpathogfilnavn")->text(); }
+    QTableWidget* grid(const char* name) const { return find<QTableWidget>(name); }
+    QPoint cellCentre(QTableWidget* table, int row, int column) const {
+        return table->visualRect(table->model()->index(row, column)).center();
+    }
+
+    // Answers "Lag onlinefil" in the online-file dialog whenever it opens, as an agent
+    // who wants the file would.
+    void answerDialogsWithMake() {
+        QTimer* answer = new QTimer(window_.get());
+        connect(answer, &QTimer::timeout, this, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || !dialog->inherits("andel::Tonlineform")) return;
+            ++dialogsOpened_;
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+        });
+        answer->start(20);
+    }
+
+    void makeOnlineFile() {
+        messages_.shown.clear();
+        messages_.bottomBar.clear();
+        QTest::mouseClick(find<QAbstractButton>("BitBtn2"), Qt::LeftButton);
+        QVERIFY2(!bottomBar().isEmpty(), "no online file was made");
+    }
+
+    void stepArrow(const char* arrows, const char* direction) {
+        QTest::mouseClick(find<QAbstractButton>((std::string(arrows) + direction).c_str()), Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        directory_ = std::make_unique<QTemporaryDir>();
+        std::filesystem::create_directories(file("c"));
+        std::ofstream(file("config.kvs"), std::ios::binary)
+            << "DRIVE_C=" << file("c").string() << "\r\nOnlinefilDrive=C\r\nREKKEPRIS_MIDTUKE=2\r\n"
+            << "FORNAVN=Kari\r\nETTERNAVN=Nordmann\r\nTIPPERNUMMER=123456789\r\n";
+        messages_ = BottomBarRecordingMessages();
+        dialogsOpened_ = 0;
+        window_ = std::make_unique<Tgridform>(Workspace(directory_->path().toStdString()), &messages_);
+        messages_.window = window_.get();
+        window_->attachWindows();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        answerDialogsWithMake();
+    }
+    void cleanup() { window_.reset(); }
+
+    // The message that ends the command appears over a window that already names the file.
+    void madeFileIsShownBeforeItsMessage() {
+        makeOnlineFile();
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown[0].text, std::string("Intern lagring OK + Onlinefil OK"));
+        QCOMPARE(messages_.bottomBar.at(0), bottomBar());
+        QVERIFY(bottomBar().startsWith(QStringLiteral("C:\\NTFILE\\KRYSSEN_2.916_Rekker_KARI_NORDMANN_")));
+        QCOMPARE(find<QLabel>("onlinefilserienummer")->text(), QStringLiteral("1000"));
+    }
+
+    // Every change of the syndicate forgets the file, however the agent makes it.
+    void everyChangeOfTheSyndicateForgetsTheOnlineFile() {
+        const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+            {"stem cell", [&] {
+                 QTableWidget* stem = grid("StringGrid1");
+                 QTest::mouseClick(stem->viewport(), Qt::LeftButton, {}, cellCentre(stem, 5, 3));
+             }},
+            {"drag in the coupon grid", [&] {
+                 QTableWidget* coupons = grid("StringGrid2");
+                 QWidget* viewport = coupons->viewport();
+                 QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(coupons, 1, 1));
+                 QMouseEvent move(QEvent::MouseMove, cellCentre(coupons, 5, 1),
+                                  viewport->mapToGlobal(cellCentre(coupons, 5, 1)), Qt::NoButton, Qt::LeftButton,
+                                  Qt::NoModifier);
+                 QApplication::sendEvent(viewport, &move);
+                 QTest::mouseRelease(viewport, Qt::LeftButton, {}, cellCentre(coupons, 5, 1));
+             }},
+            {"coupon type arrow", [&] { stepArrow("UpDown2", "ned"); }},
+            {"coupon type list", [&] {
+                 auto* types = find<QComboBox>("KUPONGTYPE");
+                 types->setFocus();
+                 QTest::keyClick(types, Qt::Key_End);
+             }},
+            {"time basis arrow", [&] { stepArrow("UpDown3", "ned"); }},
+            {"time basis list", [&] {
+                 auto* bases = find<QComboBox>("pauseordiner");
+                 bases->setFocus();
+                 QTest::keyClick(bases, Qt::Key_Down);
+             }},
+            {"number of shares", [&] {
+                 auto* shares = find<QComboBox>("antallandeler");
+                 shares->setFocus();
+                 QTest::keyClick(shares, Qt::Key_Down);
+             }},
+            {"number of shares in the preview", [&] {
+                 QTest::mousePress(find<QAbstractButton>("bildeknapp2"), Qt::LeftButton);
+                 QTest::mouseClick(find<QAbstractButton>("forhaandsvisning"), Qt::LeftButton);
+                 auto* shares = find<QComboBox>("antallandeler2");
+                 QVERIFY(shares->isVisible());
+                 shares->setFocus();
+                 QTest::keyClick(shares, Qt::Key_Up);
+             }},
+            {"Resett", [&] { QTest::mouseClick(find("BitBtn5"), Qt::LeftButton); }},  // last: unplayable after it
+        };
+        // The week is not part of the syndicate: its arrows keep the file.
+        makeOnlineFile();
+        stepArrow("UpDown1", "ned");
+        QVERIFY(!bottomBar().isEmpty());
+        for (const auto& [name, change] : changes) {
+            makeOnlineFile();
+            QVERIFY2(!bottomBar().isEmpty(), name);
+            change();
+            QVERIFY2(bottomBar().isEmpty(), name);
+            QVERIFY2(find<QLabel>("onlinefilserienummer")->text().isEmpty(), name);
+            QVERIFY2(find<QLabel>("Label29")->text().isEmpty(), name);
+        }
+    }
+
+    // The coupon-type arrows switch the row price as the list does.
+    void couponTypeArrowsSwitchTheRowPrice() {
+        auto* rowPrice = find<QComboBox>("comborekkepris");
+        stepArrow("UpDown2", "ned");
+        stepArrow("UpDown2", "ned");
+        QCOMPARE(find<QComboBox>("KUPONGTYPE")->currentText(), QStringLiteral("MIDTUKE"));
+        QCOMPARE(rowPrice->currentIndex(), 1);
+        QCOMPARE(find<QLabel>("panelinnsatstotalt")->text(), QStringLiteral("5.832"));
+        stepArrow("UpDown2", "opp");
+        QCOMPARE(rowPrice->currentIndex(), 0);
+        QCOMPARE(find<QLabel>("panelinnsatstotalt")->text(), QStringLiteral("2.916"));
+    }
+
+    // After "Resett" the coupons hold 6.561 rows: no control makes an online file of them.
+    void unplayableCouponsAreRefusedByEveryControl() {
+        QTest::mouseClick(find("BitBtn5"), Qt::LeftButton);
+        QVERIFY(!find<QAbstractButton>("BitBtn2")->isEnabled());
+        QAction* print = window_->findChild<QAction*>(QStringLiteral("Skrivut1"));
+        QVERIFY(print);
+        const std::vector<std::pair<const char*, std::function<void()>>> starts = {
+            {"lagandelbrev3", [&] { QTest::mouseClick(find<QAbstractButton>("lagandelbrev3"), Qt::LeftButton); }},
+            {"Skrivut1", [&] { print->trigger(); }},
+            {"lagonlinefil", [&] { QTest::mouseClick(find<QAbstractButton>("lagonlinefil"), Qt::LeftButton); }},
+            {"BitBtn2", [&] { QTest::mouseClick(find<QAbstractButton>("BitBtn2"), Qt::LeftButton); }},
+        };
+        for (const auto& [name, start] : starts) {
+            messages_.shown.clear();
+            start();
+            QCOMPARE(dialogsOpened_, 0);
+            std::vector<std::string> texts;
+            for (const Message& message : messages_.shown) texts.push_back(message.text);
+            if (std::string(name) == "lagandelbrev3" || std::string(name) == "Skrivut1") {
+                QCOMPARE(texts, (std::vector<std::string>{std::string(kNoOnlineFileRefusal),
+                                                          std::string(kUnplayableOnlineMessage)}));
+            } else if (std::string(name) == "lagonlinefil") {
+                QCOMPARE(texts, std::vector<std::string>{std::string(kUnplayableOnlineMessage)});
+            } else {
+                QVERIFY2(texts.empty(), name);  // disabled
+            }
+        }
+        QCOMPARE(filesIn(file("c/NTFILE")), std::size_t{0});
+        QCOMPARE(filesIn(file("onlcopi")), std::size_t{0});
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{0});
+        QVERIFY(bottomBar().isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowOnlineFileTest)
+#include "main_window_online_file_test.moc"
