@@ -17,9 +17,19 @@ int main(int argc, char** argv) {
     andel::preferNorwegianDates();
     QApplication application(argc, argv);
     andel::applyNorwegianLook(application);
-    // Listening from the start: a request that comes while the windows are made is
-    // answered once the event loop runs.
+    // Listening from the start. A request that comes before the main window is up closes
+    // the box the start-up waits on and is carried out once the window stands.
     andel::TerminationListener termination;
+    andel::Tgridform* mainWindowUp = nullptr;
+    bool terminationAsked = false;
+    QObject::connect(&termination, &andel::TerminationListener::terminationRequested, &application, [&] {
+        terminationAsked = true;
+        if (mainWindowUp) {
+            mainWindowUp->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
     // The directory the program was started in may have been deleted meanwhile: say so
     // rather than start on files that cannot be there.
     std::error_code error;
@@ -37,8 +47,9 @@ int main(int argc, char** argv) {
     mainWindow.attachWindows();
     QObject::connect(&mainWindow, &andel::Tgridform::programClosed, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QObject::connect(&termination, &andel::TerminationListener::terminationRequested, &mainWindow, &QWidget::close);
+    mainWindowUp = &mainWindow;
 
     mainWindow.show();
+    if (terminationAsked) mainWindow.close();  // asked while the windows were made
     return application.exec();
 }

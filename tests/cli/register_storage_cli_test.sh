@@ -73,13 +73,14 @@ refused "99.99.9999" "Reg. dato spillekort 99.99.9999 finnes ikke." --dato 99.99
 refused "31.02.2020" "Reg. dato spillekort 31.02.2020 finnes ikke." --dato 31.02.2020
 refused "letters in a number" 'Telefax kan bare inneholde sifre: "55 31 tlf"' --fax "55 31 tlf"
 
-# A path longer than the system allows is an error, not an empty register.
+# A path longer than the system allows is an error, not an empty register (the register
+# loader says the same of its own path; the tool finds it first at --dir).
 long="$work/$(printf 'k%.0s' $(seq 300))"
 "$cli" --dir "$long" register list >"$work/out" 2>"$work/err"
 status=$?
 [ "$status" -eq 1 ] || fail "long path: exit $status, not 1"
 [ -s "$work/out" ] && fail "long path: an empty register was listed"
-[ "$(cat "$work/err")" = "andelstipp-cli: Kan ikke lese kundekartoteket WTOM.KVS: stien til arbeidskatalogen er lengre enn systemet tillater." ] ||
+[ "$(cat "$work/err")" = "andelstipp-cli: --dir $long: File name too long" ] ||
     fail "long path: stderr $(cat "$work/err")"
 
 # A storage file as the main window writes it: Windows-1252, CR LF.

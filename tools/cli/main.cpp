@@ -91,7 +91,14 @@ Workspace workingDirectory(const std::optional<std::string>& dir) {
     if (dir) {
         const std::filesystem::path path(std::u8string(dir->begin(), dir->end()));
         std::error_code error;
-        if (!std::filesystem::is_directory(path, error)) throw UsageError("--dir " + *dir + ": no such directory");
+        if (!std::filesystem::is_directory(path, error)) {
+            // A path the system cannot take (too long, no access) is a failure to reach it,
+            // not a mistyped name.
+            if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+                throw IoError("--dir " + *dir + ": " + error.message());
+            }
+            throw UsageError("--dir " + *dir + ": no such directory");
+        }
         return Workspace(path);
     }
     std::error_code error;
