@@ -1,5 +1,8 @@
 #include "main_window/main_window.h"
 
+#include "accounts/ledger_certificate.h"
+#include "accounts/ledger_store.h"
+#include "accounts/ledger_window.h"
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/io_error.h"
@@ -91,6 +94,9 @@ void Tgridform::buildMenu() {
     QAction* print = file->addAction(QStringLiteral("&Skriv ut"));
     print->setObjectName(QStringLiteral("Skrivut1"));
     connect(print, &QAction::triggered, this, &Tgridform::printCertificates);
+    QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
+    accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
+    connect(accounts, &QAction::triggered, this, [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
     connect(colours, &QAction::triggered, this, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
     file->addSeparator();
@@ -181,6 +187,8 @@ void Tgridform::connectPanels() {
         stemArea_->repaint();
     });
     connect(iconColumn_, &IconColumnPanel::storedRowsRequested, this, &Tgridform::showStorageBrowser);
+    connect(iconColumn_, &IconColumnPanel::accountsRequested, this,
+            [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
 
     connect(commandPanel_, &CommandPanel::certificatesRequested, this, &Tgridform::printCertificates);
     connect(commandPanel_, &CommandPanel::prizeRequested, this, &Tgridform::togglePrizes);
@@ -247,6 +255,7 @@ void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
     windows();  // the dialog and the writer window are the program's own, children of this window
     const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages_);
+    if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages_);
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
@@ -255,7 +264,8 @@ void Tgridform::printCertificates() {
     // "Du må først lage onlinefil" leads on to the make command once printing has let go.
     bool makeOnlineFirst = false;
     windows();  // the printer choice and the template are the program's own, children of this window
-    printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; });
+    printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; },
+                                [this] { return ledgerBuyers(state_, workspace_, messages_); });
     render();
     if (makeOnlineFirst) makeOnlineFile();
 }
