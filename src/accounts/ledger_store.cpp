@@ -6,6 +6,7 @@
 #include "platform/io_error.h"
 
 #include <algorithm>
+#include <tuple>
 #include <system_error>
 
 namespace andel {
@@ -56,6 +57,15 @@ Ledger loadLedger(const std::filesystem::path& path) {
 void saveLedger(const Workspace& workspace, const Ledger& ledger) {
     ensureDirectory(ledgerDirectory(workspace));
     replaceFile(ledgerPath(workspace, ledger.facts), encodeLedger(ledger));
+}
+
+std::vector<LedgerFile> ledgerFilesNewestFirst(const Workspace& workspace) {
+    std::vector<LedgerFile> files;
+    for (auto& [path, key] : ledgerFiles(workspace)) files.push_back(LedgerFile{path, key.serialNumber, key.week});
+    std::sort(files.begin(), files.end(), [](const LedgerFile& a, const LedgerFile& b) {
+        return std::tuple(a.week.year, a.week.week, a.serialNumber) > std::tuple(b.week.year, b.week.week, b.serialNumber);
+    });
+    return files;
 }
 
 LedgerListing listLedgers(const Workspace& workspace) {

@@ -3,6 +3,7 @@
 // read whole and replaced atomically. A damaged file is reported by its name and only
 // replaced when the agent agrees.
 #include "accounts/ledger.h"
+#include "accounts/ledger_file.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 
@@ -28,6 +29,15 @@ struct LedgerListing {
 };
 // Every ledger of the directory; files that cannot be read are named in `damaged`.
 LedgerListing listLedgers(const Workspace& workspace);
+
+// The ledger files by their names alone, newest week first, then by serial number: a
+// list to choose from without reading every file.
+struct LedgerFile {
+    std::filesystem::path path;
+    std::string serialNumber;
+    GameWeek week;
+};
+std::vector<LedgerFile> ledgerFilesNewestFirst(const Workspace& workspace);
 
 // The ledger of a serial number (the newest week when the number came round again);
 // nothing when there is none. A damaged file of that number throws IoError.

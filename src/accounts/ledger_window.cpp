@@ -34,10 +34,7 @@ constexpr bool editable(int column) {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string choiceText(const Ledger& ledger) {
-    return ledger.facts.serialNumber + "   " + weekText(ledger.facts.week) + "   " +
-           std::string(couponTypeText(ledger.facts.couponType));
-}
+std::string choiceText(const LedgerFile& file) { return file.serialNumber + "   " + weekText(file.week); }
 
 std::string kroner(std::int64_t amount) { return "kr " + formatAmount(amount); }
 
@@ -175,17 +172,11 @@ void Tandelsregnskap::build() {
 }
 
 void Tandelsregnskap::reload(const std::string& serialNumber) {
-    LedgerListing listing = listLedgers(workspace_);
-    if (!listing.damaged.empty()) {
-        std::string text;
-        for (const std::string& damaged : listing.damaged) text += (text.empty() ? "" : "\r") + damaged;
-        messages_.inform(text);
-    }
     const std::string keep = !serialNumber.empty() ? serialNumber : ledger_ ? ledger_->facts.serialNumber : "";
-    listed_ = std::move(listing.ledgers);
+    listed_ = ledgerFilesNewestFirst(workspace_);
     int index = listed_.empty() ? -1 : 0;
     for (int i = 0; i < static_cast<int>(listed_.size()); ++i) {
-        if (listed_[i].facts.serialNumber == keep) {
+        if (listed_[i].serialNumber == keep) {
             index = i;
             break;
         }
@@ -193,21 +184,20 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
     {
         const QSignalBlocker quiet(choice_);
         choice_->clear();
-        for (const Ledger& ledger : listed_) choice_->addItem(text(choiceText(ledger)));
+        for (const LedgerFile& file : listed_) choice_->addItem(text(choiceText(file)));
         choice_->setCurrentIndex(index);
     }
-    choose(index);
+    guarded(messages_, [&] { choose(index); });
 }
 
 void Tandelsregnskap::choose(int index) {
-    chosen_ = index;
-    if (index < 0 || index >= static_cast<int>(listed_.size())) {
-        ledger_.reset();
-        winnings_ = {};
-    } else {
-        ledger_ = listed_[index];
-        winnings_ = fetchLedgerWinnings(workspace_, ledger_->facts);
-    }
+    ledger_.reset();
+    winnings_ = {};
+    // Shown empty first, so a damaged file leaves no other syndicate's rows behind.
+    render();
+    if (index < 0 || index >= static_cast<int>(listed_.size())) return;
+    ledger_ = loadLedger(listed_[static_cast<std::size_t>(index)].path);
+    winnings_ = fetchLedgerWinnings(workspace_, ledger_->facts);
     render();
 }
 
@@ -280,7 +270,6 @@ void Tandelsregnskap::change(const std::function<std::string(Ledger&)>& step) {
     if (changed == *ledger_) return;
     saveLedger(workspace_, changed);
     ledger_ = std::move(changed);
-    listed_[static_cast<std::size_t>(chosen_)] = *ledger_;
     render();
 }
 

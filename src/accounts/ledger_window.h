@@ -5,6 +5,7 @@
 // marked with today's date, and the totals. Not modal.
 #include "accounts/accounts_report.h"
 #include "accounts/ledger.h"
+#include "accounts/ledger_store.h"
 #include "accounts/ledger_winnings.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
@@ -26,7 +27,8 @@ class Tandelsregnskap : public QDialog {
 public:
     Tandelsregnskap(Workspace workspace, Messages& messages, QWidget* parent = nullptr);
 
-    // Reads the ledgers again and shows the one of the serial number (else the newest).
+    // Lists the ledgers again and shows the one of the serial number (else the newest); a
+    // damaged file is named in a message when it is chosen.
     void reload(const std::string& serialNumber = {});
     const std::optional<Ledger>& ledger() const { return ledger_; }
     const LedgerWinnings& winnings() const { return winnings_; }
@@ -52,8 +54,7 @@ private:
 
     Workspace workspace_;
     Messages& messages_;
-    std::vector<Ledger> listed_;  // every readable ledger, newest week first
-    int chosen_ = -1;
+    std::vector<LedgerFile> listed_;  // every ledger file, newest week first
     std::optional<Ledger> ledger_;
     LedgerWinnings winnings_;
     std::function<std::optional<Tkunderec>()> pickCustomer_;

@@ -39,9 +39,27 @@ LedgerWinnings ledgerWinnings(const SyndicateFacts& facts, const RoundResult& re
     return winnings;
 }
 
+RoundResult RoundResults::of(CouponType type, TimeBasis basis, const GameWeek& week) {
+    // The day is the first letter of the coupon type's text; both time bases but pause
+    // are played on the ordinary file.
+    const auto name = statisticsName(couponTypeText(type).front(), basis == TimeBasis::HalfTime);
+    if (!name) return roundResultOf(HistoryLookup{});
+    auto file = files_.find(*name);
+    if (file == files_.end()) {
+        SilentMessages silent;
+        file = files_.emplace(std::string(*name), readHistory(workspace_, silent, *name)).first;
+    }
+    if (!file->second) return roundResultOf(HistoryLookup{});
+    return roundResultOf(findRound(*file->second, week.week, week.year));
+}
+
+LedgerWinnings fetchLedgerWinnings(RoundResults& results, const SyndicateFacts& facts) {
+    return ledgerWinnings(facts, results.of(facts.couponType, facts.timeBasis, facts.week));
+}
+
 LedgerWinnings fetchLedgerWinnings(const Workspace& workspace, const SyndicateFacts& facts) {
-    SilentMessages silent;
-    return ledgerWinnings(facts, fetchRoundResult(workspace, silent, facts.couponType, facts.timeBasis, facts.week));
+    RoundResults results(workspace);
+    return fetchLedgerWinnings(results, facts);
 }
 
 }  // namespace andel

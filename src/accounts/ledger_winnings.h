@@ -11,7 +11,10 @@
 #include "results/round_result.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace andel {
 
@@ -27,8 +30,21 @@ struct LedgerWinnings {
 // The winnings on a fetched result; not known unless it holds all twelve signs.
 LedgerWinnings ledgerWinnings(const SyndicateFacts& facts, const RoundResult& result);
 
-// Fetches the round's result from the pools history as the prize panel does. A missing
-// history file is not reported here: the round simply has no result yet.
+// The rounds' results from the pools history, each history file read once: the season
+// looks up hundreds of rounds. A missing history file is not reported here: its rounds
+// simply have no result yet.
+class RoundResults {
+public:
+    explicit RoundResults(Workspace workspace) : workspace_(std::move(workspace)) {}
+    // The result as the prize panel fetches it for the coupon type, time basis and week.
+    RoundResult of(CouponType type, TimeBasis basis, const GameWeek& week);
+
+private:
+    Workspace workspace_;
+    std::map<std::string, std::optional<std::vector<StatisticsRecord>>, std::less<>> files_;
+};
+
+LedgerWinnings fetchLedgerWinnings(RoundResults& results, const SyndicateFacts& facts);
 LedgerWinnings fetchLedgerWinnings(const Workspace& workspace, const SyndicateFacts& facts);
 
 }  // namespace andel

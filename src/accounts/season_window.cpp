@@ -58,7 +58,9 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Fixed widths: measuring hundreds of rows on every opening would cost more than the rest.
+    const int widths[] = {90, 74, 60, 70, 56, 50, 50, 50, 76, 76, 70};
+    for (int c = 0; c < table_->columnCount(); ++c) table_->setColumnWidth(c, widths[c]);
     layout->addWidget(table_, 3);
 
     auto* buttons = new QHBoxLayout;
@@ -77,7 +79,8 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
 
 void Tsesong::reload() {
     LedgerListing listing = listLedgers(workspace_);
-    season_ = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) { return fetchLedgerWinnings(workspace_, facts); });
+    RoundResults results(workspace_);
+    season_ = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) { return fetchLedgerWinnings(results, facts); });
     render();
 }
 

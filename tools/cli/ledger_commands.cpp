@@ -204,8 +204,9 @@ int runSeason(const Arguments& args, Context& context) {
     const std::filesystem::path file = csvPath(args, false);
     const LedgerListing listing = listLedgers(context.workspace);
     reportDamaged(listing, context);
+    RoundResults results(context.workspace);
     const Season season = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) {
-        return fetchLedgerWinnings(context.workspace, facts);
+        return fetchLedgerWinnings(results, facts);
     });
     if (!file.empty()) {
         replaceFile(file, seasonCsv(season));
