@@ -88,6 +88,8 @@ void Tandelsregnskap::build() {
     QFont bold = result_->font();
     bold.setBold(true);
     result_->setFont(bold);
+    facts_->setWordWrap(true);
+    result_->setWordWrap(true);
     layout->addWidget(facts_);
     layout->addWidget(result_);
 
@@ -102,7 +104,8 @@ void Tandelsregnskap::build() {
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     table_->horizontalHeader()->setStretchLastSection(true);
-    const int widths[ColumnCount] = {44, 150, 80, 90, 60, 76, 60, 76, 80};
+    const int widths[ColumnCount] = {44, 150, 84, 100, 64, 76, 64, 76, 80};
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     for (int c = 0; c < ColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
     layout->addWidget(table_, 1);
 

@@ -8,6 +8,7 @@
 #include "platform/io_error.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,9 +59,16 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Fixed widths: measuring hundreds of rows on every opening would cost more than the rest.
-    const int widths[] = {90, 74, 60, 70, 56, 50, 50, 50, 76, 76, 70};
-    for (int c = 0; c < table_->columnCount(); ++c) table_->setColumnWidth(c, widths[c]);
+    // Widths from the headings and the widest expected figures: measuring hundreds of rows
+    // on every opening would cost more than the rest.
+    const QFontMetrics metrics(table_->font());
+    const QString widest[] = {QStringLiteral("UKE 00 -0000"), QStringLiteral("MIDTUKE"), QStringLiteral("000.000"),
+                              QStringLiteral("000.000")};
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const int figure = c < 4 ? metrics.horizontalAdvance(widest[c]) : metrics.horizontalAdvance(QStringLiteral("0.000.000"));
+        table_->setColumnWidth(c, std::max(figure, metrics.horizontalAdvance(labels[c])) + 16);
+    }
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
     layout->addWidget(table_, 3);
 
     auto* buttons = new QHBoxLayout;
@@ -74,7 +82,7 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     layout->addLayout(buttons);
     connect(exportButton, &QPushButton::clicked, this, [this] { guarded(messages_, [this] { exportCsv(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    resize(780, 560);
+    resize(900, 600);
 }
 
 void Tsesong::reload() {

@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kHeadingRight = 0.08, kHeadingAbove = 0.2;
 constexpr double kNumberRight = 0.2, kNumberBelow = 0.08;
-constexpr double kEntryRight = 0.05, kEntryBelow = 0.07;
+constexpr double kEntryRight = 0.05, kEntryBelow = 0.09;
 constexpr int kNameColumn = 1, kTelephoneColumn = 2, kPaidColumn = 3;
 
 // The ledger's text for a column of the share's row; "" leaves the cell blank.
