@@ -2,6 +2,7 @@
 
 #include "accounts/accounts_csv.h"
 #include "accounts/ledger_edit.h"
+#include "accounts/guarded_step.h"
 #include "accounts/ledger_store.h"
 #include "accounts/season_window.h"
 #include "model/text.h"
@@ -38,15 +39,6 @@ std::string choiceText(const LedgerFile& file) { return file.serialNumber + "   
 
 std::string kroner(std::int64_t amount) { return "kr " + formatAmount(amount); }
 
-// Runs an event's work; a file error becomes a message box, never a crash.
-template <class Work>
-void guarded(Messages& messages, Work&& work) {
-    try {
-        work();
-    } catch (const IoError& error) {
-        messages.inform(error.what());
-    }
-}
 
 }  // namespace
 
@@ -126,7 +118,7 @@ void Tandelsregnskap::build() {
     for (const auto& action : actions) {
         auto* button = new QPushButton(QString::fromUtf8(action.caption));
         button->setObjectName(QString::fromLatin1(action.name));
-        connect(button, &QPushButton::clicked, this, [this, run = action.run] { guarded(messages_, run); });
+        connect(button, &QPushButton::clicked, this, [this, run = action.run] { guardedStep(messages_, run); });
         buttons->addWidget(button);
     }
     buttons->addStretch();
@@ -166,11 +158,11 @@ void Tandelsregnskap::build() {
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
-    connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { guarded(messages_, [&] { choose(index); }); });
+    connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { guardedStep(messages_, [&] { choose(index); }); });
     connect(table_, &QTableWidget::cellChanged, this,
-            [this](int row, int column) { guarded(messages_, [&] { cellEdited(row, column); }); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { guarded(messages_, [this] { exportCsv(); }); });
-    connect(season, &QPushButton::clicked, this, [this] { guarded(messages_, [this] { showSeason(); }); });
+            [this](int row, int column) { guardedStep(messages_, [&] { cellEdited(row, column); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
+    connect(season, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { showSeason(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -190,7 +182,7 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
         for (const LedgerFile& file : listed_) choice_->addItem(text(choiceText(file)));
         choice_->setCurrentIndex(index);
     }
-    guarded(messages_, [&] { choose(index); });
+    guardedStep(messages_, [&] { choose(index); });
 }
 
 void Tandelsregnskap::choose(int index) {
@@ -315,7 +307,7 @@ void Tandelsregnskap::showSeason() {
 void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages, const std::string& serialNumber) {
     Tandelsregnskap& window = childWindow<Tandelsregnskap>(
         mainWindow, [&](QWidget* owner) { return new Tandelsregnskap(workspace, messages, owner); });
-    guarded(messages, [&] { window.reload(serialNumber); });
+    guardedStep(messages, [&] { window.reload(serialNumber); });
     if (mainWindow) window.move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
     window.show();
     window.raise();

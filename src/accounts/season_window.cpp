@@ -1,6 +1,7 @@
 #include "accounts/season_window.h"
 
 #include "accounts/accounts_csv.h"
+#include "accounts/guarded_step.h"
 #include "accounts/ledger_store.h"
 #include "accounts/season_chart_panel.h"
 #include "model/text.h"
@@ -21,14 +22,6 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-template <class Work>
-void guarded(Messages& messages, Work&& work) {
-    try {
-        work();
-    } catch (const IoError& error) {
-        messages.inform(error.what());
-    }
-}
 
 }  // namespace
 
@@ -80,7 +73,7 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(exportButton, &QPushButton::clicked, this, [this] { guarded(messages_, [this] { exportCsv(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     resize(900, 600);
 }

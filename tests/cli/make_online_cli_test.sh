@@ -18,25 +18,8 @@ run() {
     [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
 }
 
-# A storage file as the main window writes it: Windows-1252, CR LF.
-store() {
-    file="$1" version="$2"
-    {
-        printf '#LAGRINGSTIME\r\n2009.03.01.10:00:00\r\n#UKE\r\nUKE 10 -2009\r\n#ONLINESERIENUMMER\r\n\r\n'
-        printf '#FORNAVN\r\nKari\r\n#ETTERNAVN\r\nNordmann\r\n#SPILLENUMMER\r\n123 456 789\r\n'
-        printf '#TRIPPELTYPE\r\n12\r\n#LAGRINGSTYPE\r\nLAGER \r\n#KOMBINASJONER\r\n    9\r\n#REKKEANTALL\r\n 2916\r\n'
-        printf '#VERSJON\r\n%s\r\n#REKKEPRIS\r\n1\r\n#SYSTEMFILNAVN\r\nTEST.TSY\r\n#SYSTEMNAVN\r\nMU 9-0-9\r\n' "$version"
-        printf '#KUPONGTYPE\r\nL\330RDAG\r\n#SPILLTYPE\r\nORDIN\306R\r\n#STAMME\r\n446677777777\r\n'
-        printf '#MARKERING\r\nSSSSSSSSMMMM\r\n#PRIORITET\r\n567891111234\r\n#UTGANG1\r\n000000000000\r\n'
-        printf '#UTGANG2\r\n000000000000\r\n#ANTALLANDELER\r\n4\r\n#ONLINEFILPATHOGNAVN\r\n\r\n#ONLINEFILDATO\r\n\r\n'
-        for i in 1 2 3 4 5 6 7 8 9 10; do printf '#UTVIDELSE\r\n\r\n'; done
-        printf '#REKKER\r\n'
-        for line in 446677774444 446677774222 446677774111 446677772421 446677772214 446677772142 \
-            446677771412 446677771241 446677771124; do printf '%s\r\n' "$line"; done
-    } >"$dir/pul1lgr/$file"
-}
-store LAGRET.TXT 07.OKT-2008
-store GAMMEL.TXT 01.JAN-2005
+store_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008
+store_syndicate "$dir/pul1lgr/GAMMEL.TXT" 01.JAN-2005
 
 run "make to C" 0 LAGRET.TXT --navn "Kari Nordmann" --spillenummer "123 456 789" --katalog 'C:\NTFILE' \
     --gangefelt 2 --uker 5
