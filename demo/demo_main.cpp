@@ -1,6 +1,7 @@
 // andelstipp-demo DIR: creates a demo working directory with made-up but realistic data,
 // so `make run` shows a program in use. Files that already exist are left alone, so what
 // the program wrote there last time stays.
+#include "demo_accounts.h"
 #include "demo_online.h"
 #include "demo_make_online.h"
 #include "demo_game_examples.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
         andel::demo::writeDemoStorage(demo);
         andel::demo::writeDemoResults(demo);
         andel::demo::writeDemoPrinting(demo);
+        andel::demo::writeDemoAccounts(demo);
     } catch (const andel::IoError& error) {
         std::cerr << "andelstipp-demo: " << error.what() << '\n';
         return 1;

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace andel {
@@ -45,7 +46,23 @@ IconColumnPanel::IconColumnPanel(QWidget* parent) : QFrame(parent) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         if (b.onPress) connect(button, &QToolButton::pressed, this, b.signal);
         else connect(button, &QToolButton::clicked, this, b.signal);
-        layout->addWidget(button);
+        if (b.signal == &IconColumnPanel::storedRowsRequested) {
+            // The accounts sit beside the storage browser's button, in the same row.
+            auto* row = new QHBoxLayout;
+            row->setSpacing(3);
+            row->addWidget(button);
+            auto* accounts = new QToolButton(this);
+            accounts->setObjectName(QStringLiteral("andelsregnskapknapp"));
+            accounts->setIcon(pictureIcon(Picture::Ledger, 28));
+            accounts->setIconSize(QSize(28, 28));
+            accounts->setToolTip(QStringLiteral("Andelsregnskap"));
+            accounts->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+            connect(accounts, &QToolButton::clicked, this, &IconColumnPanel::accountsRequested);
+            row->addWidget(accounts);
+            layout->addLayout(row);
+        } else {
+            layout->addWidget(button);
+        }
         if (b.signal == &IconColumnPanel::onlineFileRequested) makeOnlineFile_ = button;
     }
     // The second control of the make command, never shown; it runs the same command.

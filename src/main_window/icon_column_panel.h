@@ -19,6 +19,7 @@ signals:
     void onlineFileRequested();    // picture button 3, `BitBtn2`
     void commandPanelClosed();     // picture button 4
     void storedRowsRequested();    // picture button 5
+    void accountsRequested();      // beside picture button 5: "Andelsregnskap"
 
 private:
     QToolButton* makeOnlineFile_;

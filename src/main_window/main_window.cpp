@@ -1,5 +1,8 @@
 #include "main_window/main_window.h"
 
+#include "accounts/ledger_certificate.h"
+#include "accounts/ledger_store.h"
+#include "accounts/ledger_window.h"
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/guarded.h"
@@ -108,6 +111,9 @@ void Tgridform::buildMenu() {
     QAction* print = file->addAction(QStringLiteral("&Skriv ut"));
     print->setObjectName(QStringLiteral("Skrivut1"));
     on(print, &QAction::triggered, [this] { printCertificates(); });
+    QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
+    accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
+    on(accounts, &QAction::triggered, [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
     colours->setObjectName(QStringLiteral("Fargevalg1"));
     on(colours, &QAction::triggered, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
@@ -192,6 +198,8 @@ void Tgridform::connectPanels() {
         stemArea_->repaint();
     });
     on(iconColumn_, &IconColumnPanel::storedRowsRequested, [this] { showStorageBrowser(); });
+    on(iconColumn_, &IconColumnPanel::accountsRequested,
+       [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
 
     on(commandPanel_, &CommandPanel::certificatesRequested, [this] { printCertificates(); });
     on(commandPanel_, &CommandPanel::prizeRequested, [this] { togglePrizes(); });
@@ -265,6 +273,7 @@ void Tgridform::makeOnlineFile() {
     windows();  // the dialog and the writer window are the program's own, children of this window
     ShownFirst messages(messages_, [this] { render(); });
     const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages);
+    if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
@@ -273,7 +282,8 @@ void Tgridform::printCertificates() {
     // "Du må først lage onlinefil" leads on to the make command once printing has let go.
     bool makeOnlineFirst = false;
     windows();  // the printer choice and the template are the program's own, children of this window
-    printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; });
+    printCertificatesFromWindow(this, state_, workspace_, messages_, [&makeOnlineFirst] { makeOnlineFirst = true; },
+                                [this] { return ledgerBuyers(state_, workspace_, messages_); });
     render();
     if (makeOnlineFirst) makeOnlineFile();
 }

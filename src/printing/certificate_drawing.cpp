@@ -74,7 +74,7 @@ void drawPrintJob(InchCanvas& canvas, const CertificateTemplate& page, const Pri
     const ShareListStyle listStyle{page.cellColour, sectionOrigin(Section::Seksjon7, page.margin).left};
     if (job.kind == PrintJob::Kind::ListPage) {
         drawElement(canvas, page, mainPartLabel(), true);
-        drawShareList(canvas, listStyle, kListPageListTop, job.firstListed, job.lastListed);
+        drawShareList(canvas, page, listStyle, kListPageListTop, job.firstListed, job.lastListed);
         return;
     }
     CertificateTemplate filled = page;
@@ -83,10 +83,14 @@ void drawPrintJob(InchCanvas& canvas, const CertificateTemplate& page, const Pri
     if (job.kind == PrintJob::Kind::MainPart) {
         drawElement(canvas, filled, mainPartLabel());
         if (job.lastListed > 0) {
-            drawShareList(canvas, listStyle, sectionPlace(Section::Seksjon7).top, job.firstListed, job.lastListed);
+            drawShareList(canvas, page, listStyle, sectionPlace(Section::Seksjon7).top, job.firstListed, job.lastListed);
         }
     } else {
         for (const LayoutElement& element : certificateElements()) drawElement(canvas, filled, element);
+        if (const ShareBuyer* buyer = page.buyerOf(job.share); buyer && !buyer->name.empty()) {
+            filled.captions["andelseier"] = "Andelseier: " + buyer->name;
+            drawElement(canvas, filled, buyerLabel());
+        }
     }
     canvas.setFont(Font{"Arial", 10, false});
     canvas.setup(1.0);

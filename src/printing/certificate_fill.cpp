@@ -72,6 +72,11 @@ const std::string& CertificateTemplate::caption(std::string_view name) const {
     return found == captions.end() ? empty : found->second;
 }
 
+const ShareBuyer* CertificateTemplate::buyerOf(int share) const {
+    if (share < 1 || share > static_cast<int>(buyers.size())) return nullptr;
+    return &buyers[static_cast<std::size_t>(share - 1)];
+}
+
 std::string matchText(int match, std::string_view home, std::string_view away) {
     return padLeft(std::to_string(match), 3) + ". " + std::string(home) + " - " + std::string(away);
 }

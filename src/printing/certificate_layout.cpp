@@ -103,6 +103,7 @@ constexpr auto kCertificate = std::to_array<LayoutElement>({
 });
 
 constexpr LayoutElement kMainPart = label("spillpaalag2", Section::Seksjon6b, 7, -2, {"Tahoma", 8, false});
+constexpr LayoutElement kBuyer = label("andelseier", Section::Seksjon8, 300, 57, kArial10Bold);
 
 }  // namespace
 
@@ -110,5 +111,6 @@ const SectionPlace& sectionPlace(Section section) { return kSections[static_cast
 std::span<const LayoutElement> commonElements() { return kCommon; }
 std::span<const LayoutElement> certificateElements() { return kCertificate; }
 const LayoutElement& mainPartLabel() { return kMainPart; }
+const LayoutElement& buyerLabel() { return kBuyer; }
 
 }  // namespace andel

@@ -50,5 +50,7 @@ std::span<const LayoutElement> commonElements();
 std::span<const LayoutElement> certificateElements();
 // `spillpaalag2` of the main part and the list pages.
 const LayoutElement& mainPartLabel();
+// `andelseier`: the buyer's name in the buyer's section of a certificate that has one.
+const LayoutElement& buyerLabel();
 
 }  // namespace andel

@@ -42,9 +42,11 @@ bool TAndelsform2::printContents() {
 }
 
 void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
-                                 Messages& messages, const std::function<void()>& makeOnlineFile) {
+                                 Messages& messages, const std::function<void()>& makeOnlineFile,
+                                 const std::function<std::vector<ShareBuyer>()>& buyers) {
     if (!beginCertificates(state, messages, makeOnlineFile)) return;
     try {
+        const std::vector<ShareBuyer> sold = buyers ? buyers() : std::vector<ShareBuyer>();
         TForm1& dialog = childOf<TForm1>(mainWindow, messages);
         dialog.adjustSize();
         dialog.move(mainWindow->frameGeometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));
@@ -55,7 +57,11 @@ void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, con
         dialog.setChoices(stored);
 
         const LocalDateTime now = localNow();
-        const auto filled = [&](const PrintChoices& choices) { return fillCertificate(state, choices, now); };
+        const auto filled = [&](const PrintChoices& choices) {
+            CertificateTemplate page = fillCertificate(state, choices, now);
+            page.buyers = sold;
+            return page;
+        };
         dialog.setOutput(
             [&](QPagedPaintDevice& device, const PrintChoices& choices) {
                 const CertificateTemplate page = filled(choices);

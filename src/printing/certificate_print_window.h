@@ -34,11 +34,13 @@ private:
 // The whole command on the main window's state: refusals (starting `makeOnlineFile`
 // when no online file is made), the print dialog `TForm1` with its stored choices
 // (stored again on both exits), then every certificate, the main part and the list
-// pages to the chosen printer. The state's command panel is hidden and the online
+// pages to the chosen printer. `buyers`, asked once before the dialog, fills the share
+// list and the certificates' buyer names (none: the rows stay blank). The state's command panel is hidden and the online
 // file's directory and name are shown; the caller renders the window afterwards. The
 // dialog and the template are children of `mainWindow`, made on first use unless the
 // program made them at start.
 void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
-                                 Messages& messages, const std::function<void()>& makeOnlineFile);
+                                 Messages& messages, const std::function<void()>& makeOnlineFile,
+                                 const std::function<std::vector<ShareBuyer>()>& buyers = {});
 
 }  // namespace andel

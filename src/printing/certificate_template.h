@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace andel {
 
@@ -22,6 +23,13 @@ struct PrintChoices {
     int markAdjustment = 0;
     bool saveYellow = false;
     friend bool operator==(const PrintChoices&, const PrintChoices&) = default;
+};
+
+// What the share list prints for a share sold from the ledger: the buyer's name, telephone
+// and the amount paid, as written there.
+struct ShareBuyer {
+    std::string name, telephone, paid;
+    friend bool operator==(const ShareBuyer&, const ShareBuyer&) = default;
 };
 
 inline constexpr int kDesignMargin = 16;
@@ -50,6 +58,11 @@ struct CertificateTemplate {
     double markAdjustment = 0.0;  // inch, added to every text of the system block
     std::string serialNumber;     // as the main window shows it
     std::string onlineFileName;   // without its directory
+
+    // Share i at index i - 1; empty (or shorter, or empty rows) leaves the cells blank
+    // for the agent's pen.
+    std::vector<ShareBuyer> buyers;
+    const ShareBuyer* buyerOf(int share) const;
 };
 
 }  // namespace andel

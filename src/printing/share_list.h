@@ -2,6 +2,7 @@
 // The list of shares on the main part and the list pages: one row per share with the
 // share's number and empty cells for the buyer's name, telephone, payment, winnings and
 // payout, filled in by hand.
+#include "printing/certificate_template.h"
 #include "printing/inch_canvas.h"
 
 #include <array>
@@ -23,7 +24,9 @@ struct ShareListStyle {
     int left;  // layout units
 };
 
-// Rows for the shares first to last (inclusive), the first row's top at `top` layout units.
-void drawShareList(InchCanvas& canvas, const ShareListStyle& style, int top, int first, int last);
+// Rows for the shares first to last (inclusive), the first row's top at `top` layout units;
+// the NAVN, TELEFON and BETALT cells of a share with a buyer in the page are filled.
+void drawShareList(InchCanvas& canvas, const CertificateTemplate& page, const ShareListStyle& style, int top, int first,
+                   int last);
 
 }  // namespace andel

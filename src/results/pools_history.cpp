@@ -103,23 +103,35 @@ std::string formatHistoryLine(const StatisticsRecord& record, std::string_view d
 
 HistoryLookup lookupHistory(const Workspace& workspace, Messages& messages,
                             std::string_view statisticsName, int week, int year) {
-    HistoryLookup lookup;
-    if (!fileExists(workspace.file(std::string(kHistoryDirectory) + "/lf.txt"))) return lookup;
+    const auto lines = readHistory(workspace, messages, statisticsName);
+    return lines ? findRound(*lines, week, year) : HistoryLookup{};
+}
+
+std::optional<std::vector<StatisticsRecord>> readHistory(const Workspace& workspace, Messages& messages,
+                                                         std::string_view statisticsName) {
+    if (!fileExists(workspace.file(std::string(kHistoryDirectory) + "/lf.txt"))) return std::nullopt;
 
     const std::string fileName(historyFileName(statisticsName).value_or(""));
     const auto path = workspace.file(std::string(kHistoryDirectory) + "/" + fileName);
     if (fileName.empty() || !fileExists(path)) {
         messages.inform("03 Finner ikke tippestatistikk på! \r" + workspace.displayName() +
                         static_cast<char>(std::filesystem::path::preferred_separator) + fileName);
-        return lookup;
+        return std::nullopt;
     }
     const auto bytes = readFileBytes(path, kMaxHistoryBytes);
     if (!bytes) {
         messages.inform("Kan ikke lese tippestatistikken i\r" + pathText(path));
-        return lookup;
+        return std::nullopt;
     }
-    for (std::string_view line : splitLines(*bytes)) {
-        lookup.record = parseHistoryLine(line);
+    std::vector<StatisticsRecord> lines;
+    for (std::string_view line : splitLines(*bytes)) lines.push_back(parseHistoryLine(line));
+    return lines;
+}
+
+HistoryLookup findRound(std::span<const StatisticsRecord> lines, int week, int year) {
+    HistoryLookup lookup;
+    for (const StatisticsRecord& line : lines) {
+        lookup.record = line;
         if (isOlderThan(lookup.record, week, year)) break;
         if (lookup.record.year == year && lookup.record.week == week) {
             lookup.found = true;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -54,5 +56,12 @@ struct HistoryLookup {
 // directory (tested by its lf.txt) nothing is found; a missing history file is reported.
 HistoryLookup lookupHistory(const Workspace& workspace, Messages& messages,
                             std::string_view statisticsName, int week, int year);
+
+// The two halves of the lookup, for looking up many rounds with one read: the parsed
+// lines of the statistics name's file (nothing without the history directory, nothing
+// after its message when the file is missing or unreadable), and the search over them.
+std::optional<std::vector<StatisticsRecord>> readHistory(const Workspace& workspace, Messages& messages,
+                                                         std::string_view statisticsName);
+HistoryLookup findRound(std::span<const StatisticsRecord> lines, int week, int year);
 
 }  // namespace andel

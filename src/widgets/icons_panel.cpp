@@ -52,6 +52,14 @@ void drawPicture(QPainter& p, Picture picture, double s) {
             p.drawRect(QRectF(s * .12, s * .3, s * .76, s * .5));
             p.drawRect(QRectF(s * .12, s * .22, s * .3, s * .1));
             break;
+        case Picture::Ledger:  // an account book: ruled lines and a column of amounts
+            p.setBrush(QColor(250, 245, 225));
+            p.drawRect(QRectF(s * .18, s * .12, s * .64, s * .76));
+            p.setPen(QPen(QColor(60, 90, 170), s / 24.0));
+            for (int i = 0; i < 4; ++i) p.drawLine(QPointF(s * .26, s * (.3 + i * .14)), QPointF(s * .74, s * (.3 + i * .14)));
+            p.setPen(QPen(QColor(190, 30, 30), s / 24.0));
+            p.drawLine(QPointF(s * .58, s * .16), QPointF(s * .58, s * .84));
+            break;
         case Picture::Calendar:
             p.setBrush(Qt::white);
             p.drawRect(QRectF(s * .15, s * .2, s * .7, s * .65));

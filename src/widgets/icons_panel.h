@@ -4,7 +4,7 @@
 
 namespace andel {
 
-enum class Picture { Printer, Trophy, Disk, Player, Menu, OnlineFile, Close, Folder, Calendar, Reset };
+enum class Picture { Printer, Trophy, Disk, Player, Menu, OnlineFile, Close, Folder, Calendar, Reset, Ledger };
 
 QIcon pictureIcon(Picture picture, int size = 24);
 

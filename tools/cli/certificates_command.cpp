@@ -1,5 +1,6 @@
 // andelstipp-cli certificates: the share certificates of a stored syndicate as one PDF,
 // the pages the print dialog would print with the same choices.
+#include "accounts/ledger_certificate.h"
 #include "commands.h"
 #include "platform/clock.h"
 #include "printing/certificate_command.h"
@@ -63,7 +64,8 @@ int runCertificates(const Arguments& args, Context& context) {
 
     const auto application = guiApplication();
     installLayoutFonts();
-    const CertificateTemplate page = fillCertificate(state, choices, localNow());
+    CertificateTemplate page = fillCertificate(state, choices, localNow());
+    page.buyers = ledgerBuyers(state, context.workspace, context.messages);
     const QString file = QString::fromStdString(*pdf);
     writeCertificatesPdf(file, page, printJobs(page.shares));
     return 0;

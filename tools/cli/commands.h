@@ -25,5 +25,6 @@ int runRegister(const Arguments& args, Context& context), runStorage(const Argum
 int runSend(const Arguments& args, Context& context);
 int runMakeOnline(const Arguments& args, Context& context);
 int runCertificates(const Arguments& args, Context& context);
+int runLedger(const Arguments& args, Context& context), runSeason(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -73,6 +73,24 @@ const std::vector<Command>& commands() {
          "  Prints the share certificates of a stored syndicate of pul1lgr/ into one PDF, a page per\n"
          "  print job: certificates 1 to N, the main part and the list pages.",
          runCertificates, {"--pdf", "--margin", "--juster"}, {"--spar-gulfarge"}},
+        {"ledger",
+         "andelstipp-cli ledger open STORAGEFILE\n"
+         "andelstipp-cli ledger list\n"
+         "andelstipp-cli ledger show SERIAL\n"
+         "andelstipp-cli ledger set SERIAL SHARE [--navn TEXT] [--telefon TEXT] [--spillenummer TEXT] [--kunde ROW]\n"
+         "                                       [--merknad TEXT]\n"
+         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger export SERIAL --csv FILE\n"
+         "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
+         "  each share won and what was paid out. --kunde takes the buyer from the register row as\n"
+         "  `register list --sort 1` numbers it; amounts are whole kroner.",
+         runLedger, {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv"}, {}},
+        {"season",
+         "andelstipp-cli season [--csv FILE]\n"
+         "  One line per syndicate with a ledger, oldest week first, then the total: week, type, rows,\n"
+         "  stake, shares sold, 12, 11 and 10 right, prize, prize per share, return on stake in percent.",
+         runSeason, {"--csv"}, {}},
     };
     return list;
 }

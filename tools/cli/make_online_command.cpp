@@ -2,6 +2,7 @@
 // syndicate, with the dialog's answers taken from the options.
 #include "commands.h"
 #include "stored_syndicate.h"
+#include "accounts/ledger_store.h"
 #include "online/make_online_file.h"
 #include "workbench/recompute.h"
 
@@ -42,6 +43,7 @@ int runMakeOnline(const Arguments& args, Context& context) {
     if (!mayMakeOnlineFile(state, context.messages)) return 1;
     const MakeOnlineResult result = makeOnlineFile(state, answers, context.workspace, context.messages);
     if (result.outcome != MakeOnlineOutcome::Made) return 1;
+    openLedgerAfterOnlineFile(state, context.workspace, context.messages);
     context.out << result.onlineFile << '\n';
     return 0;
 }

@@ -1,0 +1,18 @@
+#pragma once
+// CSV for a Norwegian spreadsheet: UTF-8 with a byte-order mark, ";" between fields,
+// "," as the decimal sign, CR LF line ends. A field holding ";", a quotation mark or a
+// line break is quoted.
+#include "accounts/accounts_report.h"
+
+#include <string>
+
+namespace andel {
+
+std::string csvLines(const std::vector<Fields>& rows);
+
+// A heading line, then one line per share.
+std::string ledgerCsv(const Ledger& ledger);
+// A heading line, one line per syndicate (oldest first), then the total line.
+std::string seasonCsv(const Season& season);
+
+}  // namespace andel

@@ -1,0 +1,99 @@
+#include "accounts/ledger.h"
+
+#include "model/text.h"
+#include "platform/clock.h"
+#include "workbench/recompute.h"
+#include "workbench/selectors.h"
+#include "workbench/stem_editing.h"
+
+#include <chrono>
+
+namespace andel {
+
+std::optional<SyndicateFacts> syndicateFactsOf(const WorkbenchState& state) {
+    const std::string serial = trimBlanks(state.online.serialNumber);
+    if (serial.empty() || serial == "0000" || sharesOf(state) < 1) return std::nullopt;
+    SyndicateFacts facts;
+    facts.serialNumber = serial;
+    facts.week = parseGameWeek(gameWeekTextOf(state));
+    facts.week.suffix.clear();
+    facts.couponType = couponTypeOf(state);
+    facts.timeBasis = timeBasisOf(state);
+    facts.rows = parseAmount(state.rekkertotalt);
+    facts.stake = parseAmount(state.panelinnsatstotalt);
+    facts.shares = sharesOf(state);
+    facts.pricePerShare = parseAmount(state.panelprisprandel);
+    facts.onlineFile = state.online.pathAndName;
+    facts.coupons = couponsOf(state);
+    return facts;
+}
+
+Ledger emptyLedger(const SyndicateFacts& facts) {
+    return Ledger{facts, std::vector<ShareEntry>(static_cast<std::size_t>(facts.shares))};
+}
+
+std::string weekText(const GameWeek& week) { return trimBlanks(gameWeekText(week)); }
+
+std::optional<LedgerDate> parseLedgerDate(std::string_view text) {
+    if (text.size() != 10 || text[2] != '.' || text[5] != '.') return std::nullopt;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    }
+    const auto number = [&](std::size_t at, std::size_t width) {
+        int value = 0;
+        for (std::size_t i = at; i < at + width; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    const LedgerDate date{number(0, 2), number(3, 2), number(6, 4)};
+    const std::chrono::year_month_day real{std::chrono::year(date.year), std::chrono::month(static_cast<unsigned>(date.month)),
+                                           std::chrono::day(static_cast<unsigned>(date.day))};
+    if (!real.ok() || date.year < 1900) return std::nullopt;
+    return date;
+}
+
+std::string ledgerDateText(const LedgerDate& date) {
+    return twoDigits(date.day) + "." + twoDigits(date.month) + "." + padLeftZero(std::to_string(date.year), 4);
+}
+
+LedgerDate todayLedgerDate() {
+    const auto today = localToday();
+    return LedgerDate{static_cast<int>(static_cast<unsigned>(today.day())),
+                      static_cast<int>(static_cast<unsigned>(today.month())), static_cast<int>(today.year())};
+}
+
+std::optional<std::int64_t> parseWholeKroner(std::string_view text) {
+    // "2916" or "2.916": a first group of one to three digits, then groups of exactly three.
+    if (text.empty() || text.size() > 11) return std::nullopt;
+    std::int64_t value = 0;
+    std::size_t groupStart = 0;
+    bool grouped = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '.') {
+            const std::size_t width = i - groupStart;
+            if (width == 0 || (grouped && width != 3) || (i < text.size() && groupStart == 0 && width > 3)) {
+                return std::nullopt;
+            }
+            grouped = grouped || i < text.size();
+            groupStart = i + 1;
+            continue;
+        }
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    if (value > 999'999'999) return std::nullopt;
+    return value;
+}
+
+std::string badAmountMessage(std::string_view text) {
+    return "Beløpet \"" + std::string(text) + "\" er ikke et helt antall kroner.";
+}
+
+std::string badDateMessage(std::string_view text) {
+    return "Datoen \"" + std::string(text) + "\" finnes ikke (skriv DD.MM.ÅÅÅÅ).";
+}
+
+std::string badShareMessage(int share, int shares) {
+    return "Andel " + std::to_string(share) + " finnes ikke: andelslaget har andel 1 til " + std::to_string(shares) + ".";
+}
+
+}  // namespace andel

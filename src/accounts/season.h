@@ -1,0 +1,52 @@
+#pragma once
+// The season: every syndicate with a ledger, oldest week first, with its stake, sales,
+// correct counts and prize, and the totals over all of them.
+#include "accounts/ledger.h"
+#include "accounts/ledger_winnings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace andel {
+
+struct SeasonRow {
+    std::string serialNumber;
+    GameWeek week;
+    CouponType couponType = CouponType::Saturday;
+    std::int64_t rows = 0, stake = 0;
+    int shares = 0, sold = 0;
+    LedgerWinnings winnings;
+};
+
+struct SeasonTotals {
+    std::int64_t rows = 0, stake = 0, prize = 0;
+    std::int64_t sold = 0, right12 = 0, right11 = 0, right10 = 0;
+};
+
+struct Season {
+    std::vector<SeasonRow> rows;  // oldest week first
+    SeasonTotals totals;
+};
+
+// The ledgers (in any order) with their winnings, looked up by `winningsOf`.
+template <class WinningsOf>
+Season seasonOf(const std::vector<Ledger>& ledgers, WinningsOf&& winningsOf);
+
+// Builds the season from rows already carrying their winnings; sorts and sums them.
+Season seasonFromRows(std::vector<SeasonRow> rows);
+
+// "12,5": prize × 100 / stake with one decimal, rounded half up; "-" without a stake.
+std::string returnOnStakeText(std::int64_t prize, std::int64_t stake);
+
+SeasonRow seasonRowOf(const Ledger& ledger, const LedgerWinnings& winnings);
+
+template <class WinningsOf>
+Season seasonOf(const std::vector<Ledger>& ledgers, WinningsOf&& winningsOf) {
+    std::vector<SeasonRow> rows;
+    rows.reserve(ledgers.size());
+    for (const Ledger& ledger : ledgers) rows.push_back(seasonRowOf(ledger, winningsOf(ledger.facts)));
+    return seasonFromRows(std::move(rows));
+}
+
+}  // namespace andel

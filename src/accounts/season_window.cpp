@@ -1,0 +1,116 @@
+#include "accounts/season_window.h"
+
+#include "accounts/accounts_csv.h"
+#include "accounts/guarded_step.h"
+#include "accounts/ledger_store.h"
+#include "accounts/season_chart_panel.h"
+#include "model/text.h"
+#include "platform/file_io.h"
+#include "platform/io_error.h"
+
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace andel {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+
+}  // namespace
+
+Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
+    : QDialog(parent), workspace_(std::move(workspace)), messages_(messages) {
+    setObjectName(QStringLiteral("Tsesong"));
+    setWindowTitle(QStringLiteral("Sesongen"));
+    chooseCsv_ = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksporter til regneark"), suggested,
+                                            QStringLiteral("Regneark (*.csv)"));
+    };
+    auto* layout = new QVBoxLayout(this);
+    chart_ = new SeasonChartPanel;
+    layout->addWidget(chart_, 2);
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("sesongsum"));
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    layout->addWidget(summary_);
+
+    const Fields heading = seasonHeading();
+    table_ = new QTableWidget(0, static_cast<int>(heading.size()));
+    table_->setObjectName(QStringLiteral("sesongtabell"));
+    QStringList labels;
+    for (const std::string& h : heading) labels << text(h);
+    table_->setHorizontalHeaderLabels(labels);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Widths from the headings and the widest expected figures: measuring hundreds of rows
+    // on every opening would cost more than the rest.
+    const QFontMetrics metrics(table_->font());
+    const QString widest[] = {QStringLiteral("UKE 00 -0000"), QStringLiteral("MIDTUKE"), QStringLiteral("000.000"),
+                              QStringLiteral("000.000")};
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const int figure = c < 4 ? metrics.horizontalAdvance(widest[c]) : metrics.horizontalAdvance(QStringLiteral("0.000.000"));
+        table_->setColumnWidth(c, std::max(figure, metrics.horizontalAdvance(labels[c])) + 16);
+    }
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    layout->addWidget(table_, 3);
+
+    auto* buttons = new QHBoxLayout;
+    auto* exportButton = new QPushButton(QStringLiteral("Eksporter til regneark..."));
+    exportButton->setObjectName(QStringLiteral("eksporter"));
+    auto* close = new QPushButton(QStringLiteral("Lukk"));
+    close->setObjectName(QStringLiteral("lukk"));
+    buttons->addWidget(exportButton);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    resize(900, 600);
+}
+
+void Tsesong::reload() {
+    LedgerListing listing = listLedgers(workspace_);
+    RoundResults results(workspace_);
+    season_ = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) { return fetchLedgerWinnings(results, facts); });
+    render();
+}
+
+void Tsesong::render() {
+    std::vector<Fields> rows;
+    for (const SeasonRow& row : season_.rows) rows.push_back(seasonFields(row, AmountStyle::Grouped));
+    rows.push_back(seasonTotalFields(season_.totals, AmountStyle::Grouped));
+    table_->setRowCount(static_cast<int>(rows.size()));
+    QFont bold = table_->font();
+    bold.setBold(true);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
+            auto* item = new QTableWidgetItem(text(rows[r][c]));
+            if (c >= 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (r + 1 == static_cast<int>(rows.size())) item->setFont(bold);
+            table_->setItem(r, c, item);
+        }
+    }
+    const SeasonTotals& t = season_.totals;
+    summary_->setText(text(std::to_string(season_.rows.size()) + " andelslag    Innsats kr " + formatAmount(t.stake) +
+                           "    Premie kr " + formatAmount(t.prize) + "    Avkastning " +
+                           returnOnStakeText(t.prize, t.stake) + " %"));
+    chart_->setSeason(&season_);
+}
+
+void Tsesong::exportCsv() {
+    const QString file = chooseCsv_(text(pathText(workspace_.root() / "sesongen.csv")));
+    if (file.isEmpty()) return;
+    replaceFile(std::filesystem::path(file.toStdU16String()), seasonCsv(season_));
+}
+
+}  // namespace andel

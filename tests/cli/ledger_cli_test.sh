@@ -1,0 +1,132 @@
+#!/bin/sh
+# andelstipp-cli ledger and season from outside: a ledger made with the online file, buyers,
+# payments, winnings against the history, payouts, the CSV and the refusals that write nothing.
+# Usage: ledger_cli_test.sh PATH-TO-andelstipp-cli
+. "$(dirname "$0")/cli_common.sh"
+dir="$work/dir"
+mkdir -p "$dir/c" "$dir/pul1lgr"
+printf 'DRIVE_C=%s\r\n' "$dir/c" >"$dir/config.kvs"
+
+# run NAME STATUS ARGS...: runs the tool into $work/out and $work/err.
+run() {
+    name="$1" expected="$2"
+    shift 2
+    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
+}
+expect_out() { printf '%s\n' "$2" | cmp -s - "$work/out" || fail "$1: got $(cat "$work/out")"; }
+
+stored_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008
+
+run "open without an online file" 1 ledger open LAGRET.TXT
+grep -q 'ingen onlinefil' "$work/err" || fail "open without online file: $(cat "$work/err")"
+[ -d "$dir/andelsregnskap" ] && fail "a ledger was made without an online file"
+
+# Making the online file makes the ledger.
+run "make-online" 0 make-online LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'C:\NTFILE'
+ledger="$dir/andelsregnskap/REGNSKAP_1000_UKE_10_2009.TXT"
+[ -f "$ledger" ] || fail "no ledger after make-online: $(ls "$dir/andelsregnskap" 2>&1)"
+online=$(cd "$dir/pul1lgr" && ls DATO-*.TXT)
+run "open the stored online syndicate" 0 ledger open "$online"
+expect_out "open" "1000"
+run "list" 0 ledger list
+expect_out "list empty" "1000 UKE 10 -2009 LØRDAG shares 5 sold 0 paid 0"
+
+# Buyers and payments.
+run "register add" 0 register add --fornavn Per --etternavn Aas --spillenummer 987654321 --telefon1 22334455
+run "register add 2" 0 register add --fornavn Berit --etternavn Zahl
+run "set from the register" 0 ledger set 1000 1 --kunde 1
+run "set by hand" 0 ledger set 1000 2 --navn "Ola Nordmann" --telefon "99 88 77 66" --merknad "betaler fredag"
+run "pay with defaults" 0 ledger pay 1000 1 --dato 02.03.2009
+run "pay an amount" 0 ledger pay 1000 2 --belop 1.000 --dato 03.03.2009
+run "list sold" 0 ledger list
+expect_out "list sold" "1000 UKE 10 -2009 LØRDAG shares 5 sold 2 paid 2"
+run "payout before the result" 1 ledger payout 1000 1
+grep -q '^Resultat ikke klart' "$work/err" || fail "payout before result: $(cat "$work/err")"
+
+tab=$(printf '\t')
+run "show without a result" 0 ledger show 1000
+expect_out "show without a result" "serial 1000
+week UKE 10 -2009
+type LØRDAG
+rows 2.916
+stake 2.916
+shares 5
+per-share 584
+result -
+right12 -
+right11 -
+right10 -
+prize -
+prize-per-share -
+remainder -
+1${tab}Per Aas${tab}223-34455${tab}987 654 321${tab}584${tab}02.03.2009${tab}${tab}
+2${tab}Ola Nordmann${tab}99 88 77 66${tab}${tab}1.000${tab}03.03.2009${tab}${tab}
+3${tab}${tab}${tab}${tab}${tab}${tab}${tab}
+4${tab}${tab}${tab}${tab}${tab}${tab}${tab}
+5${tab}${tab}${tab}${tab}${tab}${tab}${tab}"
+
+# Bad arguments: exit 2 and the ledger untouched.
+cp "$ledger" "$work/kept"
+for args in "pay 1000 6" "pay 1000 0" "pay 1000 x" "pay 1000 1 --belop 12,50" "pay 1000 1 --belop -3" \
+    "pay 1000 1 --dato 30.02.2009" "pay 1000 1 --dato 2009-03-01" "payout 1000 1 --dato 31.04.2009" \
+    "set 10 1 --navn x" "set 1000 1 --kunde 9" "set 1000 1 --belop 5" "show" "frobnicate 1000"; do
+    # shellcheck disable=SC2086
+    run "usage: $args" 2 ledger $args
+    grep -q '^andelstipp-cli: ' "$work/err" || fail "usage $args: $(cat "$work/err")"
+done
+run "unknown serial" 1 ledger show 4321
+grep -q 'serienummer 4321' "$work/err" || fail "unknown serial: $(cat "$work/err")"
+cmp -s "$ledger" "$work/kept" || fail "a refused command changed the ledger"
+
+# The round's result: the counts agree with the prize command on the same coupons.
+line() { printf 'UKE %02d %04d 08.03.2009 %-15s   0  0  0 %10d%8d%7d%11d\r\n' "$1" "$2" "$3" "$4" "$5" "$6" 0; }
+mkdir -p "$dir/tippehistorikk"
+{ line 10 2009 "11XX11111112" 250000 1500 126; line 9 2009 "111111111111" 0 0 0; } >"$dir/tippehistorikk/lf.txt"
+run "show with the result" 0 ledger show 1000
+sed -n 8p "$work/out" | grep -qx 'result HHUUHHHHHHHB' || fail "result line: $(sed -n 8p "$work/out")"
+"$cli" prize 442244444441 446677774444 446677774222 446677774111 446677772421 446677772214 446677772142 \
+    446677771412 446677771241 446677771124 --p12 250000 --p11 1500 --p10 126 --shares 5 >"$work/prize"
+for k in 12 11 10; do
+    want=$(sed -n "s/^right $k //p" "$work/prize")
+    got=$(sed -n "s/^right$k //p" "$work/out" | tr -d .)
+    [ "$want" = "$got" ] || fail "right$k: ledger $got, prize $want"
+done
+total=$(sed -n 's/^total //p' "$work/prize")
+[ "$(sed -n 's/^prize //p' "$work/out")" = "$total" ] || fail "prize: $(grep '^prize ' "$work/out"), prize command $total"
+part=$(sed -n 's/^prize-per-share //p' "$work/out")
+per=$(printf '%s' "$part" | tr -d .)
+rest=$(sed -n 's/^remainder //p' "$work/out" | tr -d .)
+[ $((per * 5 + rest)) -eq "$(printf '%s' "$total" | tr -d .)" ] && [ "$rest" -eq 3 ] ||
+    fail "per share $per and remainder $rest do not make $total"
+run "payout with the default" 0 ledger payout 1000 1 --dato 16.03.2009
+"$cli" --dir "$dir" ledger show 1000 | grep -q "^1${tab}Per Aas${tab}.*${tab}02.03.2009${tab}${part}${tab}16.03.2009$" ||
+    fail "payout not shown: $("$cli" --dir "$dir" ledger show 1000 | sed -n 15p)"
+
+# CSV: byte-order mark, ";" and CR LF.
+run "export" 0 ledger export 1000 --csv "$work/regnskap.csv"
+head -c 3 "$work/regnskap.csv" | od -An -tx1 | grep -q 'ef bb bf' || fail "export: no byte-order mark"
+printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n2;Ola Nordmann;99 88 77 66;;1000;03.03.2009;;\r\n' >"$work/want"
+{ head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(od -c "$work/regnskap.csv" | head -5)"
+run "export needs --csv" 2 ledger export 1000
+
+# The season: one line per ledger and the total.
+run "season" 0 season
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "season: $(cat "$work/out")"
+head -1 "$work/out" | grep -q "^UKE 10 -2009${tab}LØRDAG${tab}2.916${tab}2.916${tab}2${tab}" || fail "season line: $(head -1 "$work/out")"
+tail -1 "$work/out" | grep -q "^total${tab}${tab}2.916${tab}2.916${tab}2${tab}" || fail "season total: $(tail -1 "$work/out")"
+run "season csv" 0 season --csv "$work/season.csv"
+head -1 "$work/season.csv" | grep -q "Uke;Kupongtype;Rekker;Innsats" || fail "season csv heading"
+
+# A damaged ledger is named, refused and never written over.
+head -c 300 "$ledger" >"$work/cut" && cp "$work/cut" "$ledger"
+run "show a cut ledger" 1 ledger show 1000
+grep -q '^andelstipp-cli: Andelsregnskapet REGNSKAP_1000_UKE_10_2009.TXT er skadet' "$work/err" || fail "cut: $(cat "$work/err")"
+run "pay on a cut ledger" 1 ledger pay 1000 1
+run "open over a cut ledger" 1 ledger open "$online"
+cmp -s "$ledger" "$work/cut" || fail "the cut ledger was written over"
+run "list with a cut ledger" 0 ledger list
+grep -q 'REGNSKAP_1000_UKE_10_2009.TXT er skadet' "$work/err" || fail "list does not name the cut file"
+
+finish "all ledger cli checks passed"
