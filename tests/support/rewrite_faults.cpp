@@ -16,6 +16,8 @@
 #endif
 
 namespace andel::test {
+
+#ifndef _WIN32
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -26,7 +28,6 @@ bool isWhole(const Rewrite& rewrite, const std::string& bytes, const std::string
 
 }  // namespace
 
-#ifndef _WIN32
 void expectKilledWriterLeavesWholeFile(const Rewrite& rewrite, int kills, unsigned seed) {
     // Both versions once, timed, so the kills fall within the writes on any machine.
     const auto start = Clock::now();
