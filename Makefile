@@ -1,12 +1,22 @@
-# The two commands: `make run` and `make test` (plus `make bench`).
+# The two commands: `make run` and `make test` (plus `make bench`, `make test-sanitize`
+# and `make fuzz`, which CI runs as well).
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
                  qt6-l10n-tools qt6-translations-l10n fonts-liberation2 poppler-utils
 RUN_PACKAGES   = xvfb xauth imagemagick
+CLANG_PACKAGES = clang libclang-rt-14-dev llvm
 
-.PHONY: all build run test bench clean deps
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+# Any report fails: the sanitizers abort the test that made it.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all build run test bench clean deps test-sanitize fuzz fuzz-build fuzz-corpus
 
 all: build
 
@@ -29,5 +39,29 @@ bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; \
 	  ANDEL_BENCH_DIR=$(abspath $(BUILD)/demo) $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# The whole suite built by clang with the address and undefined-behaviour sanitizers
+# (-O1 and line tables only, quicker to build; stack traces still name the lines).
+test-sanitize: deps
+	@scripts/ensure-packages.sh $(CLANG_PACKAGES)
+	CC=clang CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Sanitize -DANDEL_BENCH=OFF \
+	  "-DCMAKE_CXX_FLAGS_SANITIZE=$(SANITIZE_FLAGS) -O1 -gline-tables-only" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# One libFuzzer program per reader, with the same sanitizers.
+fuzz-build:
+	@scripts/ensure-packages.sh cmake make ccache $(CLANG_PACKAGES)
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANDEL_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Runs each target for FUZZ_SECONDS from its corpus; crashes are kept in $(FUZZ_BUILD)/crashes.
+fuzz: fuzz-build
+	scripts/run-fuzzers.sh $(abspath $(FUZZ_BUILD)) $(FUZZ_SECONDS)
+
+# Remakes the seed inputs in fuzz/corpus from the program's own writers.
+fuzz-corpus: fuzz-build
+	rm -rf fuzz/corpus
+	$(FUZZ_BUILD)/fuzz/fuzz-seeds fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,8 @@
 
 #include "platform/io_error.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -38,12 +40,26 @@ std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBy
 
 namespace {
 
+constexpr long long kDiskWithoutEnd = -1;
+std::atomic<long long> diskRoomLeft{kDiskWithoutEnd};
+
+// How many of `wanted` bytes fit on the disk, taking them from the room that is left.
+std::size_t takeDiskRoom(std::size_t wanted) {
+    long long left = diskRoomLeft.load();
+    for (;;) {
+        if (left == kDiskWithoutEnd) return wanted;
+        const long long taken = std::min(left, static_cast<long long>(wanted));
+        if (diskRoomLeft.compare_exchange_weak(left, left - taken)) return static_cast<std::size_t>(taken);
+    }
+}
+
 // Writes and flushes to the disk; false on any failure.
 bool writeDurably(const fs::path& path, std::string_view bytes) {
 #ifdef _WIN32
     std::FILE* file = _wfopen(path.c_str(), L"wb");
     if (!file) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const std::size_t room = takeDiskRoom(bytes.size());
+    bool ok = std::fwrite(bytes.data(), 1, room, file) == bytes.size();
     ok = std::fflush(file) == 0 && ok;
     ok = _commit(_fileno(file)) == 0 && ok;
     ok = std::fclose(file) == 0 && ok;
@@ -54,7 +70,8 @@ bool writeDurably(const fs::path& path, std::string_view bytes) {
     std::size_t done = 0;
     bool ok = true;
     while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const std::size_t room = takeDiskRoom(bytes.size() - done);
+        const ssize_t n = room == 0 ? -1 : ::write(fd, bytes.data() + done, room);
         if (n <= 0) ok = false;
         else done += static_cast<std::size_t>(n);
     }
@@ -65,6 +82,10 @@ bool writeDurably(const fs::path& path, std::string_view bytes) {
 }
 
 }  // namespace
+
+void simulateDiskFullAfter(std::optional<std::size_t> bytes) {
+    diskRoomLeft = bytes ? static_cast<long long>(*bytes) : kDiskWithoutEnd;
+}
 
 void replaceFile(const fs::path& target, std::string_view bytes, const fs::path& temporary) {
     if (!writeDurably(temporary, bytes)) {

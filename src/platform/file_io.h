@@ -30,4 +30,9 @@ void removeFileIfExists(const std::filesystem::path& path);
 // UTF-8 text of a path, for messages.
 std::string pathText(const std::filesystem::path& path);
 
+// For fault tests only: the disk fills up after `bytes` more bytes have been written by
+// replaceFile in this process; every later write fails as on a full disk. Nothing (the
+// default) is a disk without end. The program never sets it.
+void simulateDiskFullAfter(std::optional<std::size_t> bytes);
+
 }  // namespace andel

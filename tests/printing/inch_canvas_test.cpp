@@ -54,7 +54,7 @@ TEST(InchCanvasTest, OperationsTakingAPointMoveThePosition) {
 TEST(InchCanvasTest, CentredTextStartsHalfItsWidthTruncatedLeftOfThePosition) {
     const std::pair<int, int> widthAndLeft[] = {{101, 450}, {100, 450}, {1, 500}, {0, 500}};
     for (const auto& [width, left] : widthAndLeft) {
-        RecordingCanvas canvas(600, [width](const std::string&, const Font&) { return width; });
+        RecordingCanvas canvas(600, [textWidth = width](const std::string&, const Font&) { return textWidth; });
         canvas.setup(1.0);
         canvas.moveTo(500.0 / 600, 0.5);
         canvas.centredText("tekst");
