@@ -8,7 +8,7 @@ cli="$1" out="$2"
   printf '.TH ANDELSTIPP-CLI 1 "" "andelstipp" "User Commands"\n'
   printf '.SH NAME\nandelstipp-cli \\- the syndicate module'"'"'s rules for scripts and support, without windows\n'
   printf '.SH SYNOPSIS\n.B andelstipp-cli\n[\\fB\\-\\-dir\\fR \\fIDIR\\fR] \\fISUBCOMMAND\\fR [\\fIARGUMENTS\\fR]\n'
-  printf '.SH DESCRIPTION\nRuns the same rules as the desktop program \\fBandelstipp\\fR(1) on the files of a\n'
+  printf '.SH DESCRIPTION\nRuns the same rules as the desktop program \\fBandelstipp\\fR on the files of a\n'
   printf 'working directory. Exit status 0 on success, 1 on a file error, 2 on bad arguments;\n'
   printf 'messages the windows would show are printed on standard error.\n'
   printf '.SH SUBCOMMANDS\n'
@@ -19,6 +19,5 @@ cli="$1" out="$2"
     { sub(/^ +/, ""); print }'
   printf '.SH OPTIONS\n.TP\n.BI \\-\\-dir " DIR"\nThe working directory (default: the current directory).\n'
   printf '.TP\n.B \\-\\-help\nThe usage of the tool or of one subcommand.\n'
-  printf '.SH SEE ALSO\n.BR andelstipp (1)\n'
 } >"$out"
 rm -f "$out.help"

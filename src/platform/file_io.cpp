@@ -27,6 +27,27 @@ std::string pathText(const fs::path& path) {
 }
 
 std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
+#ifdef _WIN32
+    // Sharing everything, so reading never stands in the way of the other programs, and
+    // works under our own lock (which holds the file open for deletion).
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+        if (bytes.size() + got > maxBytes) {
+            ok = false;
+            break;
+        }
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return bytes;
+#else
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
@@ -39,6 +60,7 @@ std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBy
     }
     if (in.bad()) return std::nullopt;
     return bytes;
+#endif
 }
 
 namespace {

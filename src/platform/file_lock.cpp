@@ -15,14 +15,14 @@ namespace andel {
 
 #ifdef _WIN32
 ExclusiveFileLock::ExclusiveFileLock(const std::filesystem::path& path) {
-    // Opened for reading and writing, sharing only reading and deletion: every other
-    // program's exclusive or deny-read/deny-write open fails while we hold it (the file is
-    // busy to them), and so does a second lock of ours. Read sharing lets our own reader
-    // take the contents under the lock, delete sharing lets our writer rename the new file
-    // over it. Opened the same way, a file another program holds without sharing fails
-    // here, which is how we see it busy.
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Opened for reading, writing and deletion, sharing only reading and deletion: every
+    // other program's exclusive, deny-read or deny-write open fails while we hold it (the
+    // file is busy to them), and so does a second lock of ours. Our own reader shares
+    // everything, so it still reads under the lock, and our writer renames the new file
+    // over it. Asking for deletion also fails while another program holds the file open
+    // without delete sharing, the one holder a rename cannot pass: such a file is busy.
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     handle_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
 }
 ExclusiveFileLock::~ExclusiveFileLock() {

@@ -31,7 +31,7 @@ bool sendToMessageSocket(const std::string& path, const std::string& line, std::
     const std::wstring name(path.begin(), path.end());
     HANDLE pipe = INVALID_HANDLE_VALUE;
     for (int tries = 0; tries < 5 && pipe == INVALID_HANDLE_VALUE; ++tries) {
-        pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (pipe == INVALID_HANDLE_VALUE && (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), 1000))) {
             break;
         }
@@ -43,13 +43,9 @@ bool sendToMessageSocket(const std::string& path, const std::string& line, std::
     DWORD written = 0;
     const bool ok = WriteFile(pipe, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
                     written == line.size();
-    if (ok) {
-        // The window closes its end once it has read the line.
-        char ignored;
-        DWORD got = 0;
-        while (ReadFile(pipe, &ignored, 1, &got, nullptr) && got > 0) {
-        }
-    }
+    // A pipe has no half-close to wait on as the socket does: flushing returns once the
+    // window has read everything written.
+    if (ok) FlushFileBuffers(pipe);
     CloseHandle(pipe);
     if (!ok) error = "the message could not be sent on " + path;
     return ok;

@@ -15,3 +15,19 @@ finish() {
     [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
     echo "$1"
 }
+
+# drive_setting LETTER DIR: makes the tool's drive LETTER stand for DIR and prints what
+# config.kvs needs for it. On Linux that is the setting DRIVE_<LETTER>; the Windows tool
+# under Wine (ANDEL_WINDOWS_CLI) takes real drives only, so the letter becomes a drive of
+# its private Wine prefix and nothing is printed. Each script uses letters of its own, as
+# the scripts may run at the same time.
+drive_setting() {
+    if [ -n "$ANDEL_WINDOWS_CLI" ]; then
+        link="$WINEPREFIX/dosdevices/$(printf '%s' "$1" | tr 'A-Z' 'a-z'):"
+        ln -sfn "$2" "$link"
+        drive_links="$drive_links $link"
+        trap 'rm -rf "$work"; rm -f $drive_links' EXIT
+    else
+        printf 'DRIVE_%s=%s\r\n' "$1" "$2"
+    fi
+}
