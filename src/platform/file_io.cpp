@@ -127,6 +127,9 @@ bool renameOver(const fs::path& from, const fs::path& to) {
     // MoveFileEx refuses a target that is open anywhere, even by a holder that shares
     // deletion (our own lock while we rewrite, or another program reading that way).
     // POSIX semantics allow it; ReplaceFile does it on systems without them.
+    // A directory in the target's place stays; the fallbacks below would not all refuse it.
+    const DWORD attributes = GetFileAttributesW(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     if (renameWithPosixSemantics(from, to)) return true;
     return ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;

@@ -13,6 +13,8 @@
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
+#include "support/drive_settings_only.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,6 +76,7 @@ struct Road {
 };
 
 TEST(MakeOnlineFile, MakesTheFileKeepsItsCopyAdvancesTheSerialAndStoresTheRows) {
+    SKIP_ON_REAL_DRIVES();
     Road road;
     road.state.online.pathAndName = "C:\\NTFILE\\FORRIGE.NTF";
     const MakeOnlineResult result = road.make();
@@ -119,6 +122,7 @@ TEST(MakeOnlineFile, MakesTheFileKeepsItsCopyAdvancesTheSerialAndStoresTheRows) 
 }
 
 TEST(MakeOnlineFile, SerialAfter9999IsThousandAndTheDriveIsRemembered) {
+    SKIP_ON_REAL_DRIVES();
     Road road;
     road.dir.write("onlcopi/config.kvs", "UNIKTNUMMER_ONLINEFIL=9999\r\n");
     road.answers.name = "  Åse   Ødegård ";
@@ -168,6 +172,7 @@ TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
 // Every way the writing can go wrong ends the same: the file written in this run is
 // gone, no copy, the same serial number, a cleared status, nothing stored, one message.
 TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
+    SKIP_ON_REAL_DRIVES();
     const struct {
         const char* what;
         std::function<void(Road&)> arrange;
