@@ -7,6 +7,7 @@
 #include "demo_game_examples.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
+#include "platform/process_io.h"
 #include "platform/workspace.h"
 #include "settings/agent_profile.h"
 #include "settings/settings_store.h"
@@ -15,6 +16,8 @@
 #include "demo_printing.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -56,12 +59,13 @@ void writeSettings(const andel::Workspace& demo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    const std::vector<std::string> arguments = andel::utf8Arguments(argc, argv);
+    if (arguments.size() != 1) {
         std::cerr << "usage: andelstipp-demo DIR\n";
         return 2;
     }
     try {
-        const andel::Workspace demo{std::filesystem::path(argv[1])};
+        const andel::Workspace demo{std::filesystem::path(std::u8string(arguments[0].begin(), arguments[0].end()))};
         andel::ensureDirectory(demo.root());
         writeAgentIdentity(demo);
         writeSettings(demo);

@@ -7,11 +7,51 @@
 #include <memory>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+
+#include <windows.h>
+#endif
+
 namespace andel {
+
+#ifdef Q_OS_WIN
+namespace {
+
+// On Windows the row-generating program posts (or sends) its messages to the window
+// handle in Apulje1.tmp itself; they reach the listener like the lines on the pipe.
+class NativeMessageFilter : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit NativeMessageFilter(MessageListener* listener) : QObject(listener), listener_(listener) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "windows_generic_MSG") return false;
+        const MSG* msg = static_cast<const MSG*>(message);
+        if (msg->message != static_cast<UINT>(WindowMessageId::ShowOrClose) &&
+            msg->message != static_cast<UINT>(WindowMessageId::TakeRegisterCustomer)) {
+            return false;
+        }
+        emit listener_->messageReceived(WindowMessage{static_cast<std::uint32_t>(msg->message),
+                                                      static_cast<std::int64_t>(msg->wParam),
+                                                      static_cast<std::int64_t>(msg->lParam)});
+        return true;
+    }
+
+private:
+    MessageListener* listener_;
+};
+
+}  // namespace
+#endif
 
 MessageListener::MessageListener(QObject* parent) : QObject(parent) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &MessageListener::accept);
+#ifdef Q_OS_WIN
+    if (QCoreApplication::instance()) new NativeMessageFilter(this);
+#endif
 }
 
 MessageListener::Listen MessageListener::listen(std::uint32_t handle) {

@@ -9,7 +9,12 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include <io.h>
+
+#include <cstring>
+#include <vector>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -24,6 +29,27 @@ std::string pathText(const fs::path& path) {
 }
 
 std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBytes) {
+#ifdef _WIN32
+    // Sharing everything, so reading never stands in the way of the other programs, and
+    // works under our own lock (which holds the file open for deletion).
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+        if (bytes.size() + got > maxBytes) {
+            ok = false;
+            break;
+        }
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return bytes;
+#else
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
@@ -36,6 +62,7 @@ std::optional<std::string> readFileBytes(const fs::path& path, std::size_t maxBy
     }
     if (in.bad()) return std::nullopt;
     return bytes;
+#endif
 }
 
 namespace {
@@ -81,6 +108,55 @@ bool writeDurably(const fs::path& path, std::string_view bytes) {
 #endif
 }
 
+#ifdef _WIN32
+// Renames `from` over `to` with POSIX semantics (Windows 10 and later on NTFS): the name
+// changes in one step even while `to` is open elsewhere with delete sharing.
+bool renameWithPosixSemantics(const fs::path& from, const fs::path& to) {
+    constexpr int kFileRenameInfoEx = 22;
+    constexpr DWORD kReplaceIfExists = 0x1, kPosixSemantics = 0x2;
+    struct RenameInfoEx {
+        DWORD flags;
+        HANDLE rootDirectory;
+        DWORD fileNameLength;
+        WCHAR fileName[1];
+    };
+    const std::wstring target = fs::absolute(to).wstring();
+    std::vector<unsigned char> buffer(sizeof(RenameInfoEx) + target.size() * sizeof(WCHAR));
+    auto* info = reinterpret_cast<RenameInfoEx*>(buffer.data());
+    info->flags = kReplaceIfExists | kPosixSemantics;
+    info->rootDirectory = nullptr;
+    info->fileNameLength = static_cast<DWORD>(target.size() * sizeof(WCHAR));
+    std::memcpy(info->fileName, target.c_str(), target.size() * sizeof(WCHAR));
+
+    HANDLE file = CreateFileW(from.c_str(), DELETE | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool ok = SetFileInformationByHandle(file, static_cast<FILE_INFO_BY_HANDLE_CLASS>(kFileRenameInfoEx), info,
+                                               static_cast<DWORD>(buffer.size())) != 0;
+    CloseHandle(file);
+    return ok;
+}
+#endif
+
+// Renames the complete temporary file over the target in one step.
+bool renameOver(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    // MoveFileEx refuses a target that is open anywhere, even by a holder that shares
+    // deletion (our own lock while we rewrite, or another program reading that way).
+    // POSIX semantics allow it; ReplaceFile does it on systems without them.
+    // A directory in the target's place stays; the fallbacks below would not all refuse it.
+    const DWORD attributes = GetFileAttributesW(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (renameWithPosixSemantics(from, to)) return true;
+    return ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+#else
+    std::error_code error;
+    fs::rename(from, to, error);
+    return !error;
+#endif
+}
+
 }  // namespace
 
 void simulateDiskFullAfter(std::optional<std::size_t> bytes) {
@@ -93,9 +169,8 @@ void replaceFile(const fs::path& target, std::string_view bytes, const fs::path&
         fs::remove(temporary, ignored);
         throw IoError("Kan ikke skrive filen " + pathText(temporary));
     }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
+    if (!renameOver(temporary, target)) {
+        std::error_code error;
         fs::remove(temporary, error);
         throw IoError("Kan ikke erstatte filen " + pathText(target));
     }

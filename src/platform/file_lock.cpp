@@ -23,16 +23,22 @@ bool directoryTakesFiles(const fs::path&) { return true; }  // a refused create 
 }  // namespace
 
 ExclusiveFileLock::ExclusiveFileLock(const fs::path& path, LockOpen open) {
-    // Others get no sharing at all (so they see the file busy); delete sharing lets our
-    // own writer rename the new file over the one it holds.
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
-                           open == LockOpen::CreateIfMissing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    // Opened for reading, writing and deletion, sharing only reading and deletion: every
+    // other program's exclusive, deny-read or deny-write open fails while we hold it (the
+    // file is busy to them), and so does a second lock of ours. Our own reader shares
+    // everything, so it still reads under the lock, and our writer renames the new file
+    // over it. Asking for deletion also fails while another program holds the file open
+    // without delete sharing, the one holder a rename cannot pass: such a file is busy.
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                           nullptr, open == LockOpen::CreateIfMissing ? OPEN_ALWAYS : OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
         handle_ = h;
         access_ = FileAccess::Free;
         return;
     }
+    // A read-only file or disk refuses us outright; another program's open is a sharing
+    // violation, which is busy.
     const DWORD error = GetLastError();
     access_ = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT ? FileAccess::NotPermitted
                                                                            : FileAccess::Busy;

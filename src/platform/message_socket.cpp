@@ -65,7 +65,16 @@ std::string messageSocketPath(std::uint32_t handle) {
 
 bool sendToMessageSocket(const std::string& path, const std::string& line, std::string& error) {
 #ifdef _WIN32
-    HANDLE pipe = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    // The window's end is a named pipe with one waiting instance at a time: while it is
+    // taking another sender, wait for the next instance.
+    const std::wstring name(path.begin(), path.end());
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    for (int tries = 0; tries < 5 && pipe == INVALID_HANDLE_VALUE; ++tries) {
+        pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (pipe == INVALID_HANDLE_VALUE && (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), 1000))) {
+            break;
+        }
+    }
     if (pipe == INVALID_HANDLE_VALUE) {
         error = "no program answers on " + path;
         return false;
@@ -73,7 +82,9 @@ bool sendToMessageSocket(const std::string& path, const std::string& line, std::
     DWORD written = 0;
     const bool ok = WriteFile(pipe, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
                     written == line.size();
-    FlushFileBuffers(pipe);
+    // A pipe has no half-close to wait on as the socket does: flushing returns once the
+    // window has read everything written.
+    if (ok) FlushFileBuffers(pipe);
     CloseHandle(pipe);
     if (!ok) error = "the message could not be sent on " + path;
     return ok;

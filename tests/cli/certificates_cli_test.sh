@@ -16,6 +16,17 @@ run() {
     [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
 }
 
+# The Windows build of the tool has no Qt to paint with: it points to the desktop program,
+# writes nothing and fails; its usage still answers.
+if [ -n "$ANDEL_WINDOWS_CLI" ]; then
+    run "Windows build" 1 LAGRET.TXT --pdf "$work/out.pdf"
+    grep -q '^andelstipp-cli: certificates needs the desktop program' "$work/err" || fail "Windows: $(cat "$work/err")"
+    [ -e "$work/out.pdf" ] && fail "Windows: a PDF was written"
+    "$cli" certificates --help | grep -q '^Usage: andelstipp-cli certificates' || fail "Windows: no usage"
+    finish "the Windows build of certificates points to the desktop program"
+    exit 0
+fi
+
 # pages FILE: the number of pages of a PDF.
 pages() { grep -ac '/Type /Page$' "$1"; }
 

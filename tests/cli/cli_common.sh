@@ -10,11 +10,11 @@ fail() {
     failures=$((failures + 1))
 }
 
-# rows_file_header NTFNAME GAME: the 13 key and value lines of an intermediate rows file
-# (Kari Nordmann, player 123456789, serial 1234, destination C:\NTFILE) and the six empty
-# lines after them, in Windows-1252 with CR LF.
+# rows_file_header NTFNAME GAME [DIRECTORY]: the 13 key and value lines of an intermediate
+# rows file (Kari Nordmann, player 123456789, serial 1234, destination DIRECTORY, by default
+# C:\NTFILE) and the six empty lines after them, in Windows-1252 with CR LF.
 rows_file_header() {
-    printf '#OLINEFILNAVN\r\n%s\r\n#ONLINEFILKATALOG\r\nC:\\NTFILE\r\n' "$1"
+    printf '#OLINEFILNAVN\r\n%s\r\n#ONLINEFILKATALOG\r\n%s\r\n' "$1" "${3:-C:\\NTFILE}"
     printf '#NAVN\r\nKari Nordmann\r\n#SPILLENUMMER\r\n123456789\r\n#SPILL\r\n%s\r\n' "$2"
     printf '#ANTALLUKER\r\n1\r\n#GANGEFELT\r\n1\r\n#KUPONGTYPE\r\nL\330RDAG\r\n#PAUSE\r\nNORMAL\r\n'
     printf '#REKKEPRIS\r\n1\r\n#MERKFIL\r\n1\r\n#FRIDISPOSISJONHEADER\r\n1234\r\n#REKKEANTALLIALT\r\n000000\r\n'
@@ -50,4 +50,20 @@ stored_syndicate() {
         for line in 446677774444 446677774222 446677774111 446677772421 446677772214 446677772142 \
             446677771412 446677771241 446677771124; do printf '%s\r\n' "$line"; done
     } >"$1"
+}
+
+# drive_setting LETTER DIR: makes the tool's drive LETTER stand for DIR and prints what
+# config.kvs needs for it. On Linux that is the setting DRIVE_<LETTER>; the Windows tool
+# under Wine (ANDEL_WINDOWS_CLI) takes real drives only, so the letter becomes a drive of
+# its private Wine prefix and nothing is printed. Each script uses letters of its own, as
+# the scripts may run at the same time.
+drive_setting() {
+    if [ -n "$ANDEL_WINDOWS_CLI" ]; then
+        link="$WINEPREFIX/dosdevices/$(printf '%s' "$1" | tr 'A-Z' 'a-z'):"
+        ln -sfn "$2" "$link"
+        drive_links="$drive_links $link"
+        trap 'rm -rf "$work"; rm -f $drive_links' EXIT
+    else
+        printf 'DRIVE_%s=%s\r\n' "$1" "$2"
+    fi
 }

@@ -17,11 +17,11 @@ expect_status() {
 size_of() { wc -c <"$1" | tr -d ' '; }
 
 # The intermediate rows file of the default system, in Windows-1252 with CR LF.
-mkdir -p "$work/dir/c/NTFILE"
-printf 'DRIVE_C=%s\r\n' "$work/dir/c" >"$work/dir/config.kvs"
+mkdir -p "$work/dir/n/NTFILE"
+drive_setting N "$work/dir/n" >"$work/dir/config.kvs"
 ntf_name=KRYSSEN_2916_Rekker_KARI_NORDMANN_Dato_07-03-2009_KL_09-05-03.NTF
 {
-    rows_file_header "$ntf_name" TIPPING
+    rows_file_header "$ntf_name" TIPPING 'N:\NTFILE'
     printf '#SYSTEMKUPONGER\r\n'
     "$cli" system 446677777777 | sed -n 's/^coupon [0-9] \(.*\)$/\1\r/p'
     printf '#ENKELREKKER\r\n'
@@ -31,10 +31,10 @@ ntf_name=KRYSSEN_2916_Rekker_KARI_NORDMANN_Dato_07-03-2009_KL_09-05-03.NTF
 expect_status "ntf default destination" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP"
 [ -s "$work/out" ] && fail "ntf wrote to stdout: $(cat "$work/out")"
 [ -s "$work/err" ] && fail "ntf reported: $(cat "$work/err")"
-[ "$(size_of "$work/dir/c/NTFILE/$ntf_name")" = 3500 ] || fail "ntf: online file is not 3500 bytes"
-cmp -s "$work/dir/TT.TMP" "$work/dir/c/NTFILE/$ntf_name" || fail "ntf: TT.TMP and the copy differ"
+[ "$(size_of "$work/dir/n/NTFILE/$ntf_name")" = 3500 ] || fail "ntf: online file is not 3500 bytes"
+cmp -s "$work/dir/TT.TMP" "$work/dir/n/NTFILE/$ntf_name" || fail "ntf: TT.TMP and the copy differ"
 
-expect_status "dump of the new file" 0 dump "$work/dir/c/NTFILE/$ntf_name"
+expect_status "dump of the new file" 0 dump "$work/dir/n/NTFILE/$ntf_name"
 printf '%s\n' "H1   :0000" "H2   :003" "H3   :Kari Nordmann       " >"$work/expected"
 head -3 "$work/out" | cmp -s - "$work/expected" || fail "dump: header lines differ: $(head -3 "$work/out")"
 grep -qx 'H12  :000009' "$work/out" || fail "dump: H12 is not the nine coupons"
@@ -45,8 +45,8 @@ grep -qx 'H24  :123456789' "$work/out" || fail "dump: H24 is not the player numb
 
 expect_status "ntf --out" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP" --out "$work/copy.NTF"
 cmp -s "$work/copy.NTF" "$work/dir/TT.TMP" || fail "ntf --out: copy differs"
-expect_status "ntf --out in Windows form" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP" --out 'C:\NTFILE\ANNEN.NTF'
-[ "$(size_of "$work/dir/c/NTFILE/ANNEN.NTF")" = 3500 ] || fail "ntf --out C:: not written through the drive map"
+expect_status "ntf --out in Windows form" 0 --dir "$work/dir" ntf "$work/dir/TPP.TMP" --out 'N:\NTFILE\ANNEN.NTF'
+[ "$(size_of "$work/dir/n/NTFILE/ANNEN.NTF")" = 3500 ] || fail "ntf --out N: not written through the drive map"
 
 # A damaged record is caught.
 dd if="$work/copy.NTF" of="$work/damaged.NTF" bs=350 count=10 2>/dev/null
@@ -70,7 +70,7 @@ grep -q '^andelstipp-cli: ' "$work/err" || fail "dump missing: no error line"
 # The conversion's failures.
 expect_status "ntf without input" 1 --dir "$work/dir" ntf "$work/dir/MANGLER.TMP"
 grep -qx 'Fant ikke tippefilen' "$work/err" || fail "ntf without input: $(cat "$work/err")"
-rm -rf "$work/dir/c/NTFILE"
+rm -rf "$work/dir/n/NTFILE"
 rm -f "$work/dir/TT.TMP"
 expect_status "ntf to a missing directory" 1 --dir "$work/dir" ntf "$work/dir/TPP.TMP"
 grep -q '^andelstipp-cli: ' "$work/err" || fail "ntf missing directory: no error line"

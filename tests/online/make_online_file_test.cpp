@@ -14,6 +14,8 @@
 #include "support/temp_dir.h"
 
 #include <gmock/gmock.h>
+#include "support/drive_settings_only.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,6 +77,7 @@ struct Road {
 };
 
 TEST(MakeOnlineFile, MakesTheFileKeepsItsCopyAdvancesTheSerialAndStoresTheRows) {
+    SKIP_ON_REAL_DRIVES();
     Road road;
     road.state.online.pathAndName = "C:\\NTFILE\\FORRIGE.NTF";
     const MakeOnlineResult result = road.make();
@@ -120,6 +123,7 @@ TEST(MakeOnlineFile, MakesTheFileKeepsItsCopyAdvancesTheSerialAndStoresTheRows) 
 }
 
 TEST(MakeOnlineFile, SerialAfter9999IsThousandAndTheDriveIsRemembered) {
+    SKIP_ON_REAL_DRIVES();
     Road road;
     road.dir.write("onlcopi/config.kvs", "UNIKTNUMMER_ONLINEFIL=9999\r\n");
     road.answers.name = "  Åse   Ødegård ";
@@ -191,6 +195,7 @@ TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
 // Every way the writing can go wrong ends the same: the file written in this run is
 // gone, no copy, the same serial number, a cleared status, nothing stored, one message.
 TEST(MakeOnlineFile, AnyWriterErrorLeavesNothingBehind) {
+    SKIP_ON_REAL_DRIVES();
     const struct {
         const char* what;
         std::function<void(Road&)> arrange;

@@ -6,6 +6,8 @@
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
 
+#include "support/drive_settings_only.h"
+
 #include <gtest/gtest.h>
 
 namespace andel::test {
@@ -55,6 +57,7 @@ void expectWellFormed(const std::string& file) {
 }
 
 TEST_F(OnlineConversionTest, WritesTheWorkingFileAndItsCopyThroughTheDriveMap) {
+    SKIP_ON_REAL_DRIVES();
     const ConversionResult result = convert(defaultRowsFileText());
     EXPECT_EQ(result.outcome, ConversionOutcome::Written);
     EXPECT_EQ(result.destinationText, "C:\\NTFILE\\" + destinationName);
@@ -70,6 +73,7 @@ TEST_F(OnlineConversionTest, WritesTheWorkingFileAndItsCopyThroughTheDriveMap) {
 }
 
 TEST_F(OnlineConversionTest, SkipCharErrorKeepsNorwegianLetters) {
+    SKIP_ON_REAL_DRIVES();
     dir.write("wwwkvasarlaster.txt", "SKIPCHARERROR\r\nJA\r\n");
     std::vector<std::string> values = defaultHeaderValues();
     values[2] = "\xc5se \xd8" "deg\xe5rd";
@@ -94,6 +98,7 @@ TEST_F(OnlineConversionTest, NothingIsWrittenWithoutInputOrForAnotherGame) {
 }
 
 TEST_F(OnlineConversionTest, DestinationProblemsAreCheckedErrorsAndTheWorkingFileStays) {
+    SKIP_ON_REAL_DRIVES();
     const struct {
         const char* what;
         const char* directory;

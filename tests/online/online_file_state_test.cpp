@@ -5,6 +5,8 @@
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
 
+#include "support/drive_settings_only.h"
+
 #include <gtest/gtest.h>
 
 namespace andel::test {
@@ -26,6 +28,7 @@ protected:
 };
 
 TEST_F(OnlineFileStateTest, LabelClickShowsTheDateOfAFileThatIsThere) {
+    SKIP_ON_REAL_DRIVES();
     status.pathAndName = "C:\\NTFILE\\X.NTF";
     status.availability = "Ikke tilgjengelig!";
     toggleOnlineFileInfo(status, drives);

@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include "platform/file_io.h"
+
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -38,10 +40,9 @@ void TempDir::write(const std::string& name, std::string_view bytes) const {
 }
 
 std::string TempDir::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    // The program's own reader: on Windows it shares everything, so a test can look at a
+    // file that a lock of the program holds.
+    return readFileBytes(path_ / name).value_or(std::string());
 }
 
 }  // namespace andel::test

@@ -2,6 +2,7 @@
 #include "cli_support.h"
 #include "commands.h"
 #include "platform/io_error.h"
+#include "platform/process_io.h"
 
 #include <filesystem>
 #include <iostream>
@@ -161,8 +162,9 @@ int run(std::vector<std::string> args) {
 }  // namespace andel::cli
 
 int main(int argc, char** argv) {
+    andel::useBinaryStandardStreams();
     try {
-        return andel::cli::run(std::vector<std::string>(argv + 1, argv + argc));
+        return andel::cli::run(andel::utf8Arguments(argc, argv));
     } catch (const andel::cli::UsageError& error) {
         std::cerr << "andelstipp-cli: " << error.what() << '\n';
         return 2;
