@@ -47,11 +47,10 @@ protected:
         return {.write = [this](int version) {
                     RecordingMessages messages;
                     const auto source = dir.file("online" + std::to_string(version) + ".ntf");
-                    return WriteOutcome{takeBackupCopy(workspace, "1234", source, messages), ""};
+                    const bool copied = takeBackupCopy(workspace, "1234", source, messages);
+                    return WriteOutcome{copied, messages.shown.empty() ? "" : messages.shown.back().text};
                 },
-                .read = [this] { return dir.read("onlcopi/SE_1234.ntf"); },
-                // A failed copy answers false; the make command, its caller, reports it.
-                .reportsError = false};
+                .read = [this] { return dir.read("onlcopi/SE_1234.ntf"); }};
     }
 
     TempDir dir;

@@ -42,7 +42,7 @@ protected:
     test::Rewrite serialRewrite() {
         return {.write = [this](int) {
                     test::RecordingMessages messages;
-                    return outcomeOf(nextSerial(workspace, messages, noWait).has_value(), messages);
+                    return outcomeOf(takeSerial(workspace, messages, noWait).has_value(), messages);
                 },
                 .read = [this] { return dir.read("onlcopi/config.kvs"); },
                 .whole = [](const std::string& bytes) {
