@@ -1,6 +1,8 @@
 // fuzz-seeds OUTDIR: the seed inputs of the fuzz targets, made by the program's own
 // writers: the demo working directory, and the rows file and online file of the default
 // syndicate. OUTDIR/<target>/ receives each target's seeds.
+#include "accounts/ledger_file.h"
+#include "demo_accounts.h"
 #include "demo_make_online.h"
 #include "demo_online.h"
 #include "demo_printing.h"
@@ -84,6 +86,7 @@ void addDemoSeeds(const Seeds& seeds, const Workspace& demo) {
     seeds.addFiles("download_settings", root, "wwwkvasarlaster.txt", "", 1);
     seeds.addFiles("team_names", root, "KUP_", ".TXT", 1, "\x01");
     seeds.addFiles("drive_map", root, "config.kvs", "", 1, "C:\\NTFILE\\kryssen.ntf\nDRIVE_C=.\r\n");
+    seeds.addFiles("ledger", root / kLedgerDirectory, "REGNSKAP_", ".TXT", 2);
 
     const std::string history = readFileBytes(root / "tippehistorikk" / "lf.txt").value_or("");
     const StatisticsRecord first = parseHistoryLine(history.substr(0, history.find('\n')));
@@ -110,6 +113,7 @@ int main(int argc, char** argv) {
         demo::writeDemoStorage(demo);
         demo::writeDemoResults(demo);
         demo::writeDemoPrinting(demo);
+        demo::writeDemoAccounts(demo);
         fuzz::QuietMessages messages;
         SettingsStore store = mainStore(demo, messages);
         store.setString("FORNAVN", "Kari");

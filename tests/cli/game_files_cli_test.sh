@@ -5,13 +5,13 @@
 . "$(dirname "$0")/cli_common.sh"
 
 mkdir -p "$work/dir/c/NTFILE"
-printf 'DRIVE_C=%s\r\n' "$work/dir/c" >"$work/dir/config.kvs"
+drive_setting G "$work/dir/c" >"$work/dir/config.kvs"
 
 # check_game GAME CODE RECORDS ROW-LINES...: the rows file, its online file, the dump.
 check_game() {
     game="$1" code="$2" records="$3"
     shift 3
-    { rows_file_header "$game.NTF" "$game"; for line in "$@"; do printf '%s\r\n' "$line"; done; } >"$work/dir/$game.TMP"
+    { rows_file_header "$game.NTF" "$game" 'G:\NTFILE'; for line in "$@"; do printf '%s\r\n' "$line"; done; } >"$work/dir/$game.TMP"
     "$cli" --dir "$work/dir" ntf "$work/dir/$game.TMP" --game "$game" >"$work/out" 2>"$work/err" ||
         fail "$game: ntf failed: $(cat "$work/err")"
     [ -s "$work/err" ] && fail "$game: ntf reported: $(cat "$work/err")"

@@ -75,13 +75,16 @@ refused "letters in a number" 'Telefax kan bare inneholde sifre: "55 31 tlf"' --
 
 # A path longer than the system allows is an error, not an empty register (the register
 # loader says the same of its own path; the tool finds it first at --dir).
-long="$work/$(printf 'k%.0s' $(seq 300))"
-"$cli" --dir "$long" register list >"$work/out" 2>"$work/err"
-status=$?
-[ "$status" -eq 1 ] || fail "long path: exit $status, not 1"
-[ -s "$work/out" ] && fail "long path: an empty register was listed"
-[ "$(cat "$work/err")" = "andelstipp-cli: --dir $long: File name too long" ] ||
-    fail "long path: stderr $(cat "$work/err")"
+# Windows takes a longer path and finds no such directory there.
+if [ -z "$ANDEL_WINDOWS_CLI" ]; then
+    long="$work/$(printf 'k%.0s' $(seq 300))"
+    "$cli" --dir "$long" register list >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "long path: exit $status, not 1"
+    [ -s "$work/out" ] && fail "long path: an empty register was listed"
+    [ "$(cat "$work/err")" = "andelstipp-cli: --dir $long: File name too long" ] ||
+        fail "long path: stderr $(cat "$work/err")"
+fi
 
 # A storage file as the main window writes it: Windows-1252, CR LF.
 store() {

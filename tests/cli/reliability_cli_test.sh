@@ -45,8 +45,10 @@ mkdir -p "$work/borte" "$work/ok"
     echo "week $?"
     "$cli" --dir "$work/ok" week 2002-12-31 >"$work/dir-out" 2>&1
     echo "dir $?"
-    QT_QPA_PLATFORM=offscreen timeout 5 "$program" >/dev/null 2>"$work/program-err"
-    echo "program $?"
+    if [ -n "$program" ]; then
+        QT_QPA_PLATFORM=offscreen timeout 5 "$program" >/dev/null 2>"$work/program-err"
+        echo "program $?"
+    fi
 ) >"$work/statuses"
 grep -qx 'help 0' "$work/statuses" || fail "deleted cwd: --help $(cat "$work/statuses")"
 grep -qx 'week 1' "$work/statuses" || fail "deleted cwd: week $(cat "$work/statuses")"
@@ -54,8 +56,11 @@ grep -qx 'andelstipp-cli: the current directory no longer exists; give the worki
     "$work/gone-err" || fail "deleted cwd: $(cat "$work/gone-err")"
 grep -qx 'dir 0' "$work/statuses" || fail "deleted cwd with --dir: $(cat "$work/dir-out")"
 # The desktop program says so in its message box (which waits for OK) instead of aborting.
-grep -qE '^program (1|124)$' "$work/statuses" || fail "deleted cwd: program $(cat "$work/statuses")"
-grep -q 'Arbeidskatalogen finnes ikke lenger' "$work/program-err" || fail "deleted cwd: program said $(cat "$work/program-err")"
+# (The Windows build has no desktop program to try.)
+if [ -n "$program" ]; then
+    grep -qE '^program (1|124)$' "$work/statuses" || fail "deleted cwd: program $(cat "$work/statuses")"
+    grep -q 'Arbeidskatalogen finnes ikke lenger' "$work/program-err" || fail "deleted cwd: program said $(cat "$work/program-err")"
+fi
 
 # Read-only settings are read at once, and a write to them is refused at once.
 dir="$work/lesbar"

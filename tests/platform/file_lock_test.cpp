@@ -17,6 +17,12 @@ constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::p
 constexpr auto kReadOnlyDirectory = kReadOnly | fs::perms::owner_exec;
 
 TEST(FileLockTest, BusyIsAnotherHoldersLockAndNotPermittedIsAFileWeMayNotWrite) {
+#ifdef _WIN32
+    // Read-only here means the permission bits of the file and its directory. On Windows a
+    // read-only directory still takes new files, and Wine run as root opens read-only files
+    // for writing, so the case cannot be made there.
+    GTEST_SKIP() << "read-only directories and files as the permission bits make them";
+#endif
     TempDir dir;
     dir.write("fri.kvs", "A=1\r\n");
     dir.write("holdt.kvs", "A=1\r\n");

@@ -12,6 +12,12 @@ namespace andel {
 namespace {
 
 TEST(RegisterReadOnly, ReadOnlyRegisterIsReportedAsSuchAndStaysWhole) {
+#ifdef _WIN32
+    // Read-only here means the permission bits of the file and its directory. On Windows a
+    // read-only directory still takes new files, and Wine run as root opens read-only files
+    // for writing, so the case cannot be made there.
+    GTEST_SKIP() << "read-only directories and files as the permission bits make them";
+#endif
     namespace fs = std::filesystem;
     test::TempDir dir;
     const Workspace workspace{dir.path()};

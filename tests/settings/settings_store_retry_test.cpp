@@ -101,6 +101,12 @@ TEST_F(SettingsStoreRetryTest, FailedRewriteKeepsTheOldFileWhole) {
 // A file, directory or file system that refuses writing is no reason to wait: a
 // read-only store is read as it is, a write to it is refused at once.
 TEST_F(SettingsStoreRetryTest, StoreWeMayNotWriteIsReadAtOnceAndWritesAreRefusedAtOnce) {
+#ifdef _WIN32
+    // Read-only here means the permission bits of the file and its directory. On Windows a
+    // read-only directory still takes new files, and Wine run as root opens read-only files
+    // for writing, so the case cannot be made there.
+    GTEST_SKIP() << "read-only directories and files as the permission bits make them";
+#endif
     namespace fs = std::filesystem;
     const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     const struct {
