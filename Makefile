@@ -80,7 +80,7 @@ test-windows:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+	scripts/wine-tests.sh $(WINDOWS_BUILD) $(JOBS)
 
 # A Debian package of the two programs (build/package/), unpacked and checked.
 package: build
