@@ -84,10 +84,14 @@ private:
     template <typename Handler>
     auto guarded(Handler handler) {
         return [this, handler](auto&&... arguments) {
-            const bool done = runGuarded(messages_, [&] {
-                if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) handler(arguments...);
-                else handler();
-            });
+            // The choice is made outside the guarded lambda: clang instantiates both
+            // branches of an `if constexpr` inside a lambda nested in a generic one.
+            bool done = false;
+            if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
+                done = runGuarded(messages_, [&] { handler(arguments...); });
+            } else {
+                done = runGuarded(messages_, [&] { handler(); });
+            }
             if (!done) render();
         };
     }
