@@ -12,6 +12,9 @@
 #include "workbench/syndicate_change.h"
 #include "workbench/workbench_state.h"
 
+#include <type_traits>
+#include <utility>
+
 #include <QColor>
 #include <QMainWindow>
 
@@ -46,6 +49,16 @@ using ColourDialog = std::function<ColourAnswer(const QColor& initial, QWidget* 
 ColourAnswer systemColourDialog(const QColor& initial, QWidget* parent);
 
 inline constexpr const char* kColourDialogFailedMessage = "Color selection dialog failed to load.";
+
+// A handler takes the signal's arguments, or none of them.
+template <typename Handler, typename... Arguments>
+void callHandler(const Handler& handler, Arguments&&... arguments) {
+    if constexpr (std::is_invocable_v<const Handler&, Arguments...>) {
+        handler(std::forward<Arguments>(arguments)...);
+    } else {
+        handler();
+    }
+}
 
 class Tgridform : public QMainWindow {
     Q_OBJECT
@@ -84,14 +97,7 @@ private:
     template <typename Handler>
     auto guarded(Handler handler) {
         return [this, handler](auto&&... arguments) {
-            // The choice is made outside the guarded lambda: clang instantiates both
-            // branches of an `if constexpr` inside a lambda nested in a generic one.
-            bool done = false;
-            if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>) {
-                done = runGuarded(messages_, [&] { handler(arguments...); });
-            } else {
-                done = runGuarded(messages_, [&] { handler(); });
-            }
+            const bool done = runGuarded(messages_, [&] { callHandler(handler, arguments...); });
             if (!done) render();
         };
     }
