@@ -2,6 +2,8 @@
 
 #include "model/text.h"
 
+#include <algorithm>
+
 namespace andel {
 namespace {
 
@@ -15,10 +17,11 @@ std::string optionalDate(const std::optional<LedgerDate>& date) { return date ? 
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledger, const LedgerWinnings& w) {
+std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledger, const LedgerResult& result) {
     const SyndicateFacts& f = ledger.facts;
+    const LedgerWinnings& w = result.winnings;
     const auto known = [&](std::int64_t value) { return w.known ? formatAmount(value) : std::string("-"); };
-    return {
+    std::vector<std::pair<std::string, std::string>> facts = {
         {"serial", f.serialNumber},
         {"week", weekText(f.week)},
         {"type", std::string(couponTypeText(f.couponType))},
@@ -34,6 +37,40 @@ std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledge
         {"prize-per-share", known(w.perShare)},
         {"remainder", known(w.remainder)},
     };
+    if (f.timeBasis == TimeBasis::Both) {
+        facts.emplace_back("prize-fulltime", known(w.fullTime.prize));
+        facts.emplace_back("prize-halftime", known(w.halfTime.prize));
+    }
+    const LedgerState state = ledgerState(ledger);
+    facts.emplace_back("state", std::string(ledgerStateWord(state)));
+    if (state == LedgerState::Final) facts.emplace_back("confirmed", ledgerDateText(ledger.confirmed->on));
+    if (ledger.confirmed && result.historyDiffers) facts.emplace_back("history-differs", historyRoundsText(result.history));
+    if (const LedgerTotals t = ledgerTotals(ledger, w); t.overpaid > 0) facts.emplace_back("overpaid", formatAmount(t.overpaid));
+    return facts;
+}
+
+std::string historyRoundsText(const HistoryRounds& history) {
+    const auto round = [](const std::optional<ConfirmedRound>& r) {
+        if (!r) return std::string("- - - -");
+        return boardSigns(r->signs) + " " + formatAmount(r->prize12) + " " + formatAmount(r->prize11) + " " +
+               formatAmount(r->prize10);
+    };
+    std::string text = round(history.fullTime);
+    if (history.halfTime) text += " pause " + round(history.halfTime);
+    return text;
+}
+
+Fields ledgerListFields(const Ledger& ledger) {
+    const LedgerTotals totals = ledgerTotals(ledger, {});
+    const SyndicateFacts& f = ledger.facts;
+    return {f.serialNumber,
+            weekText(f.week),
+            std::string(couponTypeText(f.couponType)),
+            f.player,
+            std::string(ledgerStateWord(ledgerState(ledger))),
+            "shares " + std::to_string(totals.shares),
+            "sold " + std::to_string(totals.sold),
+            "paid " + std::to_string(totals.paidShares)};
 }
 
 Fields ledgerHeading() {
@@ -48,14 +85,15 @@ Fields shareFields(int share, const ShareEntry& e, AmountStyle style) {
 }
 
 Fields seasonHeading() {
-    return {"Uke",      "Kupongtype", "Rekker",   "Innsats",         "Solgte andeler", "12 rette",
-            "11 rette", "10 rette",   "Premie",   "Premie pr andel", "Avkastning %"};
+    return {"Serienummer", "Uke",      "Kupongtype", "Rekker", "Innsats",         "Solgte andeler",  "12 rette",
+            "11 rette",    "10 rette", "Premie",     "Premie pr andel", "Tilbakebetalt %", "Resultat kr"};
 }
 
 Fields seasonFields(const SeasonRow& row, AmountStyle style) {
     const LedgerWinnings& w = row.winnings;
     const auto known = [&](std::int64_t value) { return w.known ? amount(value, style) : std::string("-"); };
-    return {weekText(row.week),
+    return {row.serialNumber,
+            weekText(row.week),
             std::string(couponTypeText(row.couponType)),
             amount(row.rows, style),
             amount(row.stake, style),
@@ -65,11 +103,14 @@ Fields seasonFields(const SeasonRow& row, AmountStyle style) {
             known(w.right10),
             known(w.prize),
             known(w.perShare),
-            w.known ? returnOnStakeText(w.prize, row.stake) : "-"};
+            w.known ? paidBackText(w.prize, row.stake) : "-",
+            known(w.prize - row.stake)};
 }
 
 Fields seasonTotalFields(const SeasonTotals& t, AmountStyle style) {
+    const bool anyKnown = t.settled > 0;
     return {"total",
+            "",
             "",
             amount(t.rows, style),
             amount(t.stake, style),
@@ -79,7 +120,9 @@ Fields seasonTotalFields(const SeasonTotals& t, AmountStyle style) {
             amount(t.right10, style),
             amount(t.prize, style),
             "",
-            returnOnStakeText(t.prize, t.stake)};
+            anyKnown ? paidBackText(t.settledPrize, t.settledStake) : "-",
+            anyKnown ? amount(t.settledPrize - t.settledStake, style) : "-",
+            "open " + std::to_string(t.open)};
 }
 
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) {
@@ -87,20 +130,22 @@ LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) 
     t.shares = ledger.facts.shares;
     t.prize = winnings.known ? winnings.prize : 0;
     for (const ShareEntry& e : ledger.entries) {
-        if (e.hasBuyer()) ++t.sold;
+        if (e.hasBuyer()) {
+            ++t.sold;
+            t.outstanding += std::max<std::int64_t>(0, ledger.facts.pricePerShare - e.paid.value_or(0));
+        }
         if (e.paid) {
             ++t.paidShares;
             t.paid += *e.paid;
-        } else if (e.hasBuyer()) {
-            t.outstanding += ledger.facts.pricePerShare;
         }
         if (e.paidOut) {
             ++t.paidOutShares;
             t.paidOut += *e.paidOut;
         }
-        if (winnings.known && winnings.perShare > e.paidOut.value_or(0)) {
-            t.toPayOut += winnings.perShare - e.paidOut.value_or(0);
-        }
+        if (!winnings.known) continue;
+        const std::int64_t out = e.paidOut.value_or(0);
+        if (e.hasBuyer() && winnings.perShare > out) t.toPayOut += winnings.perShare - out;
+        if (out > winnings.perShare) t.overpaid += out - winnings.perShare;
     }
     return t;
 }

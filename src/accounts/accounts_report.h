@@ -17,22 +17,36 @@ using Fields = std::vector<std::string>;
 // or plain digits for a spreadsheet ("2916").
 enum class AmountStyle { Grouped, Plain };
 
-// The syndicate's facts and winnings as key/value pairs, in the order `ledger show` prints.
-std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledger, const LedgerWinnings& winnings);
+// The syndicate's facts, winnings and state as key/value pairs, in the order `ledger show`
+// prints: the result is the confirmed one when final, else the history's forecast.
+std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledger, const LedgerResult& result);
+
+// `ledger list`: serial, week, coupon type, player, state, "shares N", "sold S", "paid P".
+Fields ledgerListFields(const Ledger& ledger);
+
+// "HUBHUBHUBHUB 250.000 1.500 126" (and " pause ..." for BEGGE): the history's results
+// and prizes, "-" for a result it does not hold.
+std::string historyRoundsText(const HistoryRounds& history);
 
 Fields ledgerHeading();
 Fields shareFields(int share, const ShareEntry& entry, AmountStyle style);
 
+// The season: serial, week, type, rows, stake, sold, 12/11/10 right, prize, per share,
+// paid back in percent and the result in kroner ("-" while the round's result is not
+// known); the total counts the paid back and the result over the rounds with a result and
+// ends with "open N".
 Fields seasonHeading();
 Fields seasonFields(const SeasonRow& row, AmountStyle style);
 Fields seasonTotalFields(const SeasonTotals& totals, AmountStyle style);
 
 struct LedgerTotals {
     int shares = 0, sold = 0, paidShares = 0, paidOutShares = 0;
-    std::int64_t paid = 0, outstanding = 0, prize = 0, paidOut = 0, toPayOut = 0;
+    std::int64_t paid = 0, outstanding = 0, prize = 0, paidOut = 0, toPayOut = 0, overpaid = 0;
 };
-// Sold: shares with a buyer. Outstanding: the price of the sold shares not yet paid.
-// To pay out: each share's part of a known prize less what it has been paid out.
+// Sold: shares with a buyer. Outstanding: what is missing of the price on each sold share.
+// To pay out: each sold share's part of a known prize less what it has been paid out.
+// Overpaid: what shares were paid out beyond their part of the prize (a confirmed prize
+// lowered after the payouts).
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings);
 
 }  // namespace andel

@@ -1,5 +1,6 @@
 #include "accounts/ledger.h"
 
+#include "model/codepage.h"
 #include "model/text.h"
 #include "platform/clock.h"
 #include "workbench/recompute.h"
@@ -25,6 +26,7 @@ std::optional<SyndicateFacts> syndicateFactsOf(const WorkbenchState& state) {
     facts.pricePerShare = parseAmount(state.panelprisprandel);
     facts.onlineFile = state.online.pathAndName;
     facts.coupons = couponsOf(state);
+    facts.player = cleanFieldText(trimBlanks(state.xfornavn) + " " + trimBlanks(state.etternavn));
     return facts;
 }
 
@@ -82,6 +84,57 @@ std::optional<std::int64_t> parseWholeKroner(std::string_view text) {
     }
     if (value > 999'999'999) return std::nullopt;
     return value;
+}
+
+LedgerState ledgerState(const Ledger& ledger) {
+    if (ledger.voided) return LedgerState::Voided;
+    return ledger.confirmed ? LedgerState::Final : LedgerState::Open;
+}
+
+std::string_view ledgerStateWord(LedgerState state) {
+    switch (state) {
+        case LedgerState::Open: return "open";
+        case LedgerState::Final: return "final";
+        case LedgerState::Voided: return "voided";
+    }
+    return "open";
+}
+
+std::string_view ledgerStateText(LedgerState state) {
+    switch (state) {
+        case LedgerState::Open: return "Åpen";
+        case LedgerState::Final: return "Godkjent";
+        case LedgerState::Voided: return "Annullert";
+    }
+    return "Åpen";
+}
+
+std::string cleanFieldText(std::string_view text) {
+    std::string clean;
+    clean.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // C0 controls and DEL, and the C1 controls (U+0080..U+009F, "\xC2\x80".."\xC2\x9F").
+        if (byte < 0x20 || byte == 0x7F) {
+            clean += ' ';
+        } else if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            clean += ' ';
+            ++i;
+        } else {
+            clean += text[i];
+        }
+    }
+    return trimBlanks(clean);
+}
+
+std::string fieldProblem(std::string_view caption, std::string_view text, std::size_t limit) {
+    const std::string bytes = toCp1252(text);
+    if (fromCp1252(bytes) != text) return std::string(caption) + " har tegn som regnskapet ikke kan lagre.";
+    const std::size_t length = bytes.size();
+    if (length <= limit) return {};
+    return std::string(caption) + " er for lang: " + std::to_string(length) + " tegn, høyst " + std::to_string(limit) +
+           ".";
 }
 
 std::string badAmountMessage(std::string_view text) {

@@ -28,6 +28,7 @@ struct SyndicateFacts {
     std::int64_t pricePerShare = 0;
     std::string onlineFile;  // directory + "\" + name, Windows form
     CouponSet coupons{};
+    std::string player;  // first and last name the online file was made for
     friend bool operator==(const SyndicateFacts&, const SyndicateFacts&) = default;
 };
 
@@ -48,11 +49,50 @@ struct ShareEntry {
     friend bool operator==(const ShareEntry&, const ShareEntry&) = default;
 };
 
+// One result as the agent confirmed it: twelve signs "1", "X", "2" and the prize for a
+// row with 12, 11 and 10 right, in whole kroner.
+struct ConfirmedRound {
+    std::string signs;
+    std::int64_t prize12 = 0, prize11 = 0, prize10 = 0;
+    friend bool operator==(const ConfirmedRound&, const ConfirmedRound&) = default;
+};
+
+// The final result the payouts stand on; a BEGGE syndicate has the half time's as well.
+struct ConfirmedResult {
+    LedgerDate on;
+    ConfirmedRound fullTime;
+    std::optional<ConfirmedRound> halfTime;
+    friend bool operator==(const ConfirmedResult&, const ConfirmedResult&) = default;
+};
+
+// A ledger that no longer counts (its online file was replaced or never submitted).
+struct LedgerVoiding {
+    LedgerDate on;
+    std::string reason;
+    friend bool operator==(const LedgerVoiding&, const LedgerVoiding&) = default;
+};
+
+// What was undone, confirmed or voided, so that no recorded money disappears unseen.
+struct HistoryLine {
+    LedgerDate on;
+    std::string text;
+    friend bool operator==(const HistoryLine&, const HistoryLine&) = default;
+};
+
 struct Ledger {
     SyndicateFacts facts;
     std::vector<ShareEntry> entries;  // share 1..N at index 0..N-1
+    std::optional<ConfirmedResult> confirmed;
+    std::optional<LedgerVoiding> voided;
+    std::vector<HistoryLine> history;  // oldest first
     friend bool operator==(const Ledger&, const Ledger&) = default;
 };
+
+enum class LedgerState { Open, Final, Voided };
+LedgerState ledgerState(const Ledger& ledger);
+// "open", "final", "voided" (the tool's words) and "Åpen", "Godkjent", "Annullert".
+std::string_view ledgerStateWord(LedgerState state);
+std::string_view ledgerStateText(LedgerState state);
 
 // The facts of the syndicate in hand; nothing while it has no online file (an empty or
 // "0000" serial number) or no shares.
@@ -72,6 +112,18 @@ LedgerDate todayLedgerDate();
 // A whole number of kroner: digits, optionally grouped by "." in threes ("2.916"), at
 // most 999.999.999. Anything else ("12,50", "-5", "") gives nothing.
 std::optional<std::int64_t> parseWholeKroner(std::string_view text);
+
+// The longest text each field of a ledger holds, in characters; the window stops typing
+// there and the tool refuses more, so that whatever is saved can be read back.
+inline constexpr std::size_t kNameLength = 40, kTelephoneLength = 20, kPlayerNumberLength = 15, kNoteLength = 80,
+                                 kReasonLength = 80;
+
+// A text as a ledger field stores it: tabs, line breaks and every other control
+// character become blanks, and the ends are trimmed.
+std::string cleanFieldText(std::string_view text);
+// "" when the text fits its field, else a message naming the field and why (too long,
+// or a character the ledger's Windows-1252 file cannot hold).
+std::string fieldProblem(std::string_view caption, std::string_view text, std::size_t limit);
 
 // Clear Norwegian messages for the checks above.
 std::string badAmountMessage(std::string_view text);

@@ -3,7 +3,6 @@
 #include "accounts/ledger_store.h"
 #include "model/codepage.h"
 #include "model/text.h"
-#include "platform/file_io.h"
 #include "platform/io_error.h"
 
 #include <algorithm>
@@ -35,22 +34,42 @@ std::vector<ShareBuyer> certificateBuyers(const Ledger& ledger) {
     return buyers;
 }
 
-std::vector<ShareBuyer> ledgerBuyers(const WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+std::optional<std::vector<ShareBuyer>> ledgerBuyers(const WorkbenchState& state, const Workspace& workspace,
+                                                    Messages& messages) {
     const auto facts = syndicateFactsOf(state);
-    if (!facts) return {};
-    const auto path = ledgerPath(workspace, *facts);
-    if (!fileExists(path)) return {};
+    if (!facts) return std::vector<ShareBuyer>{};
+    const std::string blankRows = "\rAndelsbrevene skrives ut uten kjøpere.";
+    std::optional<Ledger> ledger;
     try {
-        const Ledger ledger = loadLedger(path);
-        if (const std::string mismatch = ledgerMismatch(ledger, *facts); !mismatch.empty()) {
-            messages.inform(mismatch);
-            return {};
-        }
-        return certificateBuyers(ledger);
+        ledger = findLedger(workspace, facts->serialNumber);
     } catch (const IoError& error) {
-        messages.inform(std::string(error.what()) + "\rAndelsbrevene skrives ut uten navn.");
-        return {};
+        messages.inform(std::string(error.what()) + blankRows);
+        return std::vector<ShareBuyer>{};
     }
+    if (!ledger) {
+        messages.inform("Fant ikke andelsregnskapet for onlinefilen med serienummer " + facts->serialNumber + "." +
+                        blankRows);
+        return std::vector<ShareBuyer>{};
+    }
+    const SyndicateFacts& made = ledger->facts;
+    if (made.week != facts->week) {
+        messages.inform("Onlinefilen med serienummer " + made.serialNumber + " ble laget for " + weekText(made.week) +
+                        ", men andelslaget står nå på " + weekText(facts->week) +
+                        ".\rAndelsbrevene skrives ikke ut: sett uken tilbake til " + weekText(made.week) +
+                        ", eller lag en ny onlinefil.");
+        return std::nullopt;
+    }
+    if (const std::string mismatch = ledgerMismatch(*ledger, *facts); !mismatch.empty()) {
+        messages.inform(mismatch + "\rAndelsbrevene skrives ikke ut.");
+        return std::nullopt;
+    }
+    if (ledger->voided) {
+        messages.inform("Andelslaget med serienummer " + made.serialNumber + " ble annullert " +
+                        ledgerDateText(ledger->voided->on) + " (" + ledger->voided->reason +
+                        ").\rAndelsbrevene skrives ikke ut.");
+        return std::nullopt;
+    }
+    return certificateBuyers(*ledger);
 }
 
 }  // namespace andel

@@ -6,6 +6,7 @@
 #include "platform/workspace.h"
 #include "printing/certificate_template.h"
 
+#include <optional>
 #include <vector>
 
 namespace andel {
@@ -14,9 +15,12 @@ namespace andel {
 // without a ledger. Texts are cut to what their cells hold.
 std::vector<ShareBuyer> certificateBuyers(const Ledger& ledger);
 
-// The buyers from the ledger of the syndicate in hand: none without an online file or a
-// ledger; a damaged ledger or one of another syndicate is named in a message and the
-// certificates print with blank rows.
-std::vector<ShareBuyer> ledgerBuyers(const WorkbenchState& state, const Workspace& workspace, Messages& messages);
+// The buyers from the ledger of the online file in hand. Certificates are printed for
+// the round the online file was made for: when the syndicate in hand has moved to another
+// week (or differs otherwise), or the ledger is voided, the printing is refused with a
+// message (nothing). Without a ledger, or with a damaged one, a message says so and the
+// certificates print with blank rows. Without an online file there are no buyers.
+std::optional<std::vector<ShareBuyer>> ledgerBuyers(const WorkbenchState& state, const Workspace& workspace,
+                                                    Messages& messages);
 
 }  // namespace andel

@@ -1,5 +1,6 @@
 #include "accounts/ledger_edit.h"
 
+#include "accounts/ledger_winnings.h"
 #include "model/text.h"
 #include "register/customer_cells.h"
 
@@ -8,7 +9,33 @@ namespace {
 
 ShareEntry& entryOf(Ledger& ledger, int share) { return ledger.entries[static_cast<std::size_t>(share - 1)]; }
 
+std::string shareName(int share) { return "Andel " + std::to_string(share); }
+
+// "kr 21 02.12.2026" for a recorded amount and its date.
+std::string recorded(const std::optional<std::int64_t>& amount, const std::optional<LedgerDate>& on) {
+    return (on ? ledgerDateText(*on) : std::string("(uten dato)")) + ", " + kronerText(amount.value_or(0));
+}
+
+std::string roundText(const ConfirmedRound& r) {
+    return r.signs + ", premie 12 rette " + kronerText(r.prize12) + ", 11 rette " + kronerText(r.prize11) +
+           ", 10 rette " + kronerText(r.prize10);
+}
+
+std::string resultText(const ConfirmedResult& result) {
+    std::string text = roundText(result.fullTime);
+    if (result.halfTime) text += "; pause " + roundText(*result.halfTime);
+    return text;
+}
+
+// Every change but voiding starts here: the share must exist and the ledger be live.
+std::string refuseChange(const Ledger& ledger, int share) {
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    return checkShare(ledger, share);
+}
+
 }  // namespace
+
+std::string kronerText(std::int64_t amount) { return "kr " + formatAmount(amount); }
 
 ShareEntry buyerOf(const Tkunderec& customer) {
     ShareEntry buyer;
@@ -26,45 +53,163 @@ std::string checkShare(const Ledger& ledger, int share) {
     return {};
 }
 
+std::string refuseVoided(const Ledger& ledger) {
+    if (!ledger.voided) return {};
+    return "Andelsregnskapet for serienummer " + ledger.facts.serialNumber + " ble annullert " +
+           ledgerDateText(ledger.voided->on) + " (" + ledger.voided->reason + ") og kan ikke endres.";
+}
+
+std::string buyerChangeProblem(const BuyerChange& change) {
+    const struct {
+        const std::optional<std::string>& text;
+        const char* caption;
+        std::size_t limit;
+    } fields[] = {{change.name, "Navnet", kNameLength},
+                  {change.telephone, "Telefonnummeret", kTelephoneLength},
+                  {change.playerNumber, "Spillenummeret", kPlayerNumberLength},
+                  {change.note, "Merknaden", kNoteLength}};
+    for (const auto& field : fields) {
+        if (!field.text) continue;
+        if (std::string problem = fieldProblem(field.caption, cleanFieldText(*field.text), field.limit); !problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
 std::string setBuyer(Ledger& ledger, int share, const BuyerChange& change) {
-    if (std::string refused = checkShare(ledger, share); !refused.empty()) return refused;
-    ShareEntry& entry = entryOf(ledger, share);
-    if (change.name) entry.name = trimBlanks(*change.name);
-    if (change.telephone) entry.telephone = trimBlanks(*change.telephone);
-    if (change.playerNumber) entry.playerNumber = trimBlanks(*change.playerNumber);
-    if (change.note) entry.note = trimBlanks(*change.note);
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    if (std::string problem = buyerChangeProblem(change); !problem.empty()) return problem;
+    ShareEntry entry = entryOf(ledger, share);
+    if (change.name) entry.name = cleanFieldText(*change.name);
+    if (change.telephone) entry.telephone = cleanFieldText(*change.telephone);
+    if (change.playerNumber) entry.playerNumber = cleanFieldText(*change.playerNumber);
+    if (change.note) entry.note = cleanFieldText(*change.note);
+    // Money recorded on a share stays with a buyer.
+    if (!entry.hasBuyer() && (entry.paid || entry.paidOut)) {
+        return shareName(share) + " ble betalt " + recorded(entry.paid, entry.paidOn) +
+               ": angre betalingen før kjøperen fjernes.";
+    }
+    entryOf(ledger, share) = std::move(entry);
+    return {};
+}
+
+std::string paymentAmountProblem(const Ledger& ledger, std::int64_t amount) {
+    if (amount < 1) return "Beløpet må være minst kr 1.";
+    if (amount > ledger.facts.pricePerShare) {
+        return "Beløpet " + kronerText(amount) + " er mer enn prisen pr andel, " + kronerText(ledger.facts.pricePerShare) +
+               ".";
+    }
     return {};
 }
 
 std::string markPaid(Ledger& ledger, int share, std::optional<std::int64_t> amount, std::optional<LedgerDate> date) {
-    if (std::string refused = checkShare(ledger, share); !refused.empty()) return refused;
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
     ShareEntry& entry = entryOf(ledger, share);
-    entry.paid = amount.value_or(ledger.facts.pricePerShare);
+    if (!entry.hasBuyer()) return shareName(share) + " har ingen kjøper: velg kjøperen før andelen merkes betalt.";
+    if (entry.paid) return shareName(share) + " ble betalt " + recorded(entry.paid, entry.paidOn) + ".";
+    const std::int64_t paid = amount.value_or(ledger.facts.pricePerShare);
+    if (std::string problem = paymentAmountProblem(ledger, paid); !problem.empty()) return problem;
+    entry.paid = paid;
     entry.paidOn = date.value_or(todayLedgerDate());
     return {};
 }
 
-std::string markPaidOut(Ledger& ledger, int share, const LedgerWinnings& winnings, std::optional<std::int64_t> amount,
-                        std::optional<LedgerDate> date) {
-    if (std::string refused = checkShare(ledger, share); !refused.empty()) return refused;
-    if (!winnings.known) return std::string(kPayoutBeforeResult);
+std::optional<std::int64_t> confirmedPartPerShare(const Ledger& ledger) {
+    const LedgerWinnings winnings = confirmedWinnings(ledger);
+    if (!winnings.confirmed) return std::nullopt;
+    return winnings.perShare;
+}
+
+std::string payoutAmountProblem(const Ledger& ledger, std::int64_t amount) {
+    const std::int64_t part = confirmedPartPerShare(ledger).value_or(0);
+    if (amount < 1) return "Beløpet må være minst kr 1.";
+    if (amount > part) {
+        return "Beløpet " + kronerText(amount) + " er mer enn andelens del av premien, " + kronerText(part) + ".";
+    }
+    return {};
+}
+
+std::string markPaidOut(Ledger& ledger, int share, std::optional<std::int64_t> amount, std::optional<LedgerDate> date) {
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    const auto part = confirmedPartPerShare(ledger);
+    if (!part) return std::string(kPayoutBeforeConfirmed);
     ShareEntry& entry = entryOf(ledger, share);
-    entry.paidOut = amount.value_or(winnings.perShare);
+    if (!entry.hasBuyer()) return shareName(share) + " har ingen kjøper: ingen gevinst skal utbetales.";
+    if (!entry.paid) return shareName(share) + " er ikke betalt: bare en betalt andel får gevinsten utbetalt.";
+    if (entry.paidOut) return shareName(share) + " ble utbetalt " + recorded(entry.paidOut, entry.paidOutOn);
+    if (*part == 0 && !amount) return shareName(share) + " har ingen gevinst å utbetale.";
+    const std::int64_t paidOut = amount.value_or(*part);
+    if (std::string problem = payoutAmountProblem(ledger, paidOut); !problem.empty()) return problem;
+    entry.paidOut = paidOut;
     entry.paidOutOn = date.value_or(todayLedgerDate());
     return {};
 }
 
-std::string clearPaid(Ledger& ledger, int share) {
-    if (std::string refused = checkShare(ledger, share); !refused.empty()) return refused;
-    entryOf(ledger, share).paid.reset();
-    entryOf(ledger, share).paidOn.reset();
+std::string undoPayment(Ledger& ledger, int share, const LedgerDate& today) {
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    ShareEntry& entry = entryOf(ledger, share);
+    if (!entry.paid) return shareName(share) + " er ikke merket betalt; ingenting å angre.";
+    if (entry.paidOut) {
+        return shareName(share) + " ble utbetalt " + recorded(entry.paidOut, entry.paidOutOn) +
+               ": angre utbetalingen før betalingen.";
+    }
+    ledger.history.push_back(
+        HistoryLine{today, "Angret betaling av andel " + std::to_string(share) + ": " + recorded(entry.paid, entry.paidOn)});
+    entry.paid.reset();
+    entry.paidOn.reset();
     return {};
 }
 
-std::string clearPaidOut(Ledger& ledger, int share) {
-    if (std::string refused = checkShare(ledger, share); !refused.empty()) return refused;
-    entryOf(ledger, share).paidOut.reset();
-    entryOf(ledger, share).paidOutOn.reset();
+std::string undoPayout(Ledger& ledger, int share, const LedgerDate& today) {
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    ShareEntry& entry = entryOf(ledger, share);
+    if (!entry.paidOut) return shareName(share) + " er ikke merket utbetalt; ingenting å angre.";
+    ledger.history.push_back(HistoryLine{
+        today, "Angret utbetaling av andel " + std::to_string(share) + ": " + recorded(entry.paidOut, entry.paidOutOn)});
+    entry.paidOut.reset();
+    entry.paidOutOn.reset();
+    return {};
+}
+
+std::string confirmResult(Ledger& ledger, const ConfirmedResult& result) {
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    const bool both = ledger.facts.timeBasis == TimeBasis::Both;
+    if (both && !result.halfTime) return "Andelslaget spiller BEGGE: pauseresultatet må godkjennes sammen med fulltid.";
+    for (const ConfirmedRound* round : {&result.fullTime, result.halfTime ? &*result.halfTime : nullptr}) {
+        if (!round) continue;
+        if (round->signs.size() != static_cast<std::size_t>(kMatches) ||
+            round->signs.find_first_not_of("1X2") != std::string::npos) {
+            return "Resultatet \"" + round->signs + "\" er ikke tolv tegn 1, X og 2.";
+        }
+        for (std::int64_t prize : {round->prize12, round->prize11, round->prize10}) {
+            if (prize < 0 || prize > 999'999'999) return "En premie må være fra kr 0 til kr 999.999.999.";
+        }
+    }
+    ConfirmedResult kept = result;
+    if (!both) kept.halfTime.reset();
+    if (ledger.confirmed && ledger.confirmed->fullTime == kept.fullTime && ledger.confirmed->halfTime == kept.halfTime) {
+        return {};
+    }
+    std::string line = "Resultat godkjent: " + resultText(kept);
+    if (ledger.confirmed) {
+        line += " (erstatter " + resultText(*ledger.confirmed) + ", godkjent " + ledgerDateText(ledger.confirmed->on) + ")";
+    }
+    ledger.history.push_back(HistoryLine{kept.on, line});
+    ledger.confirmed = kept;
+    return {};
+}
+
+std::string voidLedger(Ledger& ledger, const std::string& reason, const LedgerDate& today) {
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) {
+        return "Andelsregnskapet for serienummer " + ledger.facts.serialNumber + " er allerede annullert " +
+               ledgerDateText(ledger.voided->on) + " (" + ledger.voided->reason + ").";
+    }
+    const std::string clean = cleanFieldText(reason);
+    if (clean.empty()) return "Skriv grunnen til at andelslaget annulleres.";
+    if (std::string problem = fieldProblem("Grunnen", clean, kReasonLength); !problem.empty()) return problem;
+    ledger.voided = LedgerVoiding{today, clean};
+    ledger.history.push_back(HistoryLine{today, "Andelslaget annullert: " + clean});
     return {};
 }
 

@@ -1,8 +1,13 @@
 #pragma once
-// The changes an agent makes to a ledger: the buyer of a share, its payment and its
-// payout. Each checks its input first and changes nothing when it is refused.
+// The changes an agent makes to a ledger: the buyer of a share, its payment and payout,
+// their undoing, the confirmed result and the voiding. Each checks the money rules first
+// and changes nothing when it is refused:
+// - only a share with a buyer can be marked paid, and only once, with at most its price;
+// - only a paid share can be paid out, only once, only after the result was confirmed as
+//   final, and with at most the share's part of the confirmed prize;
+// - a correction is an explicit undo that leaves a history line with the old amount;
+// - a voided ledger refuses every change.
 #include "accounts/ledger.h"
-#include "accounts/ledger_winnings.h"
 #include "register/customer_record.h"
 
 #include <optional>
@@ -16,24 +21,43 @@ ShareEntry buyerOf(const Tkunderec& customer);
 
 // Each returns "" when done, else the message that says why nothing changed.
 std::string checkShare(const Ledger& ledger, int share);
+// The refusal of any change of a voided ledger; "" for a ledger that is not voided.
+std::string refuseVoided(const Ledger& ledger);
 
 struct BuyerChange {
     std::optional<std::string> name, telephone, playerNumber, note;
 };
+// Why the texts cannot be stored (too long, or a character the file cannot hold); "" when
+// they can. Tabs and other control characters are not a reason: they are stored as blanks.
+std::string buyerChangeProblem(const BuyerChange& change);
 std::string setBuyer(Ledger& ledger, int share, const BuyerChange& change);
 
+// Why an amount typed for a payment cannot be taken: 0, or more than the price.
+std::string paymentAmountProblem(const Ledger& ledger, std::int64_t amount);
 // Default amount: the price per share; default date: today.
 std::string markPaid(Ledger& ledger, int share, std::optional<std::int64_t> amount, std::optional<LedgerDate> date);
 
-// Default amount: the share's part of the prize. Refused while the result is not known.
-std::string markPaidOut(Ledger& ledger, int share, const LedgerWinnings& winnings, std::optional<std::int64_t> amount,
-                        std::optional<LedgerDate> date);
+// The share's part of the confirmed prize; nothing while the result is not confirmed.
+std::optional<std::int64_t> confirmedPartPerShare(const Ledger& ledger);
+// Why an amount typed for a payout cannot be taken: 0, or more than the share's part.
+std::string payoutAmountProblem(const Ledger& ledger, std::int64_t amount);
+// Default amount: the share's part of the confirmed prize; default date: today.
+std::string markPaidOut(Ledger& ledger, int share, std::optional<std::int64_t> amount, std::optional<LedgerDate> date);
 
-// Takes back a payment or a payout marked by mistake.
-std::string clearPaid(Ledger& ledger, int share);
-std::string clearPaidOut(Ledger& ledger, int share);
+// Takes back a payment or a payout; the history keeps what was undone.
+std::string undoPayment(Ledger& ledger, int share, const LedgerDate& today);
+std::string undoPayout(Ledger& ledger, int share, const LedgerDate& today);
 
-inline constexpr std::string_view kPayoutBeforeResult =
-    "Resultat ikke klart: gevinsten kan ikke utbetales før rundens resultat er kjent.";
+// Stores the result as final; a BEGGE syndicate needs the half time's as well.
+std::string confirmResult(Ledger& ledger, const ConfirmedResult& result);
+
+// Voids the ledger with the agent's reason (at most kReasonLength characters).
+std::string voidLedger(Ledger& ledger, const std::string& reason, const LedgerDate& today);
+
+inline constexpr std::string_view kPayoutBeforeConfirmed =
+    "Resultatet er ikke godkjent: gevinsten kan ikke utbetales før rundens resultat er godkjent som endelig.";
+
+// "kr 2.916"
+std::string kronerText(std::int64_t amount);
 
 }  // namespace andel

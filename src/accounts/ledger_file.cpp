@@ -10,6 +10,21 @@ namespace andel {
 namespace {
 
 constexpr int kMaxShares = 120;
+constexpr std::int64_t kMaxHistoryLines = 10'000;
+
+// A value is one line of plain text: a tab or line break typed into a field would shift
+// the pairs of the file or the columns of what is shown from it.
+std::string flatValue(std::string value) {
+    for (char& c : value) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    }
+    return value;
+}
+
+bool resultSignsText(std::string_view text) {
+    return text.size() == static_cast<std::size_t>(kMatches) && text.find_first_not_of("1X2") == std::string_view::npos;
+}
+
 
 std::string amountText(const std::optional<std::int64_t>& amount) {
     return amount ? std::to_string(*amount) : std::string();
@@ -35,7 +50,7 @@ public:
         if (next_ + 1 >= lines_.size()) return fail("filen slutter før " + std::string(key));
         if (lines_[next_] != key) return fail("fant " + lines_[next_] + " der " + std::string(key) + " skulle stå");
         next_ += 2;
-        return lines_[next_ - 1];
+        return flatValue(lines_[next_ - 1]);
     }
     std::int64_t number(std::string_view key, std::int64_t max) {
         const std::string text = value(key);
@@ -60,8 +75,22 @@ public:
     }
     std::string line() {
         if (failed()) return {};
-        if (atEnd()) return fail("filen slutter midt i kupongene");
-        return lines_[next_++];
+        if (atEnd()) return fail("filen slutter for tidlig");
+        return flatValue(lines_[next_++]);
+    }
+    // A confirmed result's signs and prizes; nothing when its signs are empty.
+    std::optional<ConfirmedRound> round(std::string_view prefix) {
+        const std::string key(prefix);
+        ConfirmedRound r{value(key + "RESULTAT")};
+        const auto p12 = optionalAmount(key + "PREMIE12");
+        const auto p11 = optionalAmount(key + "PREMIE11");
+        const auto p10 = optionalAmount(key + "PREMIE10");
+        if (failed() || r.signs.empty()) return std::nullopt;
+        if (!resultSignsText(r.signs) || !p12 || !p11 || !p10) return fail("ugyldig resultat " + key), std::nullopt;
+        r.prize12 = *p12;
+        r.prize11 = *p11;
+        r.prize10 = *p10;
+        return r;
     }
     std::string fail(std::string fault) {
         if (fault_.empty()) fault_ = std::move(fault);
@@ -112,41 +141,52 @@ std::optional<LedgerFileKey> ledgerFileKey(std::string_view name) {
 
 std::string encodeLedger(const Ledger& ledger) {
     const SyndicateFacts& f = ledger.facts;
-    std::vector<std::string> lines = {
-        "#REGNSKAPSVERSJON", std::string(kLedgerVersion),
-        "#ONLINESERIENUMMER", f.serialNumber,
-        "#UKE", weekText(f.week),
-        "#KUPONGTYPE", std::string(couponTypeText(f.couponType)),
-        "#SPILLTYPE", std::string(timeBasisText(f.timeBasis)),
-        "#REKKEANTALL", std::to_string(f.rows),
-        "#INNSATS", std::to_string(f.stake),
-        "#ANTALLANDELER", std::to_string(f.shares),
-        "#PRISPRANDEL", std::to_string(f.pricePerShare),
-        "#ONLINEFILPATHOGNAVN", f.onlineFile,
-        "#REKKER",
+    std::vector<std::string> lines;
+    const auto pair = [&](std::string_view key, const std::string& value) {
+        lines.emplace_back(key);
+        lines.push_back(flatValue(value));
     };
+    pair("#REGNSKAPSVERSJON", std::string(kLedgerVersion));
+    pair("#ONLINESERIENUMMER", f.serialNumber);
+    pair("#UKE", weekText(f.week));
+    pair("#KUPONGTYPE", std::string(couponTypeText(f.couponType)));
+    pair("#SPILLTYPE", std::string(timeBasisText(f.timeBasis)));
+    pair("#REKKEANTALL", std::to_string(f.rows));
+    pair("#INNSATS", std::to_string(f.stake));
+    pair("#ANTALLANDELER", std::to_string(f.shares));
+    pair("#PRISPRANDEL", std::to_string(f.pricePerShare));
+    pair("#ONLINEFILPATHOGNAVN", f.onlineFile);
+    pair("#SPILLER", f.player);
+    lines.emplace_back("#REKKER");
     for (const Coupon& coupon : f.coupons) lines.push_back(couponDigits(coupon));
+    const auto round = [&](std::string_view prefix, const std::optional<ConfirmedRound>& r) {
+        pair(std::string(prefix) + "RESULTAT", r ? r->signs : std::string());
+        pair(std::string(prefix) + "PREMIE12", r ? std::to_string(r->prize12) : std::string());
+        pair(std::string(prefix) + "PREMIE11", r ? std::to_string(r->prize11) : std::string());
+        pair(std::string(prefix) + "PREMIE10", r ? std::to_string(r->prize10) : std::string());
+    };
+    const auto& confirmed = ledger.confirmed;
+    pair("#GODKJENT", confirmed ? ledgerDateText(confirmed->on) : std::string());
+    round("#", confirmed ? std::optional(confirmed->fullTime) : std::nullopt);
+    round("#PAUSE", confirmed ? confirmed->halfTime : std::nullopt);
+    pair("#ANNULLERT", ledger.voided ? ledgerDateText(ledger.voided->on) : std::string());
+    pair("#GRUNN", ledger.voided ? ledger.voided->reason : std::string());
     int share = 0;
     for (const ShareEntry& e : ledger.entries) {
-        const std::pair<const char*, std::string> pairs[] = {
-            {"#ANDEL", std::to_string(++share)},  {"#NAVN", e.name},
-            {"#TELEFON", e.telephone},            {"#SPILLENUMMER", e.playerNumber},
-            {"#BETALT", amountText(e.paid)},      {"#BETALTDATO", dateText(e.paidOn)},
-            {"#UTBETALT", amountText(e.paidOut)}, {"#UTBETALTDATO", dateText(e.paidOutOn)},
-            {"#MERKNAD", e.note},
-        };
-        for (const auto& [key, value] : pairs) {
-            lines.push_back(key);
-            // A value is one line: a line break typed into a field would shift every pair.
-            std::string flat = value;
-            for (char& c : flat) {
-                if (c == '\r' || c == '\n') c = ' ';
-            }
-            lines.push_back(flat);
-        }
+        pair("#ANDEL", std::to_string(++share));
+        pair("#NAVN", e.name);
+        pair("#TELEFON", e.telephone);
+        pair("#SPILLENUMMER", e.playerNumber);
+        pair("#BETALT", amountText(e.paid));
+        pair("#BETALTDATO", dateText(e.paidOn));
+        pair("#UTBETALT", amountText(e.paidOut));
+        pair("#UTBETALTDATO", dateText(e.paidOutOn));
+        pair("#MERKNAD", e.note);
     }
-    lines.push_back("#SLUTT");
-    lines.push_back("");
+    pair("#HISTORIKK", std::to_string(ledger.history.size()));
+    for (const HistoryLine& line : ledger.history) lines.push_back(ledgerDateText(line.on) + " " + flatValue(line.text));
+    lines.emplace_back("#SLUTT");
+    lines.emplace_back();
     return encodeTextLines(lines);
 }
 
@@ -154,7 +194,10 @@ DecodedLedger decodeLedger(std::string_view bytes) {
     PairReader in(decodeTextLines(bytes));
     Ledger ledger;
     SyndicateFacts& f = ledger.facts;
-    if (in.value("#REGNSKAPSVERSJON") != kLedgerVersion && !in.failed()) in.fail("ukjent versjon");
+    const std::string version = in.value("#REGNSKAPSVERSJON");
+    // Version 1 ledgers were written before confirmed results, voiding and history.
+    const bool first = version == "1";
+    if (!in.failed() && !first && version != kLedgerVersion) in.fail("ukjent versjon");
     f.serialNumber = in.value("#ONLINESERIENUMMER");
     if (!in.failed() && !serialNumberText(f.serialNumber)) in.fail("ugyldig serienummer");
     const std::string week = in.value("#UKE");
@@ -173,6 +216,7 @@ DecodedLedger decodeLedger(std::string_view bytes) {
     if (!in.failed() && f.shares < 1) in.fail("ingen andeler");
     f.pricePerShare = in.number("#PRISPRANDEL", 999'999'999);
     f.onlineFile = in.value("#ONLINEFILPATHOGNAVN");
+    if (!first) f.player = in.value("#SPILLER");
     if (!in.failed() && in.line() != "#REKKER") in.fail("fant ikke #REKKER");
     for (Coupon& coupon : f.coupons) {
         const std::string digits = in.line();
@@ -182,6 +226,18 @@ DecodedLedger decodeLedger(std::string_view bytes) {
             break;
         }
         for (int m = 0; m < kMatches; ++m) coupon.masks[m] = static_cast<SignMask>(digits[m] - '0');
+    }
+    if (!first) {
+        const auto confirmedOn = in.optionalDate("#GODKJENT");
+        auto fullTime = in.round("#");
+        auto halfTime = in.round("#PAUSE");
+        if (!in.failed() && (confirmedOn.has_value() != fullTime.has_value() || (halfTime && !fullTime))) {
+            in.fail("godkjent resultat er ufullstendig");
+        }
+        if (confirmedOn && fullTime) ledger.confirmed = ConfirmedResult{*confirmedOn, *fullTime, halfTime};
+        const auto voidedOn = in.optionalDate("#ANNULLERT");
+        const std::string reason = in.value("#GRUNN");
+        if (voidedOn) ledger.voided = LedgerVoiding{*voidedOn, reason};
     }
     for (int share = 1; share <= f.shares && !in.failed(); ++share) {
         if (in.value("#ANDEL") != std::to_string(share) && !in.failed()) in.fail("andel " + std::to_string(share) + " mangler");
@@ -195,6 +251,19 @@ DecodedLedger decodeLedger(std::string_view bytes) {
         e.paidOutOn = in.optionalDate("#UTBETALTDATO");
         e.note = in.value("#MERKNAD");
         ledger.entries.push_back(std::move(e));
+    }
+    if (!first) {
+        const auto count = in.number("#HISTORIKK", kMaxHistoryLines);
+        for (std::int64_t i = 0; i < count && !in.failed(); ++i) {
+            const std::string line = in.line();
+            const auto on = parseLedgerDate(std::string_view(line).substr(0, 10));
+            if (in.failed()) break;
+            if (!on || line.size() < 11 || line[10] != ' ') {
+                in.fail("ugyldig linje i historikken");
+                break;
+            }
+            ledger.history.push_back(HistoryLine{*on, line.substr(11)});
+        }
     }
     in.value("#SLUTT");
     if (!in.failed() && !in.atEnd()) in.fail("flere andeler enn andelslaget har");

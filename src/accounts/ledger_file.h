@@ -1,7 +1,8 @@
 #pragma once
 // The ledger file: keyed text in a fixed order (a "#" key line, then its value line),
-// Windows-1252 with CR LF, read back by position. The facts come first, then nine pairs
-// per share, then "#SLUTT", so a cut file is always noticed.
+// Windows-1252 with CR LF, read back by position. The facts come first, then the confirmed
+// result and the voiding, nine pairs per share, the history lines, then "#SLUTT", so a cut
+// file is always noticed. Version 1 files (before results were confirmed) are still read.
 #include "accounts/ledger.h"
 
 #include <optional>
@@ -11,9 +12,10 @@
 namespace andel {
 
 inline constexpr std::string_view kLedgerDirectory = "andelsregnskap";
-inline constexpr std::string_view kLedgerVersion = "1";
+inline constexpr std::string_view kLedgerVersion = "2";
 
-// "REGNSKAP_1042_UKE_50_2026.TXT": by serial number and week.
+// "REGNSKAP_1042_UKE_50_2026.TXT": by serial number and week. The serial number alone
+// finds a ledger; the week in the name must agree with the file's own.
 std::string ledgerFileName(const SyndicateFacts& facts);
 
 struct LedgerFileKey {

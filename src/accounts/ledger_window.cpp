@@ -1,8 +1,10 @@
 #include "accounts/ledger_window.h"
 
 #include "accounts/accounts_csv.h"
-#include "accounts/ledger_edit.h"
+#include "accounts/confirm_result_dialog.h"
 #include "accounts/guarded_step.h"
+#include "accounts/ledger_difference.h"
+#include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
 #include "accounts/season_window.h"
 #include "model/text.h"
@@ -13,13 +15,17 @@
 #include "widgets/child_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,16 +35,65 @@ namespace {
 // Table columns: the fields of `ledger show` and the note. Name, telephone, player number
 // and note are typed in place; amounts and dates come from the buttons.
 enum Column { Share, Name, Telephone, PlayerNumber, Paid, PaidOn, PaidOut, PaidOutOn, Note, ColumnCount };
-constexpr bool editable(int column) {
-    return column == Name || column == Telephone || column == PlayerNumber || column == Note;
+
+// The longest text a typed column holds; 0 for a column that is not typed in.
+constexpr std::size_t typedLength(int column) {
+    switch (column) {
+        case Name: return kNameLength;
+        case Telephone: return kTelephoneLength;
+        case PlayerNumber: return kPlayerNumberLength;
+        case Note: return kNoteLength;
+        default: return 0;
+    }
 }
+
+// Typing stops where the field ends, so nothing is cut or refused after the fact.
+class FieldLengthDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(static_cast<int>(typedLength(index.column())));
+        return editor;
+    }
+};
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string choiceText(const LedgerFile& file) { return file.serialNumber + "   " + weekText(file.week); }
+std::string choiceText(const LedgerFile& file, const std::optional<Ledger>& ledger) {
+    std::string line = file.serialNumber + "   " + weekText(file.week);
+    if (!ledger) return line + "   (kan ikke leses)";
+    const SyndicateFacts& f = ledger->facts;
+    line += "   " + std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis));
+    if (!f.player.empty()) line += "   " + f.player;
+    return line + "   " + std::string(ledgerStateText(ledgerState(*ledger)));
+}
 
-std::string kroner(std::int64_t amount) { return "kr " + formatAmount(amount); }
+std::string roundLine(const RoundWinnings& w) {
+    return w.resultSigns + "    12 rette: " + std::to_string(w.right12) + "   11 rette: " + std::to_string(w.right11) +
+           "   10 rette: " + std::to_string(w.right10) + "    Premie " + kronerText(w.prize);
+}
 
+std::optional<std::string> askReasonByDialog(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("annullergrunn"));
+    dialog.setWindowTitle(QStringLiteral("Annuller andelslaget"));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Hvorfor annulleres andelslaget? Et annullert andelslag kan ikke "
+                                                "endres og telles ikke med i sesongen.")));
+    auto* reason = new QLineEdit;
+    reason->setObjectName(QStringLiteral("grunn"));
+    reason->setMaxLength(static_cast<int>(kReasonLength));
+    layout->addWidget(reason);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("Annuller andelslaget"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Avbryt"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return reason->text().toStdString();
+}
 
 }  // namespace
 
@@ -58,8 +113,15 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
         return QFileDialog::getSaveFileName(this, QStringLiteral("Eksporter til regneark"), suggested,
                                             QStringLiteral("Regneark (*.csv)"));
     };
+    askResult_ = [this](const SyndicateFacts& facts, const HistoryRounds& history,
+                        const std::optional<ConfirmedRound>& marked) -> std::optional<ConfirmedResult> {
+        Tgodkjennresultat dialog(facts, history, marked, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.result();
+    };
+    askReason_ = [this] { return askReasonByDialog(this); };
     build();
-    resize(760, 520);
+    resize(860, 600);
 }
 
 void Tandelsregnskap::build() {
@@ -68,28 +130,32 @@ void Tandelsregnskap::build() {
     top->addWidget(new QLabel(QStringLiteral("Andelslag:")));
     choice_ = new QComboBox;
     choice_->setObjectName(QStringLiteral("regnskapvalg"));
-    choice_->setMinimumWidth(280);
+    choice_->setMinimumWidth(520);
     top->addWidget(choice_);
     top->addStretch();
     layout->addLayout(top);
 
     facts_ = new QLabel;
     facts_->setObjectName(QStringLiteral("andelslagfakta"));
-    result_ = new QLabel;
-    result_->setObjectName(QStringLiteral("resultat"));
-    QFont bold = result_->font();
+    resultText_ = new QLabel;
+    resultText_->setObjectName(QStringLiteral("resultat"));
+    warning_ = new QLabel;
+    warning_->setObjectName(QStringLiteral("advarsel"));
+    warning_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
+    QFont bold = resultText_->font();
     bold.setBold(true);
-    result_->setFont(bold);
-    facts_->setWordWrap(true);
-    result_->setWordWrap(true);
-    layout->addWidget(facts_);
-    layout->addWidget(result_);
+    resultText_->setFont(bold);
+    for (QLabel* label : {facts_, resultText_, warning_}) {
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
 
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("andeler"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Andel"), QStringLiteral("Navn"), QStringLiteral("Telefon"),
                                        QStringLiteral("Spillenummer"), QStringLiteral("Betalt"), QStringLiteral("Dato"),
                                        QStringLiteral("Utbetalt"), QStringLiteral("Dato"), QStringLiteral("Merknad")});
+    table_->setItemDelegate(new FieldLengthDelegate(table_));
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,28 +167,7 @@ void Tandelsregnskap::build() {
     for (int c = 0; c < ColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
     layout->addWidget(table_, 1);
 
-    auto* buttons = new QHBoxLayout;
-    const struct {
-        const char* name;
-        const char* caption;
-        std::function<void()> run;
-    } actions[] = {
-        {"velgkjoper", "Velg kjøper fra kundekartoteket...", [this] { pickBuyer(); }},
-        {"merkbetalt", "Merk betalt", [this] { change([this](Ledger& l) { return markPaid(l, currentShare(), {}, {}); }); }},
-        {"angrebetalt", "Angre betalt", [this] { change([this](Ledger& l) { return clearPaid(l, currentShare()); }); }},
-        {"merkutbetalt", "Merk utbetalt",
-         [this] { change([this](Ledger& l) { return markPaidOut(l, currentShare(), winnings_, {}, {}); }); }},
-        {"angreutbetalt", "Angre utbetalt",
-         [this] { change([this](Ledger& l) { return clearPaidOut(l, currentShare()); }); }},
-    };
-    for (const auto& action : actions) {
-        auto* button = new QPushButton(QString::fromUtf8(action.caption));
-        button->setObjectName(QString::fromLatin1(action.name));
-        connect(button, &QPushButton::clicked, this, [this, run = action.run] { guardedStep(messages_, run); });
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    buildButtons(layout);
 
     auto* totals = new QGridLayout;
     const struct {
@@ -145,6 +190,12 @@ void Tandelsregnskap::build() {
     }
     layout->addLayout(totals);
 
+    layout->addWidget(new QLabel(QStringLiteral("Historikk:")));
+    history_ = new QListWidget;
+    history_->setObjectName(QStringLiteral("historikk"));
+    history_->setMaximumHeight(history_->fontMetrics().height() * 4 + 8);
+    layout->addWidget(history_);
+
     auto* bottom = new QHBoxLayout;
     auto* exportButton = new QPushButton(QStringLiteral("Eksporter til regneark..."));
     exportButton->setObjectName(QStringLiteral("eksporter"));
@@ -166,6 +217,35 @@ void Tandelsregnskap::build() {
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
+void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
+    const struct {
+        const char* name;
+        const char* caption;
+        std::function<void()> run;
+    } actions[] = {
+        {"velgkjoper", "Velg kjøper fra kundekartoteket...", [this] { pickBuyer(); }},
+        {"merkbetalt", "Merk betalt", [this] { change([this](Ledger& l) { return markPaid(l, currentShare(), {}, {}); }); }},
+        {"angrebetalt", "Angre betaling...", [this] { undo(false); }},
+        {"merkutbetalt", "Merk utbetalt",
+         [this] { change([this](Ledger& l) { return markPaidOut(l, currentShare(), {}, {}); }); }},
+        {"angreutbetalt", "Angre utbetaling...", [this] { undo(true); }},
+        {"godkjennresultat", "Godkjenn resultat...", [this] { confirmResult(); }},
+        {"annuller", "Annuller andelslaget...", [this] { voidLedger(); }},
+    };
+    auto* rows = new QGridLayout;
+    int at = 0;
+    for (const auto& action : actions) {
+        auto* button = new QPushButton(QString::fromUtf8(action.caption));
+        button->setObjectName(QString::fromLatin1(action.name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, run = action.run] { guardedStep(messages_, run); });
+        rows->addWidget(button, at / 5, at % 5);
+        ++at;
+        changeButtons_.push_back(button);
+    }
+    layout->addLayout(rows);
+}
+
 void Tandelsregnskap::reload(const std::string& serialNumber) {
     const std::string keep = !serialNumber.empty() ? serialNumber : ledger_ ? ledger_->facts.serialNumber : "";
     listed_ = ledgerFilesNewestFirst(workspace_);
@@ -179,7 +259,15 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
     {
         const QSignalBlocker quiet(choice_);
         choice_->clear();
-        for (const LedgerFile& file : listed_) choice_->addItem(text(choiceText(file)));
+        for (const LedgerFile& file : listed_) {
+            std::optional<Ledger> read;
+            try {
+                read = loadLedger(file.path);
+            } catch (const IoError&) {
+                // Named when it is chosen.
+            }
+            choice_->addItem(text(choiceText(file, read)));
+        }
         choice_->setCurrentIndex(index);
     }
     guardedStep(messages_, [&] { choose(index); });
@@ -187,12 +275,12 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
 
 void Tandelsregnskap::choose(int index) {
     ledger_.reset();
-    winnings_ = {};
+    result_ = {};
     // Shown empty first, so a damaged file leaves no other syndicate's rows behind.
     render();
     if (index < 0 || index >= static_cast<int>(listed_.size())) return;
     ledger_ = loadLedger(listed_[static_cast<std::size_t>(index)].path);
-    winnings_ = fetchLedgerWinnings(workspace_, ledger_->facts);
+    result_ = ledgerResult(workspace_, *ledger_);
     render();
 }
 
@@ -200,71 +288,110 @@ void Tandelsregnskap::render() {
     const QSignalBlocker quiet(table_);
     const int keepRow = table_->currentRow();
     table_->setRowCount(0);
+    history_->clear();
+    for (QPushButton* button : changeButtons_) button->setEnabled(ledger_ && !ledger_->voided);
     if (!ledger_) {
         facts_->setText(QStringLiteral("Ingen andelsregnskap ennå: regnskapet lages når onlinefilen lages."));
-        result_->clear();
+        resultText_->clear();
+        warning_->clear();
         renderTotals();
         return;
     }
     const SyndicateFacts& f = ledger_->facts;
     facts_->setText(text("Serienummer " + f.serialNumber + "    " + weekText(f.week) + "    " +
                          std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis)) +
-                         "    " + formatAmount(f.rows) + " rekker    Innsats " + kroner(f.stake) + "    " +
-                         std::to_string(f.shares) + " andeler à " + kroner(f.pricePerShare)));
-    if (winnings_.known) {
-        result_->setText(text("Resultat " + winnings_.resultSigns + "    12 rette: " + std::to_string(winnings_.right12) +
-                              "   11 rette: " + std::to_string(winnings_.right11) + "   10 rette: " +
-                              std::to_string(winnings_.right10) + "    Premie " + kroner(winnings_.prize) +
-                              "    Pr andel " + kroner(winnings_.perShare) + "    Rest " + kroner(winnings_.remainder) +
-                              " (ikke fordelt)"));
-    } else {
-        result_->setText(QString::fromUtf8(kResultNotReady.data(), static_cast<int>(kResultNotReady.size())));
-    }
+                         "    " + formatAmount(f.rows) + " rekker    Innsats " + kronerText(f.stake) + "    " +
+                         std::to_string(f.shares) + " andeler à " + kronerText(f.pricePerShare) +
+                         (f.player.empty() ? std::string() : "    Spiller: " + f.player)));
+    renderResult();
     table_->setRowCount(static_cast<int>(ledger_->entries.size()));
+    const bool live = !ledger_->voided;
     for (int row = 0; row < table_->rowCount(); ++row) {
         const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(row)];
         Fields fields = shareFields(row + 1, entry, AmountStyle::Grouped);
         fields.push_back(entry.note);
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(text(fields[static_cast<std::size_t>(column)]));
-            if (!editable(column)) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (!live || typedLength(column) == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (column == Share || column == Paid || column == PaidOut) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, column, item);
         }
     }
     if (table_->rowCount() > 0) table_->setCurrentCell(std::clamp(keepRow, 0, table_->rowCount() - 1), Name);
+    for (const HistoryLine& line : ledger_->history) history_->addItem(text(ledgerDateText(line.on) + "  " + line.text));
+    history_->scrollToBottom();
     renderTotals();
 }
 
+void Tandelsregnskap::renderResult() {
+    const LedgerWinnings& w = result_.winnings;
+    std::vector<std::string> warnings;
+    if (ledger_->voided) {
+        warnings.push_back("ANNULLERT " + ledgerDateText(ledger_->voided->on) + ": " + ledger_->voided->reason +
+                           ". Regnskapet kan ikke endres og telles ikke med i sesongen.");
+    }
+    if (!w.known) {
+        resultText_->setText(text(std::string(kResultNotReady) + " (tippehistorikken har ikke rundens resultat ennå)"));
+    } else {
+        const std::string source = w.confirmed ? "Resultat godkjent " + ledgerDateText(ledger_->confirmed->on) + " (endelig)"
+                                               : "Resultat fra tippehistorikken (foreløpig, ikke godkjent)";
+        std::string line = source + ":\n";
+        if (w.both) {
+            line += "Fulltid " + roundLine(w.fullTime) + "\nPause " + roundLine(w.halfTime) + "\nSammen ";
+        } else {
+            line += roundLine(w.fullTime) + "\n";
+        }
+        line += "Premie " + kronerText(w.prize) + "    Pr andel " + kronerText(w.perShare) + "    Rest " +
+                kronerText(w.remainder) + " (ikke fordelt)";
+        resultText_->setText(text(line));
+    }
+    if (result_.historyDiffers) {
+        warnings.push_back("Tippehistorikken viser nå et annet resultat eller andre premier: " +
+                           historyRoundsText(result_.history) + ". Det godkjente resultatet gjelder til det godkjennes på nytt.");
+    }
+    if (const LedgerTotals t = ledgerTotals(*ledger_, w); t.overpaid > 0) {
+        warnings.push_back("Utbetalt " + kronerText(t.overpaid) + " mer enn premien.");
+    }
+    std::string joined;
+    for (const std::string& warning : warnings) joined += (joined.empty() ? "" : "\n") + warning;
+    warning_->setText(text(joined));
+}
+
 void Tandelsregnskap::renderTotals() {
-    const LedgerTotals t = ledger_ ? ledgerTotals(*ledger_, winnings_) : LedgerTotals{};
-    const auto known = [&](std::int64_t amount) { return winnings_.known ? kroner(amount) : std::string("-"); };
+    const LedgerWinnings& w = result_.winnings;
+    const LedgerTotals t = ledger_ ? ledgerTotals(*ledger_, w) : LedgerTotals{};
+    const auto known = [&](std::int64_t amount) { return w.known ? kronerText(amount) : std::string("-"); };
     for (const auto& [name, label] : totals_) {
         const std::string_view key = name;
         std::string value;
         if (key == "solgte") value = std::to_string(t.sold) + " av " + std::to_string(t.shares);
-        else if (key == "innbetalt") value = kroner(t.paid);
-        else if (key == "utestaende") value = kroner(t.outstanding);
-        else if (key == "premie") value = known(t.prize);
-        else if (key == "utbetalt") value = kroner(t.paidOut);
+        else if (key == "innbetalt") value = kronerText(t.paid);
+        else if (key == "utestaende") value = kronerText(t.outstanding);
+        else if (key == "premie") value = known(t.prize) + (w.known && !w.confirmed ? " (foreløpig)" : "");
+        else if (key == "utbetalt") value = kronerText(t.paidOut);
         else value = known(t.toPayOut);
         label->setText(text(value));
+        label->setStyleSheet(key == "utbetalt" && t.overpaid > 0 ? QStringLiteral("color: #c00000") : QString());
     }
 }
 
 int Tandelsregnskap::currentShare() const { return table_->currentRow() + 1; }
 
-void Tandelsregnskap::change(const std::function<std::string(Ledger&)>& step) {
+void Tandelsregnskap::change(const LedgerStep& step) {
     if (!ledger_) return;
-    Ledger changed = *ledger_;
-    if (const std::string refused = step(changed); !refused.empty()) {
-        messages_.inform(refused);
-        render();
-        return;
+    const LedgerChange changed = changeLedger(workspace_, ledger_->facts.serialNumber, step);
+    if (changed.before && !(*changed.before == *ledger_)) {
+        std::string told = "Andelsregnskapet ble endret i et annet program mens det var åpent her:";
+        for (const std::string& line : ledgerDifferences(*ledger_, *changed.before)) told += "\r" + line;
+        told += changed.refused.empty() ? "\rEndringen din er gjort på regnskapet slik det står nå."
+                                        : "\rEndringen din ble ikke gjort.";
+        messages_.inform(told);
     }
-    if (changed == *ledger_) return;
-    saveLedger(workspace_, changed);
-    ledger_ = std::move(changed);
+    if (!changed.refused.empty()) messages_.inform(changed.refused);
+    if (changed.after) {
+        ledger_ = changed.after;
+        result_ = ledgerResult(workspace_, *ledger_);
+    }
     render();
 }
 
@@ -273,9 +400,8 @@ void Tandelsregnskap::pickBuyer() {
     const std::optional<Tkunderec> customer = pickCustomer_();
     if (!customer) return;
     const ShareEntry buyer = buyerOf(*customer);
-    change([&](Ledger& l) {
-        return setBuyer(l, currentShare(), {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt});
-    });
+    const int share = currentShare();
+    change([&](Ledger& l) { return setBuyer(l, share, {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt}); });
 }
 
 void Tandelsregnskap::cellEdited(int row, int column) {
@@ -287,6 +413,59 @@ void Tandelsregnskap::cellEdited(int row, int column) {
     else if (column == Note) edit.note = typed;
     else return;
     change([&](Ledger& l) { return setBuyer(l, row + 1, edit); });
+}
+
+void Tandelsregnskap::undo(bool payout) {
+    if (!ledger_ || currentShare() < 1) return;
+    const int share = currentShare();
+    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(share - 1)];
+    const auto& amount = payout ? entry.paidOut : entry.paid;
+    const auto& on = payout ? entry.paidOutOn : entry.paidOn;
+    const std::string what = payout ? "utbetalingen" : "betalingen";
+    if (amount) {
+        const std::string question = "Angre " + what + " av andel " + std::to_string(share) + " (" + kronerText(*amount) +
+                                     (on ? ", " + ledgerDateText(*on) : std::string()) +
+                                     ")?\rAngringen føres i regnskapets historikk.";
+        if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    }
+    const LedgerDate today = todayLedgerDate();
+    change([&](Ledger& l) { return payout ? undoPayout(l, share, today) : undoPayment(l, share, today); });
+}
+
+void Tandelsregnskap::confirmResult() {
+    if (!ledger_) return;
+    if (const std::string refused = refuseVoided(*ledger_); !refused.empty()) {
+        messages_.inform(refused);
+        return;
+    }
+    std::optional<ConfirmedRound> marked;
+    if (markedRound_) {
+        const auto round = markedRound_();
+        if (round && round->week == ledger_->facts.week && round->couponType == ledger_->facts.couponType) {
+            marked = round->round;
+        }
+    }
+    // A final result is offered for correction as it was confirmed; else as the history gives it.
+    RoundResults results(workspace_);
+    const HistoryRounds offered = ledger_->confirmed
+                                      ? HistoryRounds{ledger_->confirmed->fullTime, ledger_->confirmed->halfTime}
+                                      : historyRounds(results, ledger_->facts);
+    const std::optional<ConfirmedResult> confirmed = askResult_(ledger_->facts, offered, marked);
+    if (!confirmed) return;
+    change([&](Ledger& l) { return andel::confirmResult(l, *confirmed); });
+}
+
+void Tandelsregnskap::voidLedger() {
+    if (!ledger_) return;
+    if (const std::string refused = refuseVoided(*ledger_); !refused.empty()) {
+        messages_.inform(refused);
+        return;
+    }
+    const std::optional<std::string> reason = askReason_();
+    if (!reason) return;
+    const LedgerDate today = todayLedgerDate();
+    change([&](Ledger& l) { return andel::voidLedger(l, *reason, today); });
+    reload();
 }
 
 void Tandelsregnskap::exportCsv() {
@@ -304,9 +483,11 @@ void Tandelsregnskap::showSeason() {
     season.raise();
 }
 
-void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages, const std::string& serialNumber) {
+void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages, const std::string& serialNumber,
+                      std::function<std::optional<MarkedRound>()> marked) {
     Tandelsregnskap& window = childWindow<Tandelsregnskap>(
         mainWindow, [&](QWidget* owner) { return new Tandelsregnskap(workspace, messages, owner); });
+    if (marked) window.setMarkedRound(std::move(marked));
     guardedStep(messages, [&] { window.reload(serialNumber); });
     if (mainWindow) window.move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
     window.show();

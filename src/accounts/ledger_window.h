@@ -1,8 +1,13 @@
 #pragma once
 // `Tandelsregnskap` ("Andelsregnskap"): the accounts of one syndicate at a time, chosen
-// from all ledgers (newest week first). The syndicate's facts and winnings at the top,
-// a row per share, the buyer picked from the customer register, payments and payouts
-// marked with today's date, and the totals. Not modal.
+// from all ledgers (newest week first, each with its coupon type, player and state). The
+// syndicate's facts, where its result comes from and whether it is final, a row per share,
+// the buyer picked from the customer register, payments and payouts with today's date,
+// their undoing (with a Ja/Nei question and a history line), the confirmed result, the
+// voiding and the totals. Not modal.
+//
+// Every change re-reads the ledger under the ledger lock and is made on the file as it
+// stands: what another program changed meanwhile is shown, never overwritten.
 #include "accounts/accounts_report.h"
 #include "accounts/ledger.h"
 #include "accounts/ledger_store.h"
@@ -18,7 +23,10 @@
 
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace andel {
 
@@ -31,24 +39,38 @@ public:
     // damaged file is named in a message when it is chosen.
     void reload(const std::string& serialNumber = {});
     const std::optional<Ledger>& ledger() const { return ledger_; }
-    const LedgerWinnings& winnings() const { return winnings_; }
+    const LedgerWinnings& winnings() const { return result_.winnings; }
+    const LedgerResult& result() const { return result_; }
 
     // Who picks a buyer: by default the program's customer register window, shown to choose.
     void setCustomerPicker(std::function<std::optional<Tkunderec>()> picker) { pickCustomer_ = std::move(picker); }
     // Where the CSV goes: by default a file dialog; an empty answer writes nothing.
     void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) { chooseCsv_ = std::move(chooser); }
+    // The result marked in the prize panel, offered when confirming (by default none).
+    void setMarkedRound(std::function<std::optional<MarkedRound>()> marked) { markedRound_ = std::move(marked); }
+    // The confirmed result the agent enters: by default the "Godkjenn resultat" dialog.
+    using ResultAsker = std::function<std::optional<ConfirmedResult>(const SyndicateFacts&, const HistoryRounds&,
+                                                                     const std::optional<ConfirmedRound>& marked)>;
+    void setResultAsker(ResultAsker asker) { askResult_ = std::move(asker); }
+    // The reason for voiding: by default a text dialog; nothing when the agent cancels.
+    void setReasonAsker(std::function<std::optional<std::string>()> asker) { askReason_ = std::move(asker); }
 
 private:
     void build();
+    void buildButtons(QVBoxLayout* layout);
     void render();
+    void renderResult();
     void renderTotals();
     void choose(int index);
     int currentShare() const;
-    // Runs a change of the current ledger: saves it when the change is accepted; a refusal
-    // or a file error is shown and the file is left as it was.
-    void change(const std::function<std::string(Ledger&)>& step);
+    // Runs a change of the current ledger under the lock on the ledger as it stands now;
+    // shows what another program changed meanwhile, and a refusal or a file error.
+    void change(const LedgerStep& step);
     void pickBuyer();
     void cellEdited(int row, int column);
+    void undo(bool payout);
+    void confirmResult();
+    void voidLedger();
     void exportCsv();
     void showSeason();
 
@@ -56,20 +78,26 @@ private:
     Messages& messages_;
     std::vector<LedgerFile> listed_;  // every ledger file, newest week first
     std::optional<Ledger> ledger_;
-    LedgerWinnings winnings_;
+    LedgerResult result_;
     std::function<std::optional<Tkunderec>()> pickCustomer_;
     std::function<QString(const QString&)> chooseCsv_;
+    std::function<std::optional<MarkedRound>()> markedRound_;
+    ResultAsker askResult_;
+    std::function<std::optional<std::string>()> askReason_;
 
     QComboBox* choice_;
     QLabel* facts_;
-    QLabel* result_;
+    QLabel* resultText_;
+    QLabel* warning_;
     QTableWidget* table_;
+    QListWidget* history_;
+    std::vector<QPushButton*> changeButtons_;
     std::vector<std::pair<const char*, QLabel*>> totals_;
 };
 
 // The main window's command: shows the program's one ledger window beside it, on the
-// ledger of the syndicate in hand when it has one.
+// ledger of the syndicate in hand when it has one. `marked` gives the prize panel's result.
 void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
-                      const std::string& serialNumber);
+                      const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked = {});
 
 }  // namespace andel

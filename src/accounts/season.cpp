@@ -28,11 +28,18 @@ Season seasonFromRows(std::vector<SeasonRow> rows) {
         t.right11 += row.winnings.right11;
         t.right10 += row.winnings.right10;
         t.prize += row.winnings.prize;
+        if (row.winnings.known) {
+            ++t.settled;
+            t.settledStake += row.stake;
+            t.settledPrize += row.winnings.prize;
+        } else {
+            ++t.open;
+        }
     }
     return season;
 }
 
-std::string returnOnStakeText(std::int64_t prize, std::int64_t stake) {
+std::string paidBackText(std::int64_t prize, std::int64_t stake) {
     if (stake <= 0) return "-";
     const std::int64_t tenths = (prize * 1000 + stake / 2) / stake;  // percent × 10
     return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);

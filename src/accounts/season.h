@@ -1,6 +1,8 @@
 #pragma once
-// The season: every syndicate with a ledger, oldest week first, with its stake, sales,
-// correct counts and prize, and the totals over all of them.
+// The season: every syndicate with a ledger that is not voided, oldest week first, with
+// its stake, sales, correct counts and prize, and the totals over all of them. What was
+// paid back and the result count only the rounds whose result is known; the others are
+// counted as open.
 #include "accounts/ledger.h"
 #include "accounts/ledger_winnings.h"
 
@@ -22,6 +24,8 @@ struct SeasonRow {
 struct SeasonTotals {
     std::int64_t rows = 0, stake = 0, prize = 0;
     std::int64_t sold = 0, right12 = 0, right11 = 0, right10 = 0;
+    int settled = 0, open = 0;                     // rounds with and without a known result
+    std::int64_t settledStake = 0, settledPrize = 0;  // over the settled rounds only
 };
 
 struct Season {
@@ -29,7 +33,8 @@ struct Season {
     SeasonTotals totals;
 };
 
-// The ledgers (in any order) with their winnings, looked up by `winningsOf`.
+// The ledgers (in any order; voided ones are left out) with their winnings, looked up by
+// `winningsOf(ledger)`.
 template <class WinningsOf>
 Season seasonOf(const std::vector<Ledger>& ledgers, WinningsOf&& winningsOf);
 
@@ -37,7 +42,7 @@ Season seasonOf(const std::vector<Ledger>& ledgers, WinningsOf&& winningsOf);
 Season seasonFromRows(std::vector<SeasonRow> rows);
 
 // "12,5": prize × 100 / stake with one decimal, rounded half up; "-" without a stake.
-std::string returnOnStakeText(std::int64_t prize, std::int64_t stake);
+std::string paidBackText(std::int64_t prize, std::int64_t stake);
 
 SeasonRow seasonRowOf(const Ledger& ledger, const LedgerWinnings& winnings);
 
@@ -45,7 +50,9 @@ template <class WinningsOf>
 Season seasonOf(const std::vector<Ledger>& ledgers, WinningsOf&& winningsOf) {
     std::vector<SeasonRow> rows;
     rows.reserve(ledgers.size());
-    for (const Ledger& ledger : ledgers) rows.push_back(seasonRowOf(ledger, winningsOf(ledger.facts)));
+    for (const Ledger& ledger : ledgers) {
+        if (!ledger.voided) rows.push_back(seasonRowOf(ledger, winningsOf(ledger)));
+    }
     return seasonFromRows(std::move(rows));
 }
 

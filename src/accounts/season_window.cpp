@@ -55,10 +55,10 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     // Widths from the headings and the widest expected figures: measuring hundreds of rows
     // on every opening would cost more than the rest.
     const QFontMetrics metrics(table_->font());
-    const QString widest[] = {QStringLiteral("UKE 00 -0000"), QStringLiteral("MIDTUKE"), QStringLiteral("000.000"),
-                              QStringLiteral("000.000")};
+    const QString widest[] = {QStringLiteral("0000"), QStringLiteral("UKE 00 -0000"), QStringLiteral("MIDTUKE"),
+                              QStringLiteral("000.000"), QStringLiteral("000.000")};
     for (int c = 0; c < table_->columnCount(); ++c) {
-        const int figure = c < 4 ? metrics.horizontalAdvance(widest[c]) : metrics.horizontalAdvance(QStringLiteral("0.000.000"));
+        const int figure = c < 5 ? metrics.horizontalAdvance(widest[c]) : metrics.horizontalAdvance(QStringLiteral("0.000.000"));
         table_->setColumnWidth(c, std::max(figure, metrics.horizontalAdvance(labels[c])) + 16);
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
@@ -81,29 +81,39 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
 void Tsesong::reload() {
     LedgerListing listing = listLedgers(workspace_);
     RoundResults results(workspace_);
-    season_ = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) { return fetchLedgerWinnings(results, facts); });
+    season_ = seasonOf(listing.ledgers, [&](const Ledger& ledger) { return ledgerResult(results, ledger).winnings; });
     render();
 }
 
 void Tsesong::render() {
     std::vector<Fields> rows;
-    for (const SeasonRow& row : season_.rows) rows.push_back(seasonFields(row, AmountStyle::Grouped));
+    for (const SeasonRow& row : season_.rows) {
+        rows.push_back(seasonFields(row, AmountStyle::Grouped));
+        // A prize from the history that the agent has not confirmed is a forecast.
+        if (row.winnings.known && !row.winnings.confirmed) rows.back()[9] += " (foreløpig)";
+    }
     rows.push_back(seasonTotalFields(season_.totals, AmountStyle::Grouped));
+    rows.back().resize(seasonHeading().size());
     table_->setRowCount(static_cast<int>(rows.size()));
     QFont bold = table_->font();
     bold.setBold(true);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
             auto* item = new QTableWidgetItem(text(rows[r][c]));
-            if (c >= 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (c >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (r + 1 == static_cast<int>(rows.size())) item->setFont(bold);
             table_->setItem(r, c, item);
         }
     }
     const SeasonTotals& t = season_.totals;
-    summary_->setText(text(std::to_string(season_.rows.size()) + " andelslag    Innsats kr " + formatAmount(t.stake) +
-                           "    Premie kr " + formatAmount(t.prize) + "    Avkastning " +
-                           returnOnStakeText(t.prize, t.stake) + " %"));
+    std::string summary = std::to_string(season_.rows.size()) + " andelslag    Innsats kr " + formatAmount(t.stake) +
+                          "    Premie kr " + formatAmount(t.prize);
+    if (t.settled > 0) {
+        summary += "    Tilbakebetalt " + paidBackText(t.settledPrize, t.settledStake) + " %    Resultat kr " +
+                   formatAmount(t.settledPrize - t.settledStake);
+    }
+    if (t.open > 0) summary += "    (" + std::to_string(t.open) + " uten resultat, ikke regnet med)";
+    summary_->setText(text(summary));
     chart_->setSeason(&season_);
 }
 

@@ -113,7 +113,7 @@ void Tgridform::buildMenu() {
     on(print, &QAction::triggered, [this] { printCertificates(); });
     QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
     accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
-    on(accounts, &QAction::triggered, [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
+    on(accounts, &QAction::triggered, [this] { showAccounts(); });
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
     colours->setObjectName(QStringLiteral("Fargevalg1"));
     on(colours, &QAction::triggered, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
@@ -198,8 +198,7 @@ void Tgridform::connectPanels() {
         stemArea_->repaint();
     });
     on(iconColumn_, &IconColumnPanel::storedRowsRequested, [this] { showStorageBrowser(); });
-    on(iconColumn_, &IconColumnPanel::accountsRequested,
-       [this] { showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber); });
+    on(iconColumn_, &IconColumnPanel::accountsRequested, [this] { showAccounts(); });
 
     on(commandPanel_, &CommandPanel::certificatesRequested, [this] { printCertificates(); });
     on(commandPanel_, &CommandPanel::prizeRequested, [this] { togglePrizes(); });
@@ -276,6 +275,11 @@ void Tgridform::makeOnlineFile() {
     if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
+}
+
+void Tgridform::showAccounts() {
+    // The prize panel's hand-marked result is offered when a ledger's result is confirmed.
+    showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
 }
 
 void Tgridform::printCertificates() {

@@ -123,6 +123,7 @@ private:
     void choosePlayer();
     void makeOnlineFile();
     void printCertificates();
+    void showAccounts();
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();

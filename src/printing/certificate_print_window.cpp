@@ -43,10 +43,12 @@ bool TAndelsform2::printContents() {
 
 void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
                                  Messages& messages, const std::function<void()>& makeOnlineFile,
-                                 const std::function<std::vector<ShareBuyer>()>& buyers) {
+                                 const std::function<std::optional<std::vector<ShareBuyer>>()>& buyers) {
     if (!beginCertificates(state, messages, makeOnlineFile)) return;
     try {
-        const std::vector<ShareBuyer> sold = buyers ? buyers() : std::vector<ShareBuyer>();
+        const std::optional<std::vector<ShareBuyer>> asked = buyers ? buyers() : std::vector<ShareBuyer>();
+        if (!asked) return;
+        const std::vector<ShareBuyer>& sold = *asked;
         TForm1& dialog = childOf<TForm1>(mainWindow, messages);
         dialog.adjustSize();
         dialog.move(mainWindow->frameGeometry().center() - QPoint(dialog.width() / 2, dialog.height() / 2));

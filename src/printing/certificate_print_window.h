@@ -35,12 +35,13 @@ private:
 // when no online file is made), the print dialog `TForm1` with its stored choices
 // (stored again on both exits), then every certificate, the main part and the list
 // pages to the chosen printer. `buyers`, asked once before the dialog, fills the share
-// list and the certificates' buyer names (none: the rows stay blank). The state's command panel is hidden and the online
+// list and the certificates' buyer names (none: the rows stay blank); nothing from it
+// means it refused the printing (its message was shown) and no dialog opens. The state's command panel is hidden and the online
 // file's directory and name are shown; the caller renders the window afterwards. The
 // dialog and the template are children of `mainWindow`, made on first use unless the
 // program made them at start.
 void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
                                  Messages& messages, const std::function<void()>& makeOnlineFile,
-                                 const std::function<std::vector<ShareBuyer>()>& buyers = {});
+                                 const std::function<std::optional<std::vector<ShareBuyer>>()>& buyers = {});
 
 }  // namespace andel

@@ -25,9 +25,10 @@ inline SyndicateFacts smallSyndicate(int shares = 3, const std::string& serial =
     return facts;
 }
 
-// The Saturday history line of the week with the given result and prizes.
+// The Saturday history line of the week with the given result and prizes (the half-time
+// file with `file` "lp.txt").
 inline void writeHistory(const TempDir& dir, const GameWeek& week, const std::string& result, int p12, int p11,
-                         int p10) {
+                         int p10, const std::string& file = "lf.txt") {
     StatisticsRecord record;
     record.week = static_cast<std::uint8_t>(week.week);
     record.year = week.year;
@@ -35,7 +36,7 @@ inline void writeHistory(const TempDir& dir, const GameWeek& week, const std::st
     record.prize12 = p12;
     record.prize11 = p11;
     record.prize10 = p10;
-    dir.write("tippehistorikk/lf.txt", formatHistoryLine(record, "01.12.2026") + "\r\n");
+    dir.write("tippehistorikk/" + file, formatHistoryLine(record, "01.12.2026") + "\r\n");
 }
 
 }  // namespace andel::test

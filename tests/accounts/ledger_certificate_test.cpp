@@ -5,6 +5,7 @@
 #include "printing/recording_canvas.h"
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
+#include "workbench/recompute.h"
 #include "../printing/printing_fixture.h"
 
 #include <gtest/gtest.h>
@@ -48,10 +49,18 @@ protected:
     WorkbenchState state = printableState(12);
     Ledger ledger = emptyLedger(*syndicateFactsOf(state));
 
-    CertificateTemplate page() {
+    // The pages as printed; a refused printing gives none.
+    std::optional<CertificateTemplate> printed() {
         CertificateTemplate filled = fillCertificate(state, {}, {});
-        filled.buyers = ledgerBuyers(state, workspace, messages);
+        const auto buyers = ledgerBuyers(state, workspace, messages);
+        if (!buyers) return std::nullopt;
+        filled.buyers = *buyers;
         return filled;
+    }
+    CertificateTemplate page() {
+        const auto filled = printed();
+        if (!filled) throw std::runtime_error("the printing was refused");
+        return *filled;
     }
 };
 
@@ -88,8 +97,12 @@ TEST_F(LedgerCertificateTest, SoldSharesFillTheirRowsAndCertificates) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(LedgerCertificateTest, WithoutBuyersThePagesAreAsWithoutALedger) {
+TEST_F(LedgerCertificateTest, WithoutBuyersThePagesAreAsWithoutALedgerAndAMissingLedgerIsSaid) {
     const std::string withoutLedger = drawnPages(page());
+    ASSERT_EQ(messages.shown.size(), 1u) << "blank buyer rows are never printed silently";
+    EXPECT_NE(messages.shown[0].text.find("Fant ikke andelsregnskapet for onlinefilen med serienummer 1042"),
+              std::string::npos);
+    messages.shown.clear();
     saveLedger(workspace, ledger);  // every row empty
     EXPECT_EQ(drawnPages(page()), withoutLedger);
     ledger.entries[4].note = "only a note";
@@ -98,18 +111,37 @@ TEST_F(LedgerCertificateTest, WithoutBuyersThePagesAreAsWithoutALedger) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(LedgerCertificateTest, ALedgerOfAnotherSyndicateIsRefusedAndThePagesStayBlank) {
-    const std::string blank = drawnPages(page());
-    ledger.facts.shares = 11;
-    ledger.entries.resize(11);
+TEST_F(LedgerCertificateTest, ALedgerOfAnotherSyndicateOrWeekRefusesThePrinting) {
     ledger.entries[0].name = "Kari Nordmann";
     saveLedger(workspace, ledger);
-    EXPECT_EQ(drawnPages(page()), blank);
+    // The week arrow moved after the online file was made: the serial number stays, the round does not.
+    state.ukecomboboxItems = {" UKE 06 -2000", " UKE 05 -2000"};
+    state.ukecombobox = 0;
+    EXPECT_FALSE(printed());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("har 11 andeler, men andelslaget har nå 12"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("ble laget for UKE 05 -2000, men andelslaget står nå på UKE 06 -2000"),
+              std::string::npos)
+        << messages.shown[0].text;
 
-    dir.write("andelsregnskap/" + std::string("REGNSKAP_1042_UKE_05_2000.TXT"), "#REGNSKAPSVERSJON\r\n1\r\n");
+    state.ukecombobox = 1;
+    state.antallandeler = state.antallandeler2 = 10;  // 11 shares
+    recomputePrice(state);
     messages.shown.clear();
+    EXPECT_FALSE(printed());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("har 12 andeler, men andelslaget har nå 11"), std::string::npos);
+}
+
+TEST_F(LedgerCertificateTest, AVoidedLedgerRefusesAndADamagedOneIsNamed) {
+    ledger.voided = LedgerVoiding{{1, 2, 2000}, "feil spillenummer"};
+    saveLedger(workspace, ledger);
+    EXPECT_FALSE(printed());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("annullert 01.02.2000 (feil spillenummer)"), std::string::npos);
+
+    dir.write("andelsregnskap/REGNSKAP_1042_UKE_05_2000.TXT", "#REGNSKAPSVERSJON\r\n2\r\n");
+    messages.shown.clear();
+    const std::string blank = drawnPages(fillCertificate(state, {}, {}));
     EXPECT_EQ(drawnPages(page()), blank);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find("REGNSKAP_1042_UKE_05_2000.TXT er skadet"), std::string::npos);

@@ -1,3 +1,4 @@
+#include "accounts/ledger_edit.h"
 #include "accounts/ledger_file.h"
 #include "accounts/ledger_store.h"
 #include "accounts_fixture.h"
@@ -5,6 +6,8 @@
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace andel::test {
 namespace {
@@ -21,6 +24,9 @@ Ledger filledLedger() {
     first.paidOutOn = LedgerDate{31, 12, 2026};
     first.note = "betaler kontant";
     ledger.entries[2].name = "Ola";
+    ledger.facts.player = "Kari Nordmann";
+    ledger.confirmed = ConfirmedResult{{6, 12, 2026}, {"1X21X21X21X2", 250000, 1500, 126}, std::nullopt};
+    ledger.history = {{{7, 12, 2026}, "Angret betaling av andel 2: 01.12.2026, kr 584"}};
     return ledger;
 }
 
@@ -33,6 +39,29 @@ TEST(LedgerFile, RoundTripKeepsEveryFieldInTheFileStyle) {
     const DecodedLedger decoded = decodeLedger(bytes);
     ASSERT_TRUE(decoded.ledger) << decoded.fault;
     EXPECT_EQ(*decoded.ledger, ledger);
+}
+
+TEST(LedgerFile, VoidedBeggeLedgerRoundTripsAndAFirstVersionFileIsStillRead) {
+    Ledger ledger = filledLedger();
+    ledger.facts.timeBasis = TimeBasis::Both;
+    ledger.confirmed->halfTime = ConfirmedRound{"XXXXXXXXXXXX", 0, 2000, 150};
+    ledger.voided = LedgerVoiding{{8, 12, 2026}, "feil spillenummer"};
+    const DecodedLedger decoded = decodeLedger(encodeLedger(ledger));
+    ASSERT_TRUE(decoded.ledger) << decoded.fault;
+    EXPECT_EQ(*decoded.ledger, ledger);
+
+    // A ledger written before results were confirmed: no player, result, voiding or history.
+    std::string first = encodeLedger(emptyLedger(smallSyndicate(1)));
+    const auto cut = [&](const std::string& from, const std::string& to) {
+        first.erase(first.find(from), first.find(to) - first.find(from));
+    };
+    cut("#SPILLER\r\n", "#REKKER");
+    cut("#GODKJENT\r\n", "#ANDEL");
+    cut("#HISTORIKK\r\n", "#SLUTT");
+    first.replace(first.find("\r\n2\r\n"), 5, "\r\n1\r\n");
+    const DecodedLedger old = decodeLedger(first);
+    ASSERT_TRUE(old.ledger) << old.fault;
+    EXPECT_EQ(*old.ledger, emptyLedger(smallSyndicate(1)));
 }
 
 TEST(LedgerFile, LineBreaksInAFieldCannotShiftThePairs) {
@@ -62,6 +91,10 @@ TEST(LedgerFile, EveryCutAndGarbledFileIsRefused) {
         replaced("#KUPONGTYPE\r\nL\xD8RDAG", "#KUPONGTYPE\r\nFREDAG"),
         replaced("#ONLINESERIENUMMER\r\n1042", "#ONLINESERIENUMMER\r\n10x2"),
         replaced("#TELEFON", "#TELEFAX"),
+        replaced("#RESULTAT\r\n1X21X2", "#RESULTAT\r\n1X21Y2"),
+        replaced("#GODKJENT\r\n06.12.2026", "#GODKJENT\r\n"),
+        replaced("#HISTORIKK\r\n1", "#HISTORIKK\r\n2"),
+        replaced("07.12.2026 Angret", "07-12-2026 Angret"),
         bytes + "#ANDEL\r\n4\r\n",
         std::string(5000, '\0'),
     };
@@ -130,6 +163,71 @@ TEST(LedgerStore, OpeningKeepsAnExistingLedgerAndRefusesAnotherSyndicate) {
     EXPECT_NE(messages.shown[0].text.find("har 3 andeler, men andelslaget har nå 5"), std::string::npos);
     EXPECT_EQ(dir.read("andelsregnskap/" + ledgerFileName(filled.facts)), before);
     EXPECT_FALSE(ledgerMismatch(filled, moreShares).empty());
+}
+
+// A ledger is its serial number's: a changed week never splits it, and a file renamed or
+// copied to another serial number's name is not read as that serial's.
+TEST(LedgerStore, OneLedgerPerSerialNumber) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    RecordingMessages messages;
+    const Ledger filled = filledLedger();
+    saveLedger(workspace, filled);
+    SyndicateFacts nextWeek = filled.facts;
+    nextWeek.week = {51, 2026, {}};
+    EXPECT_EQ(openLedger(workspace, nextWeek, messages), LedgerOpening::Refused);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("serienummer 1042 gjelder UKE 50 -2026, men andelslaget gjelder UKE 51 -2026"),
+              std::string::npos)
+        << messages.shown[0].text;
+    EXPECT_EQ(listLedgers(workspace).ledgers.size(), 1u) << "no second ledger for one serial number";
+
+    dir.write("andelsregnskap/REGNSKAP_1043_UKE_50_2026.TXT", encodeLedger(filled));
+    EXPECT_THROW(findLedger(workspace, "1043"), IoError);
+    try {
+        findLedger(workspace, "1043");
+    } catch (const IoError& error) {
+        EXPECT_NE(std::string(error.what()).find("filnavnet stemmer ikke med serienummer 1042"), std::string::npos)
+            << error.what();
+    }
+}
+
+// Two writers changing one ledger at once: each change is made on the file as it stands
+// under the lock, so every change that reported success is kept.
+TEST(LedgerStore, TwoWritersAtOnceKeepEveryChange) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    saveLedger(workspace, emptyLedger(smallSyndicate(60)));
+    const auto writer = [&](int first) {
+        for (int share = first; share <= 60; share += 2) {
+            const LedgerChange change = changeLedger(workspace, "1042", [&](Ledger& l) {
+                return setBuyer(l, share, {.name = "Kjøper " + std::to_string(share)});
+            });
+            ASSERT_EQ(change.refused, "");
+        }
+    };
+    std::thread odd(writer, 1), even(writer, 2);
+    odd.join();
+    even.join();
+    const auto ledger = findLedger(workspace, "1042");
+    ASSERT_TRUE(ledger);
+    for (int share = 1; share <= 60; ++share) {
+        EXPECT_EQ(ledger->entries[static_cast<std::size_t>(share - 1)].name, "Kjøper " + std::to_string(share));
+    }
+}
+
+TEST(LedgerStore, ABusyLockIsWaitedForThenRefusedWithNothingChanged) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    saveLedger(workspace, emptyLedger(smallSyndicate(3)));
+    const std::string before = dir.read("andelsregnskap/REGNSKAP_1042_UKE_50_2026.TXT");
+    const LedgerLock holder(workspace);
+    int waits = 0;
+    EXPECT_THROW(changeLedger(workspace, "1042", [](Ledger& l) { return setBuyer(l, 1, {.name = "Per"}); },
+                              [&](int) { ++waits; }),
+                 IoError);
+    EXPECT_GT(waits, 10);
+    EXPECT_EQ(dir.read("andelsregnskap/REGNSKAP_1042_UKE_50_2026.TXT"), before);
 }
 
 TEST(LedgerStore, ListsNewestWeekFirstAndFindsTheNewestOfASerial) {

@@ -1,8 +1,10 @@
 #include "accounts/accounts_csv.h"
+#include "accounts/accounts_report.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_winnings.h"
 #include "accounts/season.h"
 #include "accounts_fixture.h"
+#include "model/text.h"
 #include "platform/workspace.h"
 #include "results/prize_row_walk.h"
 
@@ -21,80 +23,124 @@ SyndicateFacts syndicateWithTwoCoupons(int shares) {
     return facts;
 }
 
+LedgerWinnings forecast(const Workspace& workspace, const SyndicateFacts& facts) {
+    return ledgerResult(workspace, emptyLedger(facts)).winnings;
+}
+
+// The prize of the rows counted one by one against the result.
+std::int64_t walkedPrize(const SyndicateFacts& facts, const std::string& signs, std::int64_t p12, std::int64_t p11,
+                         std::int64_t p10) {
+    ResultMasks masks{};
+    for (int m = 0; m < kMatches; ++m) masks[m] = signs[m] == '1' ? kHome : signs[m] == 'X' ? kDraw : kAway;
+    const PrizeCount walked = countPrizesByWalking(facts.coupons, masks);
+    return walked.rows[12] * p12 + walked.rows[11] * p11 + walked.rows[10] * p10;
+}
+
 TEST(LedgerWinnings, PrizeSplitsIntoWholeKronerWithTheRemainderShown) {
     TempDir dir;
     const Workspace workspace(dir.path());
     const SyndicateFacts facts = syndicateWithTwoCoupons(7);
     writeHistory(dir, facts.week, "1X2 1X2 1X2 1X2", 100000, 1500, 101);
-    const LedgerWinnings w = fetchLedgerWinnings(workspace, facts);
+    const LedgerWinnings w = forecast(workspace, facts);
     ASSERT_TRUE(w.known);
+    EXPECT_FALSE(w.confirmed) << "the history's figures are a forecast until confirmed";
     EXPECT_EQ(w.resultSigns, "HUBHUBHUBHUB");
     // Coupon 1: one row with 12. Coupon 2: one with 12, four with 11 and four with 10.
     EXPECT_EQ(w.right12, 2);
     EXPECT_EQ(w.right11, 4);
     EXPECT_EQ(w.right10, 4);
     EXPECT_EQ(w.prize, 2 * 100000 + 4 * 1500 + 4 * 101);  // 206.404
+    EXPECT_EQ(w.prize, walkedPrize(facts, "1X21X21X21X2", 100000, 1500, 101));
     EXPECT_EQ(w.perShare, 206404 / 7);
     EXPECT_EQ(w.remainder, 206404 % 7);
-    EXPECT_EQ(w.perShare * 7 + w.remainder, w.prize);
-
-    // The same count as walking every row.
-    ResultMasks masks{};
-    for (int m = 0; m < kMatches; ++m) masks[m] = facts.coupons[0].masks[m];
-    const PrizeCount walked = countPrizesByWalking(facts.coupons, masks);
-    EXPECT_EQ(walked.rows[11], w.right11);
 }
 
 TEST(LedgerWinnings, NotReadyWithoutTheWholeResult) {
     TempDir dir;
     const Workspace workspace(dir.path());
     const SyndicateFacts facts = smallSyndicate();
-    EXPECT_FALSE(fetchLedgerWinnings(workspace, facts).known) << "no history";
+    EXPECT_FALSE(forecast(workspace, facts).known) << "no history";
     writeHistory(dir, facts.week, "1X2 1X2 1X2", 0, 1500, 100);
-    EXPECT_FALSE(fetchLedgerWinnings(workspace, facts).known) << "nine signs";
+    EXPECT_FALSE(forecast(workspace, facts).known) << "nine signs";
     writeHistory(dir, {49, 2026, {}}, "1X2 1X2 1X2 1X2", 0, 1500, 100);
-    EXPECT_FALSE(fetchLedgerWinnings(workspace, facts).known) << "another week";
+    EXPECT_FALSE(forecast(workspace, facts).known) << "another week";
 }
 
-TEST(LedgerEdit, PaymentsPayoutsAndRefusals) {
-    Ledger ledger = emptyLedger(smallSyndicate(3));
-    ledger.facts.pricePerShare = 584;
-    const Ledger before = ledger;
-    EXPECT_EQ(markPaid(ledger, 0, {}, {}), badShareMessage(0, 3));
-    EXPECT_EQ(markPaid(ledger, 4, {}, {}), badShareMessage(4, 3));
-    LedgerWinnings unknown;
-    EXPECT_EQ(markPaidOut(ledger, 1, unknown, {}, {}), kPayoutBeforeResult);
-    EXPECT_EQ(ledger, before);
+// BEGGE plays the rows on both results: the prize is the two together, each against the row walk.
+TEST(LedgerWinnings, BeggeCountsTheFullTimeAndTheHalfTimeResult) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    SyndicateFacts facts = syndicateWithTwoCoupons(3);
+    facts.timeBasis = TimeBasis::Both;
+    writeHistory(dir, facts.week, "1X2 1X2 1X2 1X2", 100000, 1500, 101);
+    EXPECT_FALSE(forecast(workspace, facts).known) << "the half time's result is not known yet";
+    writeHistory(dir, facts.week, "XX2 1X2 1X2 1X1", 70000, 2000, 150, "lp.txt");
 
-    EXPECT_EQ(markPaid(ledger, 2, {}, LedgerDate{1, 12, 2026}), "");
-    EXPECT_EQ(ledger.entries[1].paid, 584);
-    LedgerWinnings known;
-    known.known = true;
-    known.prize = 1000;
-    known.perShare = 333;
-    known.remainder = 1;
-    EXPECT_EQ(markPaidOut(ledger, 2, known, {}, LedgerDate{20, 12, 2026}), "");
-    EXPECT_EQ(ledger.entries[1].paidOut, 333);
+    const LedgerWinnings w = forecast(workspace, facts);
+    ASSERT_TRUE(w.known && w.both);
+    const std::int64_t fullTime = walkedPrize(facts, "1X21X21X21X2", 100000, 1500, 101);
+    const std::int64_t halfTime = walkedPrize(facts, "XX21X21X21X1", 70000, 2000, 150);
+    ASSERT_GT(halfTime, 0);
+    EXPECT_EQ(w.fullTime.prize, fullTime);
+    EXPECT_EQ(w.halfTime.prize, halfTime);
+    EXPECT_EQ(w.prize, fullTime + halfTime);
+    EXPECT_EQ(w.perShare, (fullTime + halfTime) / 3);
+    EXPECT_EQ(w.halfTime.resultSigns, "UUBHUBHUBHUH");
 
-    EXPECT_EQ(setBuyer(ledger, 1, {.name = " Kari Nordmann ", .telephone = "22-334455"}), "");
-    const LedgerTotals totals = ledgerTotals(ledger, known);
-    EXPECT_EQ(totals.sold, 1);
-    EXPECT_EQ(totals.paid, 584);
-    EXPECT_EQ(totals.outstanding, 584) << "share 1 has a buyer and has not paid";
-    EXPECT_EQ(totals.paidOut, 333);
-    EXPECT_EQ(totals.toPayOut, 2 * 333);
+    Ledger ledger = emptyLedger(facts);
+    const auto facts_ = ledgerFacts(ledger, ledgerResult(workspace, ledger));
+    const auto line = [&](const std::string& key) {
+        for (const auto& [k, v] : facts_) {
+            if (k == key) return v;
+        }
+        return std::string("(none)");
+    };
+    EXPECT_EQ(line("prize"), formatAmount(fullTime + halfTime));
+    EXPECT_EQ(line("prize-fulltime"), formatAmount(fullTime));
+    EXPECT_EQ(line("prize-halftime"), formatAmount(halfTime));
+    EXPECT_EQ(line("state"), "open");
 }
 
-TEST(LedgerEdit, BuyerFromTheRegister) {
-    Tkunderec customer;
-    customer.firstName = "Kari";
-    customer.lastName = "Nordmann";
-    customer.playerNumber = 12345678;
-    customer.telephone2 = 22334455;
-    const ShareEntry buyer = buyerOf(customer);
-    EXPECT_EQ(buyer.name, "Kari Nordmann");
-    EXPECT_EQ(buyer.telephone, "223-34455");
-    EXPECT_EQ(buyer.playerNumber, "012 345 678");
+// Once confirmed, the ledger stands on the confirmed result: a corrected history is shown
+// beside it, and a lower confirmed prize after payouts shows the overpayment.
+TEST(LedgerWinnings, AConfirmedResultStandsWhenTheHistoryChanges) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    const SyndicateFacts facts = smallSyndicate(3);
+    writeHistory(dir, facts.week, "1X2 1X2 1X2 1X2", 643611, 0, 0);
+    Ledger ledger = emptyLedger(facts);
+    RoundResults results(workspace);
+    const auto confirmable = confirmableResult(facts, historyRounds(results, facts), {6, 12, 2026});
+    ASSERT_TRUE(confirmable);
+    ASSERT_EQ(confirmResult(ledger, *confirmable), "");
+    for (int share = 1; share <= 3; ++share) {
+        ASSERT_EQ(setBuyer(ledger, share, {.name = "Kjøper " + std::to_string(share)}), "");
+        ASSERT_EQ(markPaid(ledger, share, {}, LedgerDate{1, 12, 2026}), "");
+        ASSERT_EQ(markPaidOut(ledger, share, {}, LedgerDate{7, 12, 2026}), "");
+        EXPECT_EQ(ledger.entries[static_cast<std::size_t>(share - 1)].paidOut, 214537);
+    }
+
+    writeHistory(dir, facts.week, "1X2 1X2 1X2 1XX", 0, 0, 0);
+    const LedgerResult shown = ledgerResult(workspace, ledger);
+    EXPECT_TRUE(shown.winnings.confirmed);
+    EXPECT_EQ(shown.winnings.prize, 643611) << "the history's change is never taken silently";
+    EXPECT_TRUE(shown.historyDiffers);
+    EXPECT_EQ(historyRoundsText(shown.history), "HUBHUBHUBHUU 0 0 0");
+    EXPECT_EQ(ledgerTotals(ledger, shown.winnings).overpaid, 0);
+
+    ConfirmedResult corrected = *confirmable;
+    corrected.on = {8, 12, 2026};
+    corrected.fullTime = {"1X21X21X21XX", 0, 0, 0};
+    ASSERT_EQ(confirmResult(ledger, corrected), "");
+    const LedgerResult again = ledgerResult(workspace, ledger);
+    EXPECT_FALSE(again.historyDiffers);
+    EXPECT_EQ(again.winnings.prize, 0);
+    const LedgerTotals totals = ledgerTotals(ledger, again.winnings);
+    EXPECT_EQ(totals.paidOut, 643611);
+    EXPECT_EQ(totals.overpaid, 643611);
+    EXPECT_EQ(totals.toPayOut, 0);
+    ASSERT_EQ(ledger.history.size(), 2u);
+    EXPECT_NE(ledger.history[1].text.find("erstatter 1X21X21X21X2"), std::string::npos) << ledger.history[1].text;
 }
 
 TEST(AccountsCsv, LedgerBytesForANorwegianSpreadsheet) {
@@ -109,7 +155,9 @@ TEST(AccountsCsv, LedgerBytesForANorwegianSpreadsheet) {
               "2;;;;;;;\r\n");
 }
 
-TEST(AccountsCsv, SeasonOldestFirstWithTotalsAndCommaDecimals) {
+// The total counts what was paid back and the result over the rounds with a result only,
+// says how many are open, and leaves voided ledgers out.
+TEST(AccountsCsv, SeasonCountsSettledRoundsAndLeavesVoidedOnesOut) {
     LedgerWinnings won;
     won.known = true;
     won.right12 = 1;
@@ -120,16 +168,19 @@ TEST(AccountsCsv, SeasonOldestFirstWithTotalsAndCommaDecimals) {
     late.entries[0].name = "Kari";
     Ledger early = emptyLedger(smallSyndicate(3, "1000", {50, 2026, {}}));
     early.facts.stake = 200;
-    const Season season = seasonOf(std::vector<Ledger>{late, early}, [&](const SyndicateFacts& f) {
-        return f.serialNumber == "1000" ? won : LedgerWinnings{};
+    Ledger voided = emptyLedger(smallSyndicate(3, "0999", {50, 2026, {}}));
+    voided.facts.stake = 200;
+    voided.voided = LedgerVoiding{{1, 12, 2026}, "feil spillenummer"};
+    const Season season = seasonOf(std::vector<Ledger>{late, early, voided}, [&](const Ledger& l) {
+        return l.facts.serialNumber == "1001" ? LedgerWinnings{} : won;
     });
     EXPECT_EQ(seasonCsv(season),
               "\xEF\xBB\xBF"
-              "Uke;Kupongtype;Rekker;Innsats;Solgte andeler;12 rette;11 rette;10 rette;Premie;Premie pr andel;"
-              "Avkastning %\r\n"
-              "UKE 50 -2026;L\xC3\x98RDAG;1;200;0;1;0;0;125;41;62,5\r\n"
-              "UKE 02 -2027;L\xC3\x98RDAG;1;300;1;-;-;-;-;-;-\r\n"
-              "total;;2;500;1;1;0;0;125;;25,0\r\n");
+              "Serienummer;Uke;Kupongtype;Rekker;Innsats;Solgte andeler;12 rette;11 rette;10 rette;Premie;"
+              "Premie pr andel;Tilbakebetalt %;Resultat kr\r\n"
+              "1000;UKE 50 -2026;L\xC3\x98RDAG;1;200;0;1;0;0;125;41;62,5;-75\r\n"
+              "1001;UKE 02 -2027;L\xC3\x98RDAG;1;300;1;-;-;-;-;-;-;-\r\n"
+              "total;;;2;500;1;1;0;0;125;;62,5;-75;open 1\r\n");
 }
 
 }  // namespace

@@ -65,7 +65,9 @@ int runCertificates(const Arguments& args, Context& context) {
     const auto application = guiApplication();
     installLayoutFonts();
     CertificateTemplate page = fillCertificate(state, choices, localNow());
-    page.buyers = ledgerBuyers(state, context.workspace, context.messages);
+    const auto buyers = ledgerBuyers(state, context.workspace, context.messages);
+    if (!buyers) return 1;
+    page.buyers = *buyers;
     const QString file = QString::fromStdString(*pdf);
     writeCertificatesPdf(file, page, printJobs(page.shares));
     return 0;

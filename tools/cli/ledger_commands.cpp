@@ -1,5 +1,7 @@
-// andelstipp-cli ledger open|list|show|set|pay|payout|export and season: the syndicates'
-// accounts as the window "Andelsregnskap" keeps them.
+// andelstipp-cli ledger open|list|show|set|pay|payout|undo|confirm|void|export and season:
+// the syndicates' accounts as the window "Andelsregnskap" keeps them. Every change runs
+// under the ledger lock on the ledger as it stands then, so the window and other runs of
+// the tool never lose each other's changes.
 #include "accounts/accounts_csv.h"
 #include "accounts/accounts_report.h"
 #include "accounts/ledger_edit.h"
@@ -35,7 +37,7 @@ std::string serialArgument(const std::string& text) {
 // The ledger of the SERIAL argument; nothing (after its message) when there is none.
 std::optional<Ledger> ledgerOf(const std::string& serial, Context& context) {
     auto ledger = findLedger(context.workspace, serial);
-    if (!ledger) context.messages.inform("Fant ikke noe andelsregnskap med serienummer " + serial + ".");
+    if (!ledger) context.messages.inform(noLedgerMessage(serial));
     return ledger;
 }
 
@@ -49,8 +51,8 @@ int shareArgument(const std::string& text, const Ledger& ledger) {
     return share;
 }
 
-std::optional<std::int64_t> amountOption(const Arguments& args) {
-    const auto text = args.option("--belop");
+std::optional<std::int64_t> kronerOption(const Arguments& args, const std::string& name) {
+    const auto text = args.option(name);
     if (!text) return std::nullopt;
     const auto amount = parseWholeKroner(*text);
     if (!amount) throw UsageError(badAmountMessage(*text));
@@ -66,8 +68,9 @@ std::optional<LedgerDate> dateOption(const Arguments& args) {
 }
 
 void refuseOptions(const Arguments& args, const std::string& verb, const std::vector<std::string>& allowed) {
-    for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv"}) {
-        if (args.option(name) && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+    for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv",
+                             "--grunn", "--resultat", "--p12", "--p11", "--p10", "--betaling", "--utbetaling"}) {
+        if ((args.option(name) || args.flag(name)) && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
             throw UsageError(std::string("option ") + name + " does not belong to " + verb);
         }
     }
@@ -86,6 +89,14 @@ ShareEntry customerRow(const std::string& text, Context& context) {
     const ShareEntry buyer = buyerOf(rowToRecord(reg.table, static_cast<std::size_t>(row - 1)));
     if (!buyer.hasBuyer()) throw UsageError("--kunde " + text + " is an empty row of the register");
     return buyer;
+}
+
+// Runs the change under the ledger lock; a refusal is printed and exits 1.
+int applyChange(const std::string& serial, const LedgerStep& step, Context& context) {
+    const LedgerChange change = changeLedger(context.workspace, serial, step);
+    if (change.refused.empty()) return 0;
+    context.messages.inform(change.refused);
+    return 1;
 }
 
 int openForStorage(const Arguments& args, Context& context) {
@@ -109,12 +120,7 @@ int list(const Arguments& args, Context& context) {
     refuseOptions(args, "ledger list", {});
     const LedgerListing listing = listLedgers(context.workspace);
     reportDamaged(listing, context);
-    for (const Ledger& ledger : listing.ledgers) {
-        const LedgerTotals totals = ledgerTotals(ledger, {});
-        context.out << ledger.facts.serialNumber << ' ' << weekText(ledger.facts.week) << ' '
-                    << couponTypeText(ledger.facts.couponType) << " shares " << totals.shares << " sold " << totals.sold
-                    << " paid " << totals.paidShares << '\n';
-    }
+    for (const Ledger& ledger : listing.ledgers) printFields(context.out, ledgerListFields(ledger));
     return 0;
 }
 
@@ -123,25 +129,26 @@ int show(const Arguments& args, Context& context) {
     refuseOptions(args, "ledger show", {});
     const auto ledger = ledgerOf(serialArgument(args.positionals()[1]), context);
     if (!ledger) return 1;
-    const LedgerWinnings winnings = fetchLedgerWinnings(context.workspace, ledger->facts);
-    for (const auto& [key, value] : ledgerFacts(*ledger, winnings)) context.out << key << ' ' << value << '\n';
+    for (const auto& [key, value] : ledgerFacts(*ledger, ledgerResult(context.workspace, *ledger))) {
+        context.out << key << ' ' << value << '\n';
+    }
     for (std::size_t i = 0; i < ledger->entries.size(); ++i) {
         printFields(context.out, shareFields(static_cast<int>(i) + 1, ledger->entries[i], AmountStyle::Grouped));
     }
     return 0;
 }
 
-// set, pay and payout: load, check every argument, change, save; nothing is written
-// when any check fails.
-int change(const Arguments& args, Context& context, const std::string& verb) {
+// set, pay, payout and undo: every argument is checked against the ledger first (a bad one
+// exits 2 with nothing written), then the change runs under the lock.
+int changeShare(const Arguments& args, Context& context, const std::string& verb) {
     args.expectPositionals(3, 3);
     if (verb == "set") refuseOptions(args, "ledger set", {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad"});
+    else if (verb == "undo") refuseOptions(args, "ledger undo", {"--betaling", "--utbetaling"});
     else refuseOptions(args, "ledger " + verb, {"--belop", "--dato"});
     const std::string serial = serialArgument(args.positionals()[1]);
-    auto ledger = ledgerOf(serial, context);
+    const auto ledger = ledgerOf(serial, context);
     if (!ledger) return 1;
     const int share = shareArgument(args.positionals()[2], *ledger);
-    std::string refused;
     if (verb == "set") {
         BuyerChange change{args.option("--navn"), args.option("--telefon"), args.option("--spillenummer"),
                            args.option("--merknad")};
@@ -151,20 +158,80 @@ int change(const Arguments& args, Context& context, const std::string& verb) {
             if (!change.telephone) change.telephone = buyer.telephone;
             if (!change.playerNumber) change.playerNumber = buyer.playerNumber;
         }
-        refused = setBuyer(*ledger, share, change);
-    } else if (verb == "pay") {
-        refused = markPaid(*ledger, share, amountOption(args), dateOption(args));
-    } else {
-        const auto amount = amountOption(args);
-        const auto date = dateOption(args);
-        refused = markPaidOut(*ledger, share, fetchLedgerWinnings(context.workspace, ledger->facts), amount, date);
+        if (const std::string problem = buyerChangeProblem(change); !problem.empty()) throw UsageError(problem);
+        return applyChange(serial, [&](Ledger& l) { return setBuyer(l, share, change); }, context);
     }
-    if (!refused.empty()) {
-        context.messages.inform(refused);
+    if (verb == "undo") {
+        const bool payment = args.flag("--betaling"), payout = args.flag("--utbetaling");
+        if (payment == payout) throw UsageError("ledger undo needs either --betaling or --utbetaling");
+        const LedgerDate today = todayLedgerDate();
+        return applyChange(serial, [&](Ledger& l) {
+            return payment ? undoPayment(l, share, today) : undoPayout(l, share, today);
+        }, context);
+    }
+    const auto amount = kronerOption(args, "--belop");
+    const auto date = dateOption(args);
+    if (verb == "pay") {
+        if (amount) {
+            if (const std::string problem = paymentAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
+        }
+        return applyChange(serial, [&](Ledger& l) { return markPaid(l, share, amount, date); }, context);
+    }
+    // A payout's amount is checked against the confirmed part once there is one; before
+    // that the refusal says the result is not confirmed.
+    if (amount && confirmedPartPerShare(*ledger)) {
+        if (const std::string problem = payoutAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
+    }
+    return applyChange(serial, [&](Ledger& l) { return markPaidOut(l, share, amount, date); }, context);
+}
+
+int confirm(const Arguments& args, Context& context) {
+    args.expectPositionals(2, 2);
+    refuseOptions(args, "ledger confirm", {"--resultat", "--p12", "--p11", "--p10"});
+    const std::string serial = serialArgument(args.positionals()[1]);
+    const auto signs = args.option("--resultat");
+    if (signs && (signs->size() != 12 || signs->find_first_not_of("1X2") != std::string::npos)) {
+        throw UsageError("--resultat must be twelve signs 1, X and 2, not \"" + *signs + "\"");
+    }
+    const auto p12 = kronerOption(args, "--p12"), p11 = kronerOption(args, "--p11"), p10 = kronerOption(args, "--p10");
+    const auto ledger = ledgerOf(serial, context);
+    if (!ledger) return 1;
+    RoundResults results(context.workspace);
+    const HistoryRounds history = historyRounds(results, ledger->facts);
+    // What is given by hand replaces what the history gives.
+    std::optional<ConfirmedRound> fullTime = history.fullTime;
+    if (signs) {
+        if (!fullTime) fullTime = ConfirmedRound{};
+        fullTime->signs = *signs;
+    }
+    if (fullTime) {
+        fullTime->prize12 = p12.value_or(fullTime->prize12);
+        fullTime->prize11 = p11.value_or(fullTime->prize11);
+        fullTime->prize10 = p10.value_or(fullTime->prize10);
+    }
+    const bool both = ledger->facts.timeBasis == TimeBasis::Both;
+    if (!fullTime || (both && !history.halfTime)) {
+        context.messages.inform(std::string(kResultNotReady) + ": " +
+                                (fullTime ? "pauseresultatet er ikke kjent i tippehistorikken."
+                                          : "rundens resultat er ikke kjent; gi det med --resultat."));
         return 1;
     }
-    saveLedger(context.workspace, *ledger);
-    return 0;
+    const ConfirmedResult result{todayLedgerDate(), *fullTime, both ? history.halfTime : std::nullopt};
+    return applyChange(serial, [&](Ledger& l) { return confirmResult(l, result); }, context);
+}
+
+int voidCommand(const Arguments& args, Context& context) {
+    args.expectPositionals(2, 2);
+    refuseOptions(args, "ledger void", {"--grunn"});
+    const std::string serial = serialArgument(args.positionals()[1]);
+    const auto reason = args.option("--grunn");
+    if (!reason || cleanFieldText(*reason).empty()) throw UsageError("ledger void needs --grunn TEXT");
+    if (const std::string problem = fieldProblem("Grunnen", cleanFieldText(*reason), kReasonLength); !problem.empty()) {
+        throw UsageError(problem);
+    }
+    if (!ledgerOf(serial, context)) return 1;
+    const LedgerDate today = todayLedgerDate();
+    return applyChange(serial, [&](Ledger& l) { return voidLedger(l, *reason, today); }, context);
 }
 
 std::filesystem::path csvPath(const Arguments& args, bool required) {
@@ -189,12 +256,16 @@ int exportCsv(const Arguments& args, Context& context) {
 }  // namespace
 
 int runLedger(const Arguments& args, Context& context) {
-    if (args.positionals().empty()) throw UsageError("ledger needs open, list, show, set, pay, payout or export");
+    if (args.positionals().empty()) {
+        throw UsageError("ledger needs open, list, show, set, pay, payout, undo, confirm, void or export");
+    }
     const std::string& verb = args.positionals()[0];
     if (verb == "open") return openForStorage(args, context);
     if (verb == "list") return list(args, context);
     if (verb == "show") return show(args, context);
-    if (verb == "set" || verb == "pay" || verb == "payout") return change(args, context, verb);
+    if (verb == "set" || verb == "pay" || verb == "payout" || verb == "undo") return changeShare(args, context, verb);
+    if (verb == "confirm") return confirm(args, context);
+    if (verb == "void") return voidCommand(args, context);
     if (verb == "export") return exportCsv(args, context);
     throw UsageError("unknown ledger command " + verb);
 }
@@ -205,9 +276,8 @@ int runSeason(const Arguments& args, Context& context) {
     const LedgerListing listing = listLedgers(context.workspace);
     reportDamaged(listing, context);
     RoundResults results(context.workspace);
-    const Season season = seasonOf(listing.ledgers, [&](const SyndicateFacts& facts) {
-        return fetchLedgerWinnings(results, facts);
-    });
+    const Season season =
+        seasonOf(listing.ledgers, [&](const Ledger& ledger) { return ledgerResult(results, ledger).winnings; });
     if (!file.empty()) {
         replaceFile(file, seasonCsv(season));
         return 0;

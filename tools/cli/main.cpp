@@ -81,16 +81,26 @@ const std::vector<Command>& commands() {
          "andelstipp-cli ledger set SERIAL SHARE [--navn TEXT] [--telefon TEXT] [--spillenummer TEXT] [--kunde ROW]\n"
          "                                       [--merknad TEXT]\n"
          "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger confirm SERIAL [--resultat SIGNS] [--p12 N] [--p11 N] [--p10 N]\n"
          "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling\n"
+         "andelstipp-cli ledger void SERIAL --grunn TEXT\n"
          "andelstipp-cli ledger export SERIAL --csv FILE\n"
          "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
-         "  each share won and what was paid out. --kunde takes the buyer from the register row as\n"
+         "  each share won and what was paid out. Only a share with a buyer can be paid, only a paid\n"
+         "  share paid out, and only after the round's result was confirmed as final; corrections\n"
+         "  are undone with a history line. --kunde takes the buyer from the register row as\n"
          "  `register list --sort 1` numbers it; amounts are whole kroner.",
-         runLedger, {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv"}, {}},
+         runLedger,
+         {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--grunn",
+          "--resultat", "--p12", "--p11", "--p10"},
+         {"--betaling", "--utbetaling"}},
         {"season",
          "andelstipp-cli season [--csv FILE]\n"
-         "  One line per syndicate with a ledger, oldest week first, then the total: week, type, rows,\n"
-         "  stake, shares sold, 12, 11 and 10 right, prize, prize per share, return on stake in percent.",
+         "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
+         "  serial, week, type, rows, stake, shares sold, 12, 11 and 10 right, prize, prize per share,\n"
+         "  paid back in percent and the result in kroner. The total's percentage and result count the\n"
+         "  rounds with a result only; its last field is \"open N\", the rounds still without one.",
          runSeason, {"--csv"}, {}},
     };
     return list;
