@@ -30,8 +30,9 @@ ledger="$dir/andelsregnskap/REGNSKAP_1000_UKE_10_2009.TXT"
 online=$(cd "$dir/pul1lgr" && ls DATO-*.TXT)
 run "open the stored online syndicate" 0 ledger open "$online"
 expect_out "open" "1000"
+tab=$(printf '\t')
 run "list" 0 ledger list
-expect_out "list empty" "1000 UKE 10 -2009 LØRDAG shares 5 sold 0 paid 0"
+expect_out "list empty" "1000${tab}UKE 10 -2009${tab}LØRDAG${tab}Kari Nordmann${tab}open${tab}shares 5${tab}sold 0${tab}paid 0"
 
 # Buyers and payments.
 run "register add" 0 register add --fornavn Per --etternavn Aas --spillenummer 987654321 --telefon1 22334455
@@ -39,13 +40,25 @@ run "register add 2" 0 register add --fornavn Berit --etternavn Zahl
 run "set from the register" 0 ledger set 1000 1 --kunde 1
 run "set by hand" 0 ledger set 1000 2 --navn "Ola Nordmann" --telefon "99 88 77 66" --merknad "betaler fredag"
 run "pay with defaults" 0 ledger pay 1000 1 --dato 02.03.2009
-run "pay an amount" 0 ledger pay 1000 2 --belop 1.000 --dato 03.03.2009
+run "pay an amount" 0 ledger pay 1000 2 --belop 500 --dato 03.03.2009
 run "list sold" 0 ledger list
-expect_out "list sold" "1000 UKE 10 -2009 LØRDAG shares 5 sold 2 paid 2"
+expect_out "list sold" "1000${tab}UKE 10 -2009${tab}LØRDAG${tab}Kari Nordmann${tab}open${tab}shares 5${tab}sold 2${tab}paid 2"
 run "payout before the result" 1 ledger payout 1000 1
-grep -q '^Resultat ikke klart' "$work/err" || fail "payout before result: $(cat "$work/err")"
+grep -q '^Resultatet er ikke godkjent' "$work/err" || fail "payout before result: $(cat "$work/err")"
 
-tab=$(printf '\t')
+# The money rules: nothing is written by a refusal.
+cp "$ledger" "$work/kept"
+run "pay a share with no buyer" 1 ledger pay 1000 3
+grep -qx 'Andel 3 har ingen kjøper: velg kjøperen før andelen merkes betalt.' "$work/err" || fail "no buyer: $(cat "$work/err")"
+run "pay twice" 1 ledger pay 1000 1
+grep -qx 'Andel 1 ble betalt 02.03.2009, kr 584.' "$work/err" || fail "pay twice: $(cat "$work/err")"
+run "pay above the price" 2 ledger pay 1000 3 --belop 999.999.999
+run "pay nothing" 2 ledger pay 1000 3 --belop 0
+run "confirm without a result" 1 ledger confirm 1000
+cmp -s "$ledger" "$work/kept" || fail "a refused change wrote the ledger"
+run "a name with a tab" 0 ledger set 1000 3 --navn "Per${tab}Olsen" --telefon 12345678
+run "a name too long" 2 ledger set 1000 3 --navn "$(printf '%041d' 0)"
+
 run "show without a result" 0 ledger show 1000
 expect_out "show without a result" "serial 1000
 week UKE 10 -2009
@@ -61,9 +74,10 @@ right10 -
 prize -
 prize-per-share -
 remainder -
+state open
 1${tab}Per Aas${tab}223-34455${tab}987 654 321${tab}584${tab}02.03.2009${tab}${tab}
-2${tab}Ola Nordmann${tab}99 88 77 66${tab}${tab}1.000${tab}03.03.2009${tab}${tab}
-3${tab}${tab}${tab}${tab}${tab}${tab}${tab}
+2${tab}Ola Nordmann${tab}99 88 77 66${tab}${tab}500${tab}03.03.2009${tab}${tab}
+3${tab}Per Olsen${tab}12345678${tab}${tab}${tab}${tab}${tab}
 4${tab}${tab}${tab}${tab}${tab}${tab}${tab}
 5${tab}${tab}${tab}${tab}${tab}${tab}${tab}"
 
@@ -71,7 +85,9 @@ remainder -
 cp "$ledger" "$work/kept"
 for args in "pay 1000 6" "pay 1000 0" "pay 1000 x" "pay 1000 1 --belop 12,50" "pay 1000 1 --belop -3" \
     "pay 1000 1 --dato 30.02.2009" "pay 1000 1 --dato 2009-03-01" "payout 1000 1 --dato 31.04.2009" \
-    "set 10 1 --navn x" "set 1000 1 --kunde 9" "set 1000 1 --belop 5" "show" "frobnicate 1000"; do
+    "set 10 1 --navn x" "set 1000 1 --kunde 9" "set 1000 1 --belop 5" "show" "frobnicate 1000" \
+    "undo 1000 1" "undo 1000 1 --betaling --utbetaling" "void 1000" "confirm 1000 --resultat 11X" \
+    "confirm 1000 --p12 1,5" "undo 1000 1 --belop 5"; do
     # shellcheck disable=SC2086
     run "usage: $args" 2 ledger $args
     grep -q '^andelstipp-cli: ' "$work/err" || fail "usage $args: $(cat "$work/err")"
@@ -100,24 +116,100 @@ per=$(printf '%s' "$part" | tr -d .)
 rest=$(sed -n 's/^remainder //p' "$work/out" | tr -d .)
 [ $((per * 5 + rest)) -eq "$(printf '%s' "$total" | tr -d .)" ] && [ "$rest" -eq 3 ] ||
     fail "per share $per and remainder $rest do not make $total"
+run "payout before the confirmation" 1 ledger payout 1000 1 --dato 16.03.2009
+run "confirm from the history" 0 ledger confirm 1000
+run "show confirmed" 0 ledger show 1000
+grep -qx "state final" "$work/out" && grep -qx "confirmed $(date +%d.%m.%Y)" "$work/out" ||
+    fail "confirmed: $(sed -n '15,17p' "$work/out")"
+run "payout to a share not paid" 1 ledger payout 1000 3
+grep -q '^Andel 3 er ikke betalt' "$work/err" || fail "payout unpaid: $(cat "$work/err")"
+run "payout to a share with no buyer" 1 ledger payout 1000 4
+run "payout above the share's part" 2 ledger payout 1000 1 --belop 999.999.999
 run "payout with the default" 0 ledger payout 1000 1 --dato 16.03.2009
 "$cli" --dir "$dir" ledger show 1000 | grep -q "^1${tab}Per Aas${tab}.*${tab}02.03.2009${tab}${part}${tab}16.03.2009$" ||
-    fail "payout not shown: $("$cli" --dir "$dir" ledger show 1000 | sed -n 15p)"
+    fail "payout not shown: $("$cli" --dir "$dir" ledger show 1000 | sed -n 17p)"
+run "payout twice" 1 ledger payout 1000 1
+grep -qx "Andel 1 ble utbetalt 16.03.2009, kr ${part}" "$work/err" || fail "payout twice: $(cat "$work/err")"
+
+# A corrected history is shown beside the confirmed result, never taken silently; a lower
+# confirmed prize shows what was paid out beyond it.
+{ line 10 2009 "11XX11111111" 0 0 0; line 9 2009 "111111111111" 0 0 0; } >"$dir/tippehistorikk/lf.txt"
+run "show after the history changed" 0 ledger show 1000
+[ "$(sed -n 's/^prize //p' "$work/out")" = "$total" ] || fail "the confirmed prize moved: $(grep '^prize ' "$work/out")"
+grep -qx 'history-differs HHUUHHHHHHHH 0 0 0' "$work/out" || fail "history-differs: $(grep history "$work/out")"
+run "confirm the corrected result" 0 ledger confirm 1000
+run "show overpaid" 0 ledger show 1000
+grep -qx "overpaid ${part}" "$work/out" || fail "overpaid: $(sed -n '14,20p' "$work/out")"
+grep -q '^history-differs' "$work/out" && fail "history-differs after confirming it"
+run "confirm by hand" 0 ledger confirm 1000 --resultat 11XX11111112 --p12 250000 --p11 1500 --p10 126
+run "show confirmed by hand" 0 ledger show 1000
+[ "$(sed -n 's/^prize //p' "$work/out")" = "$total" ] || fail "confirmed by hand: $(grep '^prize ' "$work/out")"
+grep -qx 'history-differs HHUUHHHHHHHH 0 0 0' "$work/out" || fail "history-differs by hand: $(grep history "$work/out")"
+
+# Undo: a payout and a payment cleared, each with a history line; nothing to clear is refused.
+run "undo the payment before the payout" 1 ledger undo 1000 1 --betaling
+run "undo the payout" 0 ledger undo 1000 1 --utbetaling
+run "undo the payout again" 1 ledger undo 1000 1 --utbetaling
+grep -q 'ingenting å angre' "$work/err" || fail "undo nothing: $(cat "$work/err")"
+grep -a -q "Angret utbetaling av andel 1: 16.03.2009, kr ${part}" "$ledger" ||
+    fail "no history line: $(grep -a Angret "$ledger")"
+run "pay out again" 0 ledger payout 1000 1 --dato 17.03.2009
 
 # CSV: byte-order mark, ";" and CR LF.
 run "export" 0 ledger export 1000 --csv "$work/regnskap.csv"
 head -c 3 "$work/regnskap.csv" | od -An -tx1 | grep -q 'ef bb bf' || fail "export: no byte-order mark"
-printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n2;Ola Nordmann;99 88 77 66;;1000;03.03.2009;;\r\n' >"$work/want"
+printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n2;Ola Nordmann;99 88 77 66;;500;03.03.2009;;\r\n' >"$work/want"
 { head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(od -c "$work/regnskap.csv" | head -5)"
 run "export needs --csv" 2 ledger export 1000
 
-# The season: one line per ledger and the total.
+# The season: one line per ledger and the total of the settled rounds.
 run "season" 0 season
 [ "$(wc -l <"$work/out")" -eq 2 ] || fail "season: $(cat "$work/out")"
-head -1 "$work/out" | grep -q "^UKE 10 -2009${tab}LØRDAG${tab}2.916${tab}2.916${tab}2${tab}" || fail "season line: $(head -1 "$work/out")"
-tail -1 "$work/out" | grep -q "^total${tab}${tab}2.916${tab}2.916${tab}2${tab}" || fail "season total: $(tail -1 "$work/out")"
+head -1 "$work/out" | grep -q "^1000${tab}UKE 10 -2009${tab}LØRDAG${tab}2.916${tab}2.916${tab}3${tab}" || fail "season line: $(head -1 "$work/out")"
+tail -1 "$work/out" | grep -q "^total${tab}${tab}${tab}2.916${tab}2.916${tab}3${tab}.*${tab}open 0$" || fail "season total: $(tail -1 "$work/out")"
 run "season csv" 0 season --csv "$work/season.csv"
-head -1 "$work/season.csv" | grep -q "Uke;Kupongtype;Rekker;Innsats" || fail "season csv heading"
+head -1 "$work/season.csv" | grep -q "Serienummer;Uke;Kupongtype;Rekker;Innsats" || fail "season csv heading"
+
+# Making the online file again for the same syndicate leaves the earlier ledger to be voided;
+# a voided ledger refuses every change and the season leaves it out.
+run "make-online again" 0 make-online LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456780 --katalog 'C:\NTFILE'
+grep -q 'Skal det tidligere regnskapet annulleres' "$work/err" || fail "no question about the earlier ledger: $(cat "$work/err")"
+run "season with both" 0 season
+tail -1 "$work/out" | grep -q "^total${tab}${tab}${tab}5.832${tab}5.832${tab}" || fail "season with both: $(tail -1 "$work/out")"
+run "void" 0 ledger void 1001 --grunn "laget to ganger"
+run "void again" 1 ledger void 1001 --grunn "igjen"
+run "change a voided ledger" 1 ledger set 1001 1 --navn Per
+grep -q 'ble annullert .* (laget to ganger) og kan ikke endres' "$work/err" || fail "voided change: $(cat "$work/err")"
+run "list states" 0 ledger list
+grep -q "^1001${tab}UKE 10 -2009${tab}LØRDAG${tab}Kari Nordmann${tab}voided${tab}" "$work/out" || fail "list voided: $(cat "$work/out")"
+grep -q "^1000${tab}.*${tab}final${tab}" "$work/out" || fail "list final: $(cat "$work/out")"
+run "season without the voided" 0 season
+[ "$(wc -l <"$work/out")" -eq 2 ] && tail -1 "$work/out" | grep -q "^total${tab}${tab}${tab}2.916${tab}2.916${tab}" ||
+    fail "season with a voided ledger: $(cat "$work/out")"
+
+# A changed week in the stored syndicate never splits the ledger.
+sed 's/UKE 10 -2009/UKE 11 -2009/' "$dir/pul1lgr/$online" >"$dir/pul1lgr/MOVED.TXT"
+run "open with another week" 1 ledger open MOVED.TXT
+grep -q 'serienummer 1000 gjelder UKE 10 -2009, men andelslaget gjelder UKE 11 -2009' "$work/err" || fail "week: $(cat "$work/err")"
+[ "$(ls "$dir/andelsregnskap" | grep -c '^REGNSKAP_1000_')" -eq 1 ] || fail "a second ledger for 1000: $(ls "$dir/andelsregnskap")"
+
+# Two writers at once: every change that reported success is kept.
+shares_of() { sed -n 's/^shares //p' "$work/out"; }
+run "show 1000" 0 ledger show 1000
+writer() {
+    for share in $(seq "$1" 2 60); do
+        "$cli" --dir "$dir" ledger set "$2" "$share" --navn "K$share" 2>>"$work/writer$1" || echo "share $share failed" >>"$work/writer$1"
+    done
+}
+stored_syndicate "$dir/pul1lgr/SEKSTI.TXT" 07.OKT-2008 2000 'C:\NTFILE\X.NTF' 59
+run "open a 60-share ledger" 0 ledger open SEKSTI.TXT
+serial60=$(cat "$work/out")
+writer 1 "$serial60" & writer 2 "$serial60" & wait
+[ -s "$work/writer1" ] || [ -s "$work/writer2" ] && fail "a writer failed: $(cat "$work/writer1" "$work/writer2" 2>/dev/null)"
+run "show after two writers" 0 ledger show "$serial60"
+for share in $(seq 1 60); do
+    grep -q "^${share}${tab}K${share}${tab}" "$work/out" || fail "two writers: share $share lost"
+done
 
 # A damaged ledger is named, refused and never written over.
 head -c 300 "$ledger" >"$work/cut" && cp "$work/cut" "$ledger"
