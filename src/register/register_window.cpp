@@ -8,6 +8,7 @@
 #include "register/new_customer_dialog.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -95,6 +96,7 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab leaves the rows; the arrow keys move through them
     QFont courier(QStringLiteral("Courier New"));
     courier.setPixelSize(11);
     courier.setStyleHint(QFont::TypeWriter);
@@ -108,11 +110,20 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     connect(remove, &QToolButton::clicked, this, &Tkundekartotek::deleteSelected);
     connect(hold_, &QCheckBox::toggled, this, [this](bool on) { register_.hold = on; });
     connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { rowClicked(row); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { rowClicked(row); });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
         if (!rendering_ && now.isValid()) moveCursor(register_, static_cast<std::size_t>(now.row()));
     });
     table_->installEventFilter(this);
     connect(search_, &QLineEdit::textChanged, this, &Tkundekartotek::searchChanged);
+
+    // From the search field one Tab reaches the rows, then the check box and the buttons.
+    setTabOrder(search_, table_);
+    setTabOrder(table_, hold_);
+    setTabOrder(hold_, close);
+    setTabOrder(close, add);
+    setTabOrder(add, change);
+    setTabOrder(change, remove);
 
     hold_->setChecked(true);
     resize(600, 420);
@@ -151,6 +162,7 @@ QWidget* Tkundekartotek::buildKeyboard() {
         key->setStyle(hints);
         key->setAutoRaise(true);  // raised under the mouse, flat when it leaves, lowered when pressed
         key->setFixedSize(18, 18);
+        key->setFocusPolicy(Qt::NoFocus);  // typed letters reach the search field; Tab skips the keys
         key->setVisible(letter != QStringLiteral("<"));
         row->addWidget(key);
         connect(key, &QToolButton::pressed, this, [this, letter] {
@@ -229,6 +241,7 @@ void Tkundekartotek::showEvent(QShowEvent* event) {
     guarded([this] { activateRegister(register_, settings_); });
     search_->clear();
     render();
+    search_->setFocus();
 }
 
 bool Tkundekartotek::typeIntoSearch(const QKeyEvent& key) {
@@ -248,8 +261,34 @@ void Tkundekartotek::keyPressEvent(QKeyEvent* event) {
     if (!typeIntoSearch(*event)) QDialog::keyPressEvent(event);
 }
 
+bool Tkundekartotek::moveHighlight(const QKeyEvent& key) {
+    const int rows = table_->rowCount();
+    const int page = std::max(1, table_->viewport()->height() / std::max(1, table_->verticalHeader()->defaultSectionSize()));
+    int step = 0;
+    switch (key.key()) {
+        case Qt::Key_Down: step = 1; break;
+        case Qt::Key_Up: step = -1; break;
+        case Qt::Key_PageDown: step = page; break;
+        case Qt::Key_PageUp: step = -page; break;
+        default: return false;
+    }
+    if (rows == 0) return true;
+    const int row = std::clamp(static_cast<int>(register_.cursorRow) + step, 0, rows - 1);
+    table_->selectRow(row);  // moves the register's cursor through currentRowChanged
+    table_->scrollToItem(table_->item(row, 0));
+    return true;
+}
+
 bool Tkundekartotek::eventFilter(QObject* watched, QEvent* event) {
     if (watched == search_ && event->type() == QEvent::MouseButtonPress) search_->clear();
+    if ((watched == search_ || watched == table_) && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            guarded([this] { rowClicked(static_cast<int>(register_.cursorRow)); });
+            return true;
+        }
+        if (watched == search_ && moveHighlight(key)) return true;
+    }
     // The table would take letters for its own row search: they belong to the search field.
     if (watched == table_ && event->type() == QEvent::KeyPress && typeIntoSearch(static_cast<QKeyEvent&>(*event))) {
         return true;
@@ -258,7 +297,7 @@ bool Tkundekartotek::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tkundekartotek::rowClicked(int row) {
-    if (row < 0) return;
+    if (row < 0 || row >= table_->rowCount()) return;
     selectRow(register_, static_cast<std::size_t>(row));
     if (!register_.hold) accept();
 }

@@ -51,13 +51,16 @@ private:
     // Runs a step of an event handler; a file error becomes a message box and the window
     // stays as the step left it.
     void guarded(const std::function<void()>& step);
-    // Letter and digit keys typed anywhere in the window go to the search field.
+    // Letter and digit keys typed anywhere in the window go to the search field; Enter and
+    // Return choose the highlighted customer as a click on its row does.
     bool typeIntoSearch(const QKeyEvent& key);
     QWidget* buildKeyboard();
     void buildMenu();
     void render();
     void placeHeaderLabels();
     void rowClicked(int row);
+    // The search field's arrow keys move the highlight through the rows, as in the table.
+    bool moveHighlight(const QKeyEvent& key);
     void searchChanged(const QString& text);
     void editCustomer(bool change);
     void deleteSelected();

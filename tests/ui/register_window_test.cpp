@@ -93,6 +93,45 @@ private slots:
         QCOMPARE(window_->currentCustomer()->playerNumber, std::string("123 456 789"));
     }
 
+    // The agent at the counter never needs the mouse: search, arrow keys from the search
+    // field, Enter to choose; the rows are one Tab from the search field.
+    void keyboardSearchesMovesAndChoosesTheHighlightedCustomer() {
+        window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(false);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(search()), 5000);
+        QTest::keyClick(search(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table()));
+        QTest::keyClick(table(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(search()));
+
+        QTest::keyClicks(search(), QStringLiteral("ber"));  // Berg, HANSEN, Nordmann, Olsen
+        QCOMPARE(table()->currentRow(), 0);
+        QTest::keyClick(search(), Qt::Key_Down);
+        QTest::keyClick(search(), Qt::Key_Down);
+        QTest::keyClick(search(), Qt::Key_Down);
+        QTest::keyClick(search(), Qt::Key_Up);
+        QCOMPARE(table()->currentRow(), 2);
+        QCOMPARE(search()->text(), QStringLiteral("BER"));
+        QVERIFY(window_->isVisible());
+        QTest::keyClick(search(), Qt::Key_Return);
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        QCOMPARE(window_->currentCustomer()->firstName, std::string("Kari"));
+    }
+
+    void enterInTheTableAndADoubleClickChoose() {
+        window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(false);
+        table()->setFocus();
+        table()->selectRow(3);
+        QTest::keyClick(table(), Qt::Key_Enter);
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        QCOMPARE(window_->currentCustomer()->firstName, std::string("Per"));
+
+        window_->show();
+        window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(true);
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, rowCentre(1));
+        QVERIFY2(window_->isVisible(), "held for editing: a double-click does not choose");
+        QCOMPARE(table()->currentRow(), 1);
+    }
+
     void searchUpperCasesSelectsWithoutChoosingAndClearsOnNoMatch() {
         window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(false);
         auto* search = window_->findChild<QLineEdit*>(QStringLiteral("sokefelt"));
