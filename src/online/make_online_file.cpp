@@ -1,6 +1,7 @@
 #include "online/make_online_file.h"
 
 #include "model/player.h"
+#include "model/text.h"
 #include "online/online_backup.h"
 #include "online/online_file_name.h"
 #include "online/online_submission.h"
@@ -189,6 +190,20 @@ std::string driveUnavailableMessage(std::string_view directory) {
 
 namespace {
 
+// The online file holds the player number in nine digits: a longer one cannot be written
+// and a shorter one is padded with zeros, so the agent confirms it was meant.
+bool playerNumberAccepted(const std::string& playerNumber, Messages& messages) {
+    const std::size_t digits = digitsOnly(playerNumber).size();
+    if (digits == 9) return true;
+    const std::string count = "Spillenummeret har " + std::to_string(digits) + " siffer";
+    if (digits > 9) {
+        messages.inform(count + "; det kan ha høyst 9.\rOnlinefilen er ikke laget.");
+        return false;
+    }
+    return messages.show(Message{count + ", ikke 9. Lage onlinefilen likevel?", MessageButtons::YesNo,
+                                 MessagePlacement::Centred});
+}
+
 bool refuseUnplayable(const WorkbenchState& state, Messages& messages) {
     if (couponsPlayable(state)) return false;
     messages.inform(std::string(kUnplayableOnlineMessage), MessagePlacement::OverMainWindow);
@@ -208,6 +223,7 @@ bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages) {
 MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
                                 Messages& messages, const MakeOnlineHooks& hooks) {
     if (refuseUnplayable(state, messages)) return {};
+    if (!playerNumberAccepted(answers.playerNumber, messages)) return {};
     SettingsStore settings = mainStore(workspace, messages, hooks.settingsWait);
     const DriveMap drives = settingsDriveMap(workspace, settings);
     const char letter = driveLetterOf(answers.directory);

@@ -1,5 +1,7 @@
 #include "online/online_dialog.h"
 
+#include "register/customer_fields.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,6 +74,7 @@ Tonlineform::Tonlineform(QWidget* parent) : QDialog(parent) {
     edit1_->installEventFilter(this);
     caption(QStringLiteral("Spillenummer  ( 9 siffer )"), this, 16, 60, 200);
     edit2_ = edit("Edit2", this, QRect(16, 78, 170, 24));
+    edit2_->setMaxLength(kPlayerNumberFieldLimit);  // "123 456 789"
 
     caption(QStringLiteral("Dette er : "), this, 16, 114, 70);
     kupongtype_ = panel("kupongtype", this, QRect(88, 110, 150, 24));

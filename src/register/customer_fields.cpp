@@ -1,5 +1,6 @@
 #include "register/customer_fields.h"
 
+#include "model/codepage.h"
 #include "model/text.h"
 #include "register/customer_cells.h"
 
@@ -28,6 +29,13 @@ bool isNumberText(std::string_view text) {
     return true;
 }
 
+// The digits of a number without its leading zeros.
+std::size_t significantDigits(std::string_view text) {
+    const std::string digits = digitsOnly(text);
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? 0 : digits.size() - first;
+}
+
 bool fitsRecord(std::string_view text) {
     const std::string digits = digitsOnly(text);
     const std::size_t first = digits.find_first_not_of('0');
@@ -35,6 +43,14 @@ bool fitsRecord(std::string_view text) {
     const std::string significant = digits.substr(first);
     const std::string limit = std::to_string(std::numeric_limits<std::uint32_t>::max());
     return significant.size() < limit.size() || (significant.size() == limit.size() && significant <= limit);
+}
+
+// What the record holds of a text field; 0 for the number and date fields.
+std::size_t textCapacity(std::string_view field) {
+    if (field == "fornavn") return kFirstNameCapacity;
+    if (field == "etternavn") return kLastNameCapacity;
+    if (field == "annen") return kOtherInfoCapacity;
+    return 0;
 }
 
 bool allDigits(std::string_view text) {
@@ -77,14 +93,23 @@ std::optional<FieldProblem> fieldsProblem(const CustomerFields& fields) {
                          {"telefon2", "Telefon arbeid", fields.telefon2, true},
                          {"telefax1", "Telefax", fields.telefax1, true},
                          {"annen", "Annen identifikasjon", fields.annen, false}};
+    if (trimBlanks(fields.fornavn).empty()) return FieldProblem{"fornavn", "Skriv spillerens fornavn."};
     for (const Field& field : all) {
         const std::string label = field.label;
         if (hasControlCharacter(field.text)) {
             return FieldProblem{field.name, label + " kan ikke inneholde linjeskift eller andre kontrolltegn."};
         }
+        if (const std::size_t limit = textCapacity(field.name); limit > 0 && toCp1252(trimBlanks(field.text)).size() > limit) {
+            return FieldProblem{field.name, label + " er for langt: kundekartoteket har plass til " + std::to_string(limit) +
+                                                " tegn."};
+        }
         if (!field.number) continue;
         if (!isNumberText(field.text)) {
             return FieldProblem{field.name, label + " kan bare inneholde sifre: \"" + field.text + "\""};
+        }
+        if (std::string_view(field.name) == "spillenummer" && significantDigits(field.text) > kPlayerNumberDigits) {
+            return FieldProblem{field.name, "Spillenummer " + trimBlanks(field.text) + " har for mange siffer: høyst " +
+                                                std::to_string(kPlayerNumberDigits) + "."};
         }
         if (!fitsRecord(field.text)) {
             return FieldProblem{field.name, label + " " + trimBlanks(field.text) +

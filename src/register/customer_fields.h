@@ -17,6 +17,10 @@ struct CustomerFields {
 };
 
 constexpr int kDayFieldLimit = 2, kMonthFieldLimit = 2, kYearFieldLimit = 4;
+// A player number has at most nine digits (the online file's field); grouped it is
+// "123 456 789", eleven characters.
+constexpr std::size_t kPlayerNumberDigits = 9;
+constexpr int kPlayerNumberFieldLimit = 11;
 
 // Empty fields with today's date ("07", "03", "2009") for a new customer.
 CustomerFields newCustomerFields(std::chrono::year_month_day today);

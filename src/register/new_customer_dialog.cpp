@@ -31,10 +31,11 @@ Tnykunde::Tnykunde(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Tnykunde"));
     setWindowTitle(QStringLiteral("Registrere ny spiller"));
     auto* layout = new QGridLayout(this);
-    fornavn_ = field(this, "fornavn");
-    etternavn_ = field(this, "etternavn");
-    spillenummer_ = field(this, "spillenummer");
-    annen_ = field(this, "annen");
+    // Typing stops where the record ends, so nothing is cut after the fact.
+    fornavn_ = field(this, "fornavn", static_cast<int>(kFirstNameCapacity));
+    etternavn_ = field(this, "etternavn", static_cast<int>(kLastNameCapacity));
+    spillenummer_ = field(this, "spillenummer", kPlayerNumberFieldLimit);
+    annen_ = field(this, "annen", static_cast<int>(kOtherInfoCapacity));
     int row = 0;
     for (const auto& [label, edit] : {std::pair{"Fornavn", fornavn_}, std::pair{"Etternavn", etternavn_},
                                       std::pair{"Spillenummer", spillenummer_}}) {

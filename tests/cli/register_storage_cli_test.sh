@@ -65,8 +65,10 @@ cr=$(printf '\r')
 refused "CR in a name" "Etternavn kan ikke inneholde linjeskift eller andre kontrolltegn." --etternavn "Nord${cr}X"
 refused "LF in other information" "Annen identifikasjon kan ikke inneholde linjeskift eller andre kontrolltegn." \
     --annen "$(printf 'a\nb')"
-refused "player number over 32 bits" \
-    "Spillenummer 12345678901 er for stort. Kundekartoteket har plass til høyst 4294967295." --spillenummer 12345678901
+refused "player number of eleven digits" \
+    "Spillenummer 12345678901 har for mange siffer: høyst 9." --spillenummer 12345678901
+refused "player number of ten digits" "Spillenummer 4000000001 har for mange siffer: høyst 9." --spillenummer 4000000001
+refused "first name too long" "Fornavn er for langt: kundekartoteket har plass til 12 tegn." --fornavn Fridtjof-Helm
 refused "13-digit telephone" \
     "Telefon privat 1234567890123 er for stort. Kundekartoteket har plass til høyst 4294967295." --telefon1 1234567890123
 refused "99.99.9999" "Reg. dato spillekort 99.99.9999 finnes ikke." --dato 99.99.9999

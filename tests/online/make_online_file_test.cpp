@@ -171,6 +171,33 @@ TEST(MakeOnlineFile, UnplayableCouponsAreRefusedAndNothingIsWritten) {
     }
 }
 
+// The online file holds nine digits: a shorter number is made only when the agent says so,
+// a longer one never.
+TEST(MakeOnlineFile, PlayerNumberThatIsNotNineDigitsIsAskedForOrRefused) {
+    struct Case {
+        const char* number;
+        bool answer;
+        bool made;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"12345", false, false, "Spillenummeret har 5 siffer, ikke 9. Lage onlinefilen likevel?"},
+        {"12345", true, true, "Spillenummeret har 5 siffer, ikke 9. Lage onlinefilen likevel?"},
+        {"4000000001", true, false, "Spillenummeret har 10 siffer; det kan ha høyst 9.\rOnlinefilen er ikke laget."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        Road road;
+        road.answers.playerNumber = c.number;
+        road.messages.answer = c.answer;
+        EXPECT_EQ(road.make().outcome == MakeOnlineOutcome::Made, c.made);
+        ASSERT_FALSE(road.messages.shown.empty());
+        EXPECT_EQ(road.messages.shown[0].text, c.message);
+        EXPECT_EQ(road.filesIn("c/NTFILE").empty(), !c.made);
+        EXPECT_EQ(road.serial(), c.made ? 1235 : 1234);
+    }
+}
+
 TEST(MakeOnlineFile, DriveWithoutMappingIsRefusedAndChangesNothing) {
     Road road;
     road.state.online = {"C:\\NTFILE\\FORRIGE.NTF", "Dato 01.03.2009  Kl 10:00:00", "1200", "Her finner du onlinefilen"};

@@ -14,12 +14,14 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 using namespace andel;
 
@@ -42,16 +44,29 @@ private:
         for (const Tkunderec& c : readCustomers(workspace())) names.push_back(c.lastName);
         return names;
     }
-    // Runs `step` on the new-customer dialog once the register has opened it modally;
-    // the step closes it.
+    // Runs `step` on the new-customer dialog once the register has opened it modally,
+    // then closes it. When it does not come up within five seconds, whatever modal window
+    // is open is closed and `missedDialog_` fails the test, so nothing waits for ever.
+    bool missedDialog_ = false;
     void onNewCustomerDialog(std::function<void(Tnykunde&)> step) {
-        QTimer::singleShot(0, this, [step] {
-            auto* dialog = qobject_cast<Tnykunde*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto* poll = new QTimer(this);
+        auto waited = std::make_shared<QElapsedTimer>();
+        waited->start();
+        connect(poll, &QTimer::timeout, this, [this, poll, waited, step] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = qobject_cast<Tnykunde*>(modal);
+            if (!dialog && waited->elapsed() < 5000) return;
+            poll->stop();
+            poll->deleteLater();
+            if (!dialog) {
+                missedDialog_ = true;
+                if (modal) modal->close();
+                return;
+            }
             step(*dialog);
             if (dialog->isVisible()) dialog->reject();
         });
+        poll->start(10);
     }
     static QLineEdit* field(Tnykunde& dialog, const char* name) {
         return dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -69,7 +84,10 @@ private:
     }
 
 private slots:
+    void cleanup() { QVERIFY2(!missedDialog_, "the new-customer dialog did not open"); }
+
     void init() {
+        missedDialog_ = false;
         directory_ = std::make_unique<QTemporaryDir>();
         messages_.shown.clear();
         for (const Tkunderec& c : {customer("Ola", "HANSEN", 12345), customer("Kari", "Nordmann", 123456789),
@@ -261,9 +279,8 @@ private slots:
                                               << "Fornavn kan ikke inneholde linjeskift eller andre kontrolltegn.";
         QTest::newRow("line feed in other information")
             << "annen" << "Kiosk\nX" << "Annen identifikasjon kan ikke inneholde linjeskift eller andre kontrolltegn.";
-        QTest::newRow("player number over 32 bits")
-            << "spillenummer" << "12345678901"
-            << "Spillenummer 12345678901 er for stort. Kundekartoteket har plass til høyst 4294967295.";
+        QTest::newRow("ten-digit player number")
+            << "spillenummer" << "4000000001" << "Spillenummer 4000000001 har for mange siffer: høyst 9.";
         QTest::newRow("13-digit telephone")
             << "telefon1" << "1234567890123"
             << "Telefon privat 1234567890123 er for stort. Kundekartoteket har plass til høyst 4294967295.";
@@ -347,6 +364,31 @@ private slots:
         QVERIFY(openAfterRefusal);
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         QCOMPARE(messages_.shown.back().text, std::string("Spillenummer kan bare inneholde sifre: \"12a3\""));
+        QCOMPARE(readCustomers(workspace()).size(), std::size_t{4});
+    }
+
+    // Typing stops at what the record holds, and a customer without a first name is not stored.
+    void newCustomerDialogStopsAtTheRecordAndRefusesAnEmptyCustomer() {
+        QString first, last, number;
+        bool openAfterRefusal = false;
+        onNewCustomerDialog([&](Tnykunde& dialog) {
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+            openAfterRefusal = dialog.isVisible();
+            QTest::keyClicks(field(dialog, "fornavn"), QStringLiteral("Fridtjof-Helmer"));
+            QTest::keyClicks(field(dialog, "etternavn"), QStringLiteral("Ødegård-Kristiansen-Berg"));
+            QTest::keyClicks(field(dialog, "spillenummer"), QStringLiteral("400 000 000 1"));
+            first = field(dialog, "fornavn")->text();
+            last = field(dialog, "etternavn")->text();
+            number = field(dialog, "spillenummer")->text();
+        });
+        messages_.shown.clear();
+        button("nykunde")->click();
+        QVERIFY(openAfterRefusal);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown.back().text, std::string("Skriv spillerens fornavn."));
+        QCOMPARE(first, QStringLiteral("Fridtjof-Hel"));
+        QCOMPARE(last, QStringLiteral("Ødegård-Kristiansen-"));
+        QCOMPARE(number, QStringLiteral("400 000 000"));
         QCOMPARE(readCustomers(workspace()).size(), std::size_t{4});
     }
 
