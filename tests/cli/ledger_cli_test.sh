@@ -30,6 +30,8 @@ ledger="$dir/andelsregnskap/REGNSKAP_1000_UKE_10_2009.TXT"
 online=$(cd "$dir/pul1lgr" && ls DATO-*.TXT)
 run "open the stored online syndicate" 0 ledger open "$online"
 expect_out "open" "1000"
+run "open by its path in pul1lgr" 0 ledger open "pul1lgr/$online"
+expect_out "open by path" "1000"
 tab=$(printf '\t')
 run "list" 0 ledger list
 expect_out "list empty" "1000${tab}UKE 10 -2009${tab}LØRDAG${tab}Kari Nordmann${tab}open${tab}shares 5${tab}sold 0${tab}paid 0"

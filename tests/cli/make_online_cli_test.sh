@@ -56,6 +56,11 @@ run "unregistered after an old version" 1 GAMMEL.TXT --navn "Kari Nordmann" --sp
 grep -qx 'Du kan ikke levere inn som uregistrert spiller / Hent navn og spillenummer i kundekartoteket.' "$work/err" ||
     fail "unregistered: $(cat "$work/err")"
 run "missing storage file" 1 MANGLER.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'M:\NTFILE'
+grep -q '^andelstipp-cli: Fant ikke det lagrede andelslaget MANGLER.TXT' "$work/err" || fail "missing file: $(cat "$work/err")"
+run "missing storage path" 1 pul1lgr/MANGLER.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'M:\NTFILE'
+grep -q '^andelstipp-cli: Fant ikke det lagrede andelslaget pul1lgr/MANGLER.TXT' "$work/err" || fail "missing path: $(cat "$work/err")"
+run "a player number of five digits" 1 LAGRET.TXT --navn "Kari Nordmann" --spillenummer 12345 --katalog 'M:\NTFILE'
+grep -qx 'Spillenummeret har 5 siffer, ikke 9. Lage onlinefilen likevel?' "$work/err" || fail "five digits: $(cat "$work/err")"
 snapshot | cmp -s "$work/before" - || fail "a stop left files behind: $(snapshot | diff "$work/before" -)"
 
 for args in "LAGRET.TXT --spillenummer 1 --katalog C:\\NTFILE" "LAGRET.TXT --navn x --katalog C:\\NTFILE" \

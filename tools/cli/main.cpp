@@ -110,7 +110,9 @@ namespace {
 
 void printUsage(std::ostream& out) {
     out << "Usage: andelstipp-cli [--dir DIR] SUBCOMMAND [ARGUMENTS]\n"
-           "  --dir DIR   the working directory (default: the current directory)\n\n";
+           "  --dir DIR   the working directory (default: the current directory)\n"
+           "  STORAGEFILE is a stored syndicate: a file name in pul1lgr/, or a path such as\n"
+           "  pul1lgr/NAME, taken from the working directory.\n\n";
     for (const Command& command : commands()) out << command.usage << "\n\n";
 }
 
