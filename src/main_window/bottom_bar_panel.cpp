@@ -24,9 +24,9 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
 
-    label29_ = addLabel(QStringLiteral("Label29"), this, QRect(6, 2, 62, 15));
+    label29_ = addLabel(QStringLiteral("Label29"), this, QRect(6, 2, 68, 15));
     label29_->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    pathAndName_ = addLabel(QStringLiteral("onlinefilpathogfilnavn"), this, QRect(70, 2, 440, 15));
+    pathAndName_ = addLabel(QStringLiteral("onlinefilpathogfilnavn"), this, QRect(76, 2, 330, 15));
     availability_ = addLabel(QStringLiteral("onlinefiltilgjengelig"), this, QRect(514, 2, 116, 15));
     for (QLabel* clickable : {label29_, pathAndName_, availability_}) {
         clickable->installEventFilter(this);
@@ -34,9 +34,11 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
     }
 
     label32_ = addLabel(QStringLiteral("Label32"), this, QRect());
-    serialNumber_ = addLabel(QStringLiteral("onlinefilserienummer"), this, QRect());
     label32_->hide();
-    serialNumber_->hide();
+    // The agent quotes the serial number to the pool operator: it stands beside the file.
+    serialCaption_ = addLabel(QStringLiteral("serienummertekst"), this, QRect(410, 2, 50, 15));
+    serialNumber_ = addLabel(QStringLiteral("onlinefilserienummer"), this, QRect(460, 2, 50, 15));
+    serialNumber_->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
     auto* caption = addLabel(QStringLiteral("tippekommisjonaer"), this, QRect(6, 18, 124, 15));
     caption->setText(QStringLiteral("Tippekommisjonær:"));
@@ -67,6 +69,7 @@ void BottomBarPanel::render() {
     setFittedText(*pathAndName_, QString::fromStdString(state_.online.pathAndName));
     setLabelText(*label32_, known ? "Serienummer:...." : "");
     setLabelText(*serialNumber_, state_.online.serialNumber);
+    setLabelText(*serialCaption_, state_.online.serialNumber.empty() ? "" : "Serienr.");
     setFittedText(*availability_, QString::fromStdString(state_.online.availability));
     const bool missing = startsWith(state_.online.availability, "Ikke");
     setStyleIfChanged(*availability_, missing ? QStringLiteral("color: red;") : QStringLiteral("color: blue;"));

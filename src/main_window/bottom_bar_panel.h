@@ -27,7 +27,8 @@ private:
     QLabel* label29_;
     QLabel* pathAndName_;
     QLabel* availability_;
-    QLabel* label32_;  // hidden holders of the serial number
+    QLabel* label32_;  // hidden: its caption is too wide for the bar
+    QLabel* serialCaption_;
     QLabel* serialNumber_;
     // Each agent line is shown twice, a light copy under a dark one, for a raised look.
     std::array<QLabel*, 2> line1_{};

@@ -3,6 +3,7 @@
 #include "accounts/ledger_certificate.h"
 #include "accounts/ledger_store.h"
 #include "accounts/ledger_window.h"
+#include "main_window/program_about.h"
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/guarded.h"
@@ -121,7 +122,10 @@ void Tgridform::buildMenu() {
     QAction* quit = file->addAction(QStringLiteral("&Avslutt"));
     quit->setObjectName(QStringLiteral("Avslutt1"));
     on(quit, &QAction::triggered, [this] { close(); });
-    menuBar()->addAction(QStringLiteral("&Informasjon"));
+    QMenu* information = menuBar()->addMenu(QStringLiteral("&Informasjon"));
+    QAction* about = information->addAction(QStringLiteral("&Om andelstipp"));
+    about->setObjectName(QStringLiteral("omandelstipp"));
+    on(about, &QAction::triggered, [this] { messages_.inform(aboutText(workspace_)); });
 }
 
 void Tgridform::buildPanels(QWidget* central) {

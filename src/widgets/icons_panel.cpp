@@ -25,13 +25,39 @@ void drawPicture(QPainter& p, Picture picture, double s) {
             p.drawRect(QRectF(s * .3, s * .72, s * .4, s * .12));
             break;
         case Picture::Disk:
-        case Picture::OnlineFile:
-            p.setBrush(picture == Picture::Disk ? QColor(60, 90, 170) : QColor(40, 140, 70));
+            p.setBrush(QColor(60, 90, 170));
             p.drawRect(QRectF(s * .15, s * .15, s * .7, s * .7));
             p.setBrush(Qt::white);
             p.drawRect(QRectF(s * .3, s * .15, s * .4, s * .25));
             p.drawRect(QRectF(s * .25, s * .55, s * .5, s * .3));
             break;
+        case Picture::OnlineFile: {
+            // A page of coupons with an arrow out to the terminal: not the disk of storing.
+            QPainterPath page;
+            page.moveTo(s * .12, s * .1);
+            page.lineTo(s * .45, s * .1);
+            page.lineTo(s * .58, s * .23);
+            page.lineTo(s * .58, s * .88);
+            page.lineTo(s * .12, s * .88);
+            page.closeSubpath();
+            p.setBrush(Qt::white);
+            p.drawPath(page);
+            for (int line = 0; line < 4; ++line) {
+                p.drawLine(QPointF(s * .2, s * (.35 + line * .13)), QPointF(s * .48, s * (.35 + line * .13)));
+            }
+            QPainterPath arrow;
+            arrow.moveTo(s * .5, s * .48);
+            arrow.lineTo(s * .7, s * .48);
+            arrow.lineTo(s * .7, s * .36);
+            arrow.lineTo(s * .92, s * .58);
+            arrow.lineTo(s * .7, s * .8);
+            arrow.lineTo(s * .7, s * .68);
+            arrow.lineTo(s * .5, s * .68);
+            arrow.closeSubpath();
+            p.setBrush(QColor(40, 140, 70));
+            p.drawPath(arrow);
+            break;
+        }
         case Picture::Player:
             p.setBrush(QColor(230, 180, 140));
             p.drawEllipse(QRectF(s * .35, s * .1, s * .3, s * .3));
