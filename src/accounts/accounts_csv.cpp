@@ -5,7 +5,20 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string csvField(const std::string& field) {
+// A whole number, perhaps negative, with "." grouping or "," decimals: a spreadsheet reads
+// it as a number and never as a formula.
+bool plainNumber(const std::string& field) {
+    const std::size_t start = field.size() > 1 && field[0] == '-' ? 1 : 0;
+    return start < field.size() && field.find_first_not_of("0123456789.,", start) == std::string::npos &&
+           field[start] >= '0' && field[start] <= '9';
+}
+
+std::string csvField(std::string field) {
+    // A cell a spreadsheet would run as a formula is kept as text by a leading apostrophe
+    // (a lone sign, such as the "-" of a figure not yet known, runs nothing).
+    if (field.size() > 1 && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos && !plainNumber(field)) {
+        field.insert(0, 1, '\'');
+    }
     if (field.find_first_of(";\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
     for (char c : field) {

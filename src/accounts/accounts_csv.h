@@ -1,7 +1,8 @@
 #pragma once
 // CSV for a Norwegian spreadsheet: UTF-8 with a byte-order mark, ";" between fields,
 // "," as the decimal sign, CR LF line ends. A field holding ";", a quotation mark or a
-// line break is quoted.
+// line break is quoted; one that begins with "=", "+", "-", "@", a tab or a CR (and is not
+// a plain number) gets a leading "'", so that no spreadsheet runs it as a formula.
 #include "accounts/accounts_report.h"
 
 #include <string>

@@ -155,6 +155,12 @@ TEST(AccountsCsv, LedgerBytesForANorwegianSpreadsheet) {
               "2;;;;;;;\r\n");
 }
 
+// Nothing a buyer typed runs as a formula when the CSV is opened; negative figures stay numbers.
+TEST(AccountsCsv, CellsThatASpreadsheetWouldRunAreKeptAsText) {
+    EXPECT_EQ(csvLines({{"=SUM(A1:A9)", "+47 22 33 44 55", "-75", "@kari", "-1+2", "1.234", "12,5", "a=b", "-"}}),
+              "\xEF\xBB\xBF'=SUM(A1:A9);'+47 22 33 44 55;-75;'@kari;'-1+2;1.234;12,5;a=b;-\r\n");
+}
+
 // The total counts what was paid back and the result over the rounds with a result only,
 // says how many are open, and leaves voided ledgers out.
 TEST(AccountsCsv, SeasonCountsSettledRoundsAndLeavesVoidedOnesOut) {

@@ -163,6 +163,47 @@ head -c 3 "$work/regnskap.csv" | od -An -tx1 | grep -q 'ef bb bf' || fail "expor
 printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n2;Ola Nordmann;99 88 77 66;;500;03.03.2009;;\r\n' >"$work/want"
 { head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(od -c "$work/regnskap.csv" | head -5)"
 run "export needs --csv" 2 ledger export 1000
+run "export to both" 2 ledger export 1000 --csv "$work/a.csv" --xlsx "$work/a.xlsx"
+
+# The workbook: typed cells read back as a spreadsheet reads them. Debian's openpyxl sits
+# with the system's Python.
+workbook_check() {
+    /usr/bin/python3 - "$@" <<'PY'
+import sys, zipfile, datetime, openpyxl
+kind, path = sys.argv[1], sys.argv[2]
+book = openpyxl.load_workbook(path)
+def fail(what):
+    print(what); sys.exit(1)
+if kind == "ledger":
+    sheet = book["Andeler"]
+    if sheet["B2"].value != "Per Aas": fail("name %r" % sheet["B2"].value)
+    if sheet["C2"].data_type != "s" or sheet["C2"].value != "223-34455": fail("telephone %r" % sheet["C2"].value)
+    if sheet["D2"].data_type != "s" or sheet["D2"].value != "987 654 321": fail("player %r" % sheet["D2"].value)
+    if sheet["E2"].value != 584 or sheet["E2"].data_type != "n" or "kr" not in sheet["E2"].number_format:
+        fail("paid %r %r" % (sheet["E2"].value, sheet["E2"].number_format))
+    if sheet["F2"].value != datetime.datetime(2009, 3, 2): fail("paid on %r" % sheet["F2"].value)
+    if sheet["A7"].value != "Sum" or sheet["E7"].value != "=SUM(E2:E6)": fail("totals %r %r" % (sheet["A7"].value, sheet["E7"].value))
+    facts = {row[0].value: row[1].value for row in book["Andelslaget"].iter_rows() if row[0].value}
+    if facts.get("serial") != "1000" or facts.get("state") != "final": fail("facts %r" % facts)
+else:
+    sheet = book["Sesongen"]
+    if sheet["A1"].value != "Serienummer" or sheet["A2"].value != "1000": fail("season serial %r" % sheet["A2"].value)
+    if sheet["E2"].value != 2916 or sheet["E2"].data_type != "n": fail("stake %r" % sheet["E2"].value)
+    if sheet["A3"].value != "Sum" or sheet["E3"].value != "=SUM(E2:E2)": fail("season totals %r" % sheet["E3"].value)
+    charts = [n for n in zipfile.ZipFile(path).namelist() if n.startswith("xl/charts/chart")]
+    chart = zipfile.ZipFile(path).read(charts[0]).decode() if charts else ""
+    if "Innsats" not in chart or "Premie" not in chart or "Sesongen!$E$2:$E$2" not in chart: fail("chart %r" % charts)
+PY
+}
+if [ -n "$ANDEL_WINDOWS_CLI" ]; then
+    # The Windows tool has no workbook writer and says where workbooks come from.
+    run "no workbook on Windows" 1 ledger export 1000 --xlsx "$work/regnskap.xlsx"
+    grep -q 'skrivebordsprogrammet' "$work/err" || fail "Windows workbook: $(cat "$work/err")"
+    [ -e "$work/regnskap.xlsx" ] && fail "Windows: a workbook was written"
+else
+    run "export a workbook" 0 ledger export 1000 --xlsx "$work/regnskap.xlsx"
+    workbook_check ledger "$work/regnskap.xlsx" || fail "ledger workbook"
+fi
 
 # The season: one line per ledger and the total of the settled rounds.
 run "season" 0 season
@@ -171,6 +212,10 @@ head -1 "$work/out" | grep -q "^1000${tab}UKE 10 -2009${tab}LØRDAG${tab}2.916${
 tail -1 "$work/out" | grep -q "^total${tab}${tab}${tab}2.916${tab}2.916${tab}3${tab}.*${tab}open 0$" || fail "season total: $(tail -1 "$work/out")"
 run "season csv" 0 season --csv "$work/season.csv"
 head -1 "$work/season.csv" | grep -q "Serienummer;Uke;Kupongtype;Rekker;Innsats" || fail "season csv heading"
+if [ -z "$ANDEL_WINDOWS_CLI" ]; then
+    run "season workbook" 0 season --xlsx "$work/season.xlsx"
+    workbook_check season "$work/season.xlsx" || fail "season workbook"
+fi
 
 # Making the online file again for the same syndicate leaves the earlier ledger to be voided;
 # a voided ledger refuses every change and the season leaves it out.

@@ -3,6 +3,7 @@
 // under the ledger lock on the ledger as it stands then, so the window and other runs of
 // the tool never lose each other's changes.
 #include "accounts/accounts_csv.h"
+#include "accounts/accounts_xlsx.h"
 #include "accounts/accounts_report.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
@@ -68,7 +69,7 @@ std::optional<LedgerDate> dateOption(const Arguments& args) {
 }
 
 void refuseOptions(const Arguments& args, const std::string& verb, const std::vector<std::string>& allowed) {
-    for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv",
+    for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx",
                              "--grunn", "--resultat", "--p12", "--p11", "--p10", "--betaling", "--utbetaling"}) {
         if ((args.option(name) || args.flag(name)) && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
             throw UsageError(std::string("option ") + name + " does not belong to " + verb);
@@ -234,22 +235,29 @@ int voidCommand(const Arguments& args, Context& context) {
     return applyChange(serial, [&](Ledger& l) { return voidLedger(l, *reason, today); }, context);
 }
 
-std::filesystem::path csvPath(const Arguments& args, bool required) {
-    const auto file = args.option("--csv");
-    if (!file || file->empty()) {
-        if (required) throw UsageError("ledger export needs --csv FILE");
-        return {};
-    }
-    return std::filesystem::path(std::u8string(file->begin(), file->end()));
+// Where an export goes: --csv FILE or --xlsx FILE, never both.
+struct ExportTarget {
+    std::filesystem::path file;
+    bool workbook = false;
+};
+std::optional<ExportTarget> exportTarget(const Arguments& args, const std::string& verb) {
+    const auto csv = args.option("--csv"), xlsx = args.option("--xlsx");
+    if (csv && xlsx) throw UsageError(verb + " takes --csv FILE or --xlsx FILE, not both");
+    const auto& file = csv ? csv : xlsx;
+    if (!file) return std::nullopt;
+    if (file->empty()) throw UsageError(verb + ": the file name is empty");
+    return ExportTarget{std::filesystem::path(std::u8string(file->begin(), file->end())), xlsx.has_value()};
 }
 
-int exportCsv(const Arguments& args, Context& context) {
+int exportLedger(const Arguments& args, Context& context) {
     args.expectPositionals(2, 2);
-    refuseOptions(args, "ledger export", {"--csv"});
-    const std::filesystem::path file = csvPath(args, true);
+    refuseOptions(args, "ledger export", {"--csv", "--xlsx"});
+    const auto target = exportTarget(args, "ledger export");
+    if (!target) throw UsageError("ledger export needs --csv FILE or --xlsx FILE");
     const auto ledger = ledgerOf(serialArgument(args.positionals()[1]), context);
     if (!ledger) return 1;
-    replaceFile(file, ledgerCsv(*ledger));
+    if (target->workbook) writeLedgerWorkbook(target->file, *ledger, ledgerResult(context.workspace, *ledger));
+    else replaceFile(target->file, ledgerCsv(*ledger));
     return 0;
 }
 
@@ -266,20 +274,21 @@ int runLedger(const Arguments& args, Context& context) {
     if (verb == "set" || verb == "pay" || verb == "payout" || verb == "undo") return changeShare(args, context, verb);
     if (verb == "confirm") return confirm(args, context);
     if (verb == "void") return voidCommand(args, context);
-    if (verb == "export") return exportCsv(args, context);
+    if (verb == "export") return exportLedger(args, context);
     throw UsageError("unknown ledger command " + verb);
 }
 
 int runSeason(const Arguments& args, Context& context) {
     args.expectPositionals(0, 0);
-    const std::filesystem::path file = csvPath(args, false);
+    const auto target = exportTarget(args, "season");
     const LedgerListing listing = listLedgers(context.workspace);
     reportDamaged(listing, context);
     RoundResults results(context.workspace);
     const Season season =
         seasonOf(listing.ledgers, [&](const Ledger& ledger) { return ledgerResult(results, ledger).winnings; });
-    if (!file.empty()) {
-        replaceFile(file, seasonCsv(season));
+    if (target) {
+        if (target->workbook) writeSeasonWorkbook(target->file, season);
+        else replaceFile(target->file, seasonCsv(season));
         return 0;
     }
     for (const SeasonRow& row : season.rows) printFields(context.out, seasonFields(row, AmountStyle::Grouped));

@@ -85,23 +85,24 @@ const std::vector<Command>& commands() {
          "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
          "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling\n"
          "andelstipp-cli ledger void SERIAL --grunn TEXT\n"
-         "andelstipp-cli ledger export SERIAL --csv FILE\n"
+         "andelstipp-cli ledger export SERIAL --csv FILE | --xlsx FILE\n"
          "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
          "  each share won and what was paid out. Only a share with a buyer can be paid, only a paid\n"
          "  share paid out, and only after the round's result was confirmed as final; corrections\n"
          "  are undone with a history line. --kunde takes the buyer from the register row as\n"
          "  `register list --sort 1` numbers it; amounts are whole kroner.",
          runLedger,
-         {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--grunn",
+         {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx", "--grunn",
           "--resultat", "--p12", "--p11", "--p10"},
          {"--betaling", "--utbetaling"}},
         {"season",
-         "andelstipp-cli season [--csv FILE]\n"
+         "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
          "  serial, week, type, rows, stake, shares sold, 12, 11 and 10 right, prize, prize per share,\n"
          "  paid back in percent and the result in kroner. The total's percentage and result count the\n"
-         "  rounds with a result only; its last field is \"open N\", the rounds still without one.",
-         runSeason, {"--csv"}, {}},
+         "  rounds with a result only; its last field is \"open N\", the rounds still without one.\n"
+         "  --xlsx writes an Excel workbook with typed cells, totals and a chart of stake and prize.",
+         runSeason, {"--csv", "--xlsx"}, {}},
     };
     return list;
 }

@@ -1,0 +1,23 @@
+#pragma once
+// Excel workbooks of a ledger and of the season, for the agent's spreadsheet: typed cells
+// (kroner as numbers in a kroner format, dates as dates, telephone and player numbers as
+// text so their leading zeros stay), a totals row with formulas, the syndicate's facts on
+// a sheet of their own, and for the season a column chart of stake and prize per round.
+// Each is written whole under a temporary name and then put in place.
+#include "accounts/accounts_report.h"
+#include "accounts/ledger.h"
+#include "accounts/ledger_winnings.h"
+#include "accounts/season.h"
+
+#include <filesystem>
+
+namespace andel {
+
+// False where the program was built without a workbook writer (the Windows build of the
+// tool); the writers below then throw IoError saying so.
+bool workbooksSupported();
+
+void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger, const LedgerResult& result);
+void writeSeasonWorkbook(const std::filesystem::path& file, const Season& season);
+
+}  // namespace andel
