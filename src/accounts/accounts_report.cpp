@@ -125,6 +125,18 @@ Fields seasonTotalFields(const SeasonTotals& t, AmountStyle style) {
             "open " + std::to_string(t.open)};
 }
 
+Fields seasonMoneyHeading() { return {"Innbetalt", "Usolgte andeler", "Utbetalt", "Resultatet er"}; }
+
+Fields seasonMoneyFields(const SeasonRow& row, AmountStyle style) {
+    const LedgerWinnings& w = row.winnings;
+    return {amount(row.paidIn, style), std::to_string(row.shares - row.sold), amount(row.paidOut, style),
+            !w.known ? "ikke kjent" : w.confirmed ? "godkjent" : "foreløpig"};
+}
+
+Fields seasonMoneyTotalFields(const SeasonTotals& t, AmountStyle style) {
+    return {amount(t.paidIn, style), std::to_string(t.unsold), amount(t.paidOut, style), ""};
+}
+
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) {
     LedgerTotals t;
     t.shares = ledger.facts.shares;

@@ -38,6 +38,12 @@ Fields shareFields(int share, const ShareEntry& entry, AmountStyle style);
 Fields seasonHeading();
 Fields seasonFields(const SeasonRow& row, AmountStyle style);
 Fields seasonTotalFields(const SeasonTotals& totals, AmountStyle style);
+// The money of a round beside those, as the season window shows it: paid in for the
+// shares, unsold shares, paid out, and whether its result is confirmed, a forecast from
+// the history, or not known.
+Fields seasonMoneyHeading();
+Fields seasonMoneyFields(const SeasonRow& row, AmountStyle style);
+Fields seasonMoneyTotalFields(const SeasonTotals& totals, AmountStyle style);
 
 struct LedgerTotals {
     int shares = 0, sold = 0, paidShares = 0, paidOutShares = 0;

@@ -7,9 +7,12 @@ namespace andel {
 
 SeasonRow seasonRowOf(const Ledger& ledger, const LedgerWinnings& winnings) {
     const SyndicateFacts& f = ledger.facts;
-    SeasonRow row{f.serialNumber, f.week, f.couponType, f.rows, f.stake, f.shares, 0, winnings};
-    row.sold = static_cast<int>(std::count_if(ledger.entries.begin(), ledger.entries.end(),
-                                              [](const ShareEntry& e) { return e.hasBuyer(); }));
+    SeasonRow row{f.serialNumber, f.week, f.couponType, f.rows, f.stake, f.shares, 0, 0, 0, winnings};
+    for (const ShareEntry& e : ledger.entries) {
+        if (e.hasBuyer()) ++row.sold;
+        row.paidIn += e.paid.value_or(0);
+        row.paidOut += e.paidOut.value_or(0);
+    }
     return row;
 }
 
@@ -28,6 +31,9 @@ Season seasonFromRows(std::vector<SeasonRow> rows) {
         t.right11 += row.winnings.right11;
         t.right10 += row.winnings.right10;
         t.prize += row.winnings.prize;
+        t.paidIn += row.paidIn;
+        t.unsold += row.shares - row.sold;
+        t.paidOut += row.paidOut;
         if (row.winnings.known) {
             ++t.settled;
             t.settledStake += row.stake;

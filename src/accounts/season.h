@@ -18,6 +18,7 @@ struct SeasonRow {
     CouponType couponType = CouponType::Saturday;
     std::int64_t rows = 0, stake = 0;
     int shares = 0, sold = 0;
+    std::int64_t paidIn = 0, paidOut = 0;  // what buyers paid for their shares, and what was paid out to them
     LedgerWinnings winnings;
 };
 
@@ -26,6 +27,7 @@ struct SeasonTotals {
     std::int64_t sold = 0, right12 = 0, right11 = 0, right10 = 0;
     int settled = 0, open = 0;                     // rounds with and without a known result
     std::int64_t settledStake = 0, settledPrize = 0;  // over the settled rounds only
+    std::int64_t paidIn = 0, unsold = 0, paidOut = 0;
 };
 
 struct Season {

@@ -5,24 +5,27 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace andel {
 namespace {
 
 const QColor kStakeColour(150, 150, 160), kPrizeColour(40, 150, 60);
 constexpr int kLeftMargin = 64, kBottomMargin = 34, kTopMargin = 24, kRightMargin = 12;
-constexpr int kGridLines = 4;
 
 }  // namespace
 
 std::int64_t chartScaleTop(const Season& season) {
     std::int64_t largest = 1;
     for (const SeasonRow& row : season.rows) largest = std::max({largest, row.stake, row.winnings.prize});
-    for (std::int64_t power = 1;; power *= 10) {
-        for (int step : {1, 2, 5}) {
-            if (step * power >= largest) return step * power;
-        }
-    }
+    std::int64_t top = 1000;
+    while (top < largest && top < 1'000'000'000'000LL) top *= 10;
+    return top;
+}
+
+double chartHeight(std::int64_t amount, std::int64_t top) {
+    if (amount <= 1) return 0.0;
+    return std::min(1.0, std::log10(static_cast<double>(amount)) / std::log10(static_cast<double>(top)));
 }
 
 SeasonChartPanel::SeasonChartPanel(QWidget* parent) : QWidget(parent) {
@@ -60,11 +63,9 @@ void SeasonChartPanel::paintEvent(QPaintEvent*) {
     }
     const std::int64_t top = chartScaleTop(*season_);
     const auto yOf = [&](std::int64_t amount) {
-        return plot.bottom() - static_cast<int>(static_cast<double>(amount) / static_cast<double>(top) * plot.height());
+        return plot.bottom() - static_cast<int>(chartHeight(amount, top) * plot.height());
     };
-    painter.setPen(QColor(220, 220, 220));
-    for (int i = 0; i <= kGridLines; ++i) {
-        const std::int64_t amount = top * i / kGridLines;
+    for (std::int64_t amount = 1; amount <= top; amount *= 10) {
         const int y = yOf(amount);
         painter.setPen(QColor(220, 220, 220));
         painter.drawLine(plot.left(), y, plot.right(), y);
@@ -72,11 +73,13 @@ void SeasonChartPanel::paintEvent(QPaintEvent*) {
         painter.drawText(QRect(0, y - 7, kLeftMargin - 6, 14), Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromStdString(formatAmount(amount)));
     }
+    painter.drawText(QRect(kLeftMargin + 140, 4, 300, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("kroner, logaritmisk skala"));
 
     const int rounds = static_cast<int>(season_->rows.size());
     const double slot = static_cast<double>(plot.width()) / rounds;
     const int bar = std::max(1, static_cast<int>(slot * 0.35));
-    const int labelEvery = std::max(1, static_cast<int>(40 / std::max(slot, 1.0)));
+    const int labelEvery = std::max(1, static_cast<int>(44 / std::max(slot, 1.0)));
     for (int i = 0; i < rounds; ++i) {
         const SeasonRow& row = season_->rows[static_cast<std::size_t>(i)];
         const int left = plot.left() + static_cast<int>(i * slot + slot / 2) - bar;
@@ -90,7 +93,7 @@ void SeasonChartPanel::paintEvent(QPaintEvent*) {
             const QString week = QStringLiteral("%1/%2").arg(row.week.week, 2, 10, QLatin1Char('0')).arg(row.week.year % 100, 2, 10, QLatin1Char('0'));
             painter.drawText(QRect(left + bar - 30, plot.bottom() + 3, 60, 14), Qt::AlignHCenter | Qt::AlignTop, week);
             painter.drawText(QRect(left + bar - 30, plot.bottom() + 15, 60, 14), Qt::AlignHCenter | Qt::AlignTop,
-                             QString::fromStdString(std::string(couponTypeText(row.couponType)).substr(0, 1)));
+                             QString::fromStdString(row.serialNumber));
         }
     }
     painter.setPen(Qt::black);

@@ -1,6 +1,8 @@
 #pragma once
 // The season's bar chart: per round a grey bar for the stake and a green one for the
-// prize, on one scale in kroner, with the week under each pair.
+// prize, with the week and the serial number under each pair. The scale is logarithmic in
+// kroner, one grid line per power of ten, so that a stake of a few hundred kroner stays
+// readable beside a prize of millions.
 #include "accounts/season.h"
 
 #include <QWidget>
@@ -21,8 +23,11 @@ private:
     const Season* season_ = nullptr;
 };
 
-// The top of the chart's scale: the largest stake or prize rounded up to 1, 2 or 5 times
-// a power of ten, so the grid lines fall on round amounts.
+// The top of the chart's scale: the power of ten at or above the largest stake or prize
+// (at least 1.000).
 std::int64_t chartScaleTop(const Season& season);
+
+// How high a bar of `amount` stands on that scale, from 0 (1 krone or less) to 1 (the top).
+double chartHeight(std::int64_t amount, std::int64_t top);
 
 }  // namespace andel

@@ -43,7 +43,8 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     summary_->setFont(bold);
     layout->addWidget(summary_);
 
-    const Fields heading = seasonHeading();
+    Fields heading = seasonHeading();
+    for (std::string& caption : seasonMoneyHeading()) heading.push_back(std::move(caption));
     table_ = new QTableWidget(0, static_cast<int>(heading.size()));
     table_->setObjectName(QStringLiteral("sesongtabell"));
     QStringList labels;
@@ -89,11 +90,13 @@ void Tsesong::render() {
     std::vector<Fields> rows;
     for (const SeasonRow& row : season_.rows) {
         rows.push_back(seasonFields(row, AmountStyle::Grouped));
-        // A prize from the history that the agent has not confirmed is a forecast.
-        if (row.winnings.known && !row.winnings.confirmed) rows.back()[9] += " (foreløpig)";
+        for (std::string& field : seasonMoneyFields(row, AmountStyle::Grouped)) rows.back().push_back(std::move(field));
     }
     rows.push_back(seasonTotalFields(season_.totals, AmountStyle::Grouped));
-    rows.back().resize(seasonHeading().size());
+    rows.back().pop_back();  // "open N": the summary line says it
+    for (std::string& field : seasonMoneyTotalFields(season_.totals, AmountStyle::Grouped)) {
+        rows.back().push_back(std::move(field));
+    }
     table_->setRowCount(static_cast<int>(rows.size()));
     QFont bold = table_->font();
     bold.setBold(true);

@@ -1,0 +1,96 @@
+// The season as the agent reads it: each round's money and whether its result is
+// confirmed, a forecast or not known; voided ledgers left out; and a chart in which a
+// stake of a few hundred kroner stays readable beside a prize of millions.
+#include "accounts/ledger_store.h"
+#include "accounts/season_chart_panel.h"
+#include "accounts/season_window.h"
+#include "results/pools_history.h"
+#include "support/recording_messages.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace andel;
+
+class SeasonWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static Ledger ledger(const std::string& serial, int week) {
+        SyndicateFacts facts;
+        facts.serialNumber = serial;
+        facts.week = {week, 2026, {}};
+        facts.rows = facts.stake = 210;
+        facts.shares = 10;
+        facts.pricePerShare = 21;
+        for (int m = 0; m < kMatches; ++m) facts.coupons[0].masks[m] = kHome;
+        Ledger made = emptyLedger(facts);
+        made.entries[0].name = "Kari";
+        made.entries[0].paid = 21;
+        return made;
+    }
+
+private slots:
+    void roundsSayWhereTheirResultStandsAndVoidedOnesAreLeftOut() {
+        QTemporaryDir directory;
+        const Workspace workspace(directory.path().toStdString());
+        StatisticsRecord record;
+        record.year = 2026;
+        record.week = 48;
+        record.resultText = "111111111111";
+        record.prize12 = 2'000'000;
+        std::filesystem::create_directories(workspace.file("tippehistorikk"));
+        std::ofstream(workspace.file("tippehistorikk/lf.txt"), std::ios::binary) << formatHistoryLine(record, "01.12.2026") << "\r\n";
+
+        Ledger confirmed = ledger("1001", 47);
+        confirmed.confirmed = ConfirmedResult{{30, 11, 2026}, {"111111111111", 0, 0, 210}, std::nullopt};
+        Ledger voided = ledger("1002", 48);
+        voided.voided = LedgerVoiding{{1, 12, 2026}, "laget to ganger"};
+        for (const Ledger& l : {confirmed, ledger("1003", 48), voided, ledger("1004", 49)}) saveLedger(workspace, l);
+
+        test::RecordingMessages messages;
+        Tsesong season(workspace, messages);
+        season.reload();
+        season.show();
+        auto* table = season.findChild<QTableWidget*>(QStringLiteral("sesongtabell"));
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 4);  // three rounds and the total
+        const auto cell = [&](int row, const QString& heading) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->horizontalHeaderItem(c)->text() == heading) return table->item(row, c)->text();
+            }
+            return QStringLiteral("(no column %1)").arg(heading);
+        };
+        QCOMPARE(cell(0, QStringLiteral("Serienummer")), QStringLiteral("1001"));
+        QCOMPARE(cell(0, QStringLiteral("Resultatet er")), QStringLiteral("godkjent"));
+        QCOMPARE(cell(1, QStringLiteral("Resultatet er")), QStringLiteral("foreløpig"));
+        QCOMPARE(cell(1, QStringLiteral("Premie")), QStringLiteral("2.000.000"));
+        QCOMPARE(cell(2, QStringLiteral("Resultatet er")), QStringLiteral("ikke kjent"));
+        QCOMPARE(cell(0, QStringLiteral("Innbetalt")), QStringLiteral("21"));
+        QCOMPARE(cell(0, QStringLiteral("Usolgte andeler")), QStringLiteral("9"));
+        QCOMPARE(cell(3, QStringLiteral("Innbetalt")), QStringLiteral("63"));
+        const QString summary = season.findChild<QLabel*>(QStringLiteral("sesongsum"))->text();
+        QVERIFY2(summary.contains(QStringLiteral("(1 uten resultat, ikke regnet med)")), qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("Resultat kr 1.999.580")), qPrintable(summary));
+    }
+
+    void aSmallStakeStaysReadableBesideAPrizeOfMillions() {
+        Season season;
+        season.rows.push_back(SeasonRow{"1042", {49, 2026, {}}, CouponType::Saturday, 210, 210, 10, 7, 0, 0, {}});
+        season.rows.back().winnings.prize = 2'000'000;
+        const std::int64_t top = chartScaleTop(season);
+        QCOMPARE(top, std::int64_t{10'000'000});
+        QVERIFY(chartHeight(210, top) > 0.3);  // on a straight scale it would be 0.00002 of the height
+        QVERIFY(chartHeight(2'000'000, top) > chartHeight(210, top));
+        QCOMPARE(chartHeight(0, top), 0.0);
+        QCOMPARE(chartHeight(top, top), 1.0);
+    }
+};
+
+QTEST_MAIN(SeasonWindowTest)
+#include "season_window_test.moc"
