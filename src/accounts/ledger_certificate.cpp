@@ -1,5 +1,6 @@
 #include "accounts/ledger_certificate.h"
 
+#include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
 #include "model/codepage.h"
 #include "model/text.h"
@@ -24,10 +25,15 @@ std::string firstCharacters(const std::string& text, std::size_t count) {
 std::vector<ShareBuyer> certificateBuyers(const Ledger& ledger) {
     std::vector<ShareBuyer> buyers;
     bool any = false;
+    // Winnings are printed only on a result the agent confirmed, never on a forecast.
+    const std::optional<std::int64_t> part = confirmedPartPerShare(ledger);
     for (const ShareEntry& e : ledger.entries) {
         ShareBuyer buyer{firstCharacters(e.name, kNameCharacters), firstCharacters(e.telephone, kTelephoneCharacters),
-                         e.paid ? formatAmount(*e.paid) : std::string()};
-        any = any || !buyer.name.empty() || !buyer.telephone.empty() || !buyer.paid.empty();
+                         e.paid ? formatAmount(*e.paid) : std::string(),
+                         part && e.hasBuyer() ? formatAmount(*part) : std::string(),
+                         e.paidOut ? formatAmount(*e.paidOut) + (e.paidOutOn ? " " + ledgerDateText(*e.paidOutOn) : "")
+                                   : std::string()};
+        any = any || !buyer.name.empty() || !buyer.telephone.empty() || !buyer.paid.empty() || !buyer.received.empty();
         buyers.push_back(std::move(buyer));
     }
     if (!any) buyers.clear();

@@ -11,8 +11,9 @@
 
 namespace andel {
 
-// Share by share; empty when no share has a buyer or a payment, so the pages print as
-// without a ledger. Texts are cut to what their cells hold.
+// Share by share: buyer, telephone, paid, and once the result is confirmed the share's
+// winnings and what it was paid out (with the date). Empty when no share has a buyer or a
+// payment, so the pages print as without a ledger. Texts are cut to what their cells hold.
 std::vector<ShareBuyer> certificateBuyers(const Ledger& ledger);
 
 // The buyers from the ledger of the online file in hand. Certificates are printed for

@@ -36,8 +36,9 @@ void drawElement(InchCanvas& canvas, const CertificateTemplate& page, const Layo
         case LayoutElement::Kind::Label:
             canvas.setFont(fontOf(element.font));
             canvas.moveTo(x, y);
-            // A long online file name ends at the page's edge, after a whole character.
-            canvas.text(canvas.fitText(page.caption(element.name), canvas.pageMetrics().pageWidth - canvas.position().x));
+            // A long online file name is shortened in the middle, so its end still shows
+            // before the page's edge.
+            canvas.text(canvas.fitTextMiddle(page.caption(element.name), canvas.pageMetrics().pageWidth - canvas.position().x));
             break;
         case LayoutElement::Kind::SectionRectangle:
         case LayoutElement::Kind::Panel: {

@@ -27,8 +27,10 @@ struct PrintChoices {
 
 // What the share list prints for a share sold from the ledger: the buyer's name, telephone
 // and the amount paid, as written there.
+// A share's row of the list from its ledger: "" leaves a cell blank for the pen.
 struct ShareBuyer {
     std::string name, telephone, paid;
+    std::string winnings, received;  // once the result is confirmed: its part, and what was paid out
     friend bool operator==(const ShareBuyer&, const ShareBuyer&) = default;
 };
 

@@ -1,6 +1,7 @@
 #include "printing/inch_canvas.h"
 
 #include <cmath>
+#include <vector>
 
 namespace andel {
 namespace {
@@ -19,6 +20,33 @@ void dropLastCharacter(std::string& text) {
 std::string InchCanvas::fitText(std::string text, int width) const {
     while (!text.empty() && textWidth(text) > width) dropLastCharacter(text);
     return text;
+}
+
+std::string InchCanvas::fitTextMiddle(const std::string& text, int width) const {
+    if (textWidth(text) <= width) return text;
+    std::vector<std::string> characters;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t next = i + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+        characters.push_back(text.substr(i, next - i));
+        i = next;
+    }
+    // The beginning says what the line is; it keeps twice as much as the end.
+    std::size_t head = characters.size() * 2 / 3, tail = characters.size() - head;
+    const auto joined = [&] {
+        std::string shortened;
+        for (std::size_t i = 0; i < head; ++i) shortened += characters[i];
+        shortened += "\u2026";
+        for (std::size_t i = characters.size() - tail; i < characters.size(); ++i) shortened += characters[i];
+        return shortened;
+    };
+    std::string shortened = joined();
+    while ((head > 0 || tail > 0) && textWidth(shortened) > width) {
+        if (head > 2 * tail || tail == 0) --head;
+        else --tail;
+        shortened = joined();
+    }
+    return textWidth(shortened) <= width ? shortened : fitText(text, width);
 }
 
 void InchCanvas::setup(double unitsPerInch) {

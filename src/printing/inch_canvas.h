@@ -90,6 +90,9 @@ public:
     // The text cut after its last whole character that fits in `width` pixels in the
     // current font, so nothing is cut mid-letter by what lies beyond.
     std::string fitText(std::string text, int width) const;
+    // The text shortened in the middle at whole characters, with "…" in the gap, so that a
+    // long file name keeps its beginning and its end (date, time and ".NTF").
+    std::string fitTextMiddle(const std::string& text, int width) const;
 
 protected:
     virtual PrinterMetrics readMetrics() const = 0;

@@ -10,7 +10,7 @@ namespace {
 constexpr double kHeadingRight = 0.08, kHeadingAbove = 0.2;
 constexpr double kNumberRight = 0.2, kNumberBelow = 0.08;
 constexpr double kEntryRight = 0.05, kEntryBelow = 0.09;
-constexpr int kNameColumn = 1, kTelephoneColumn = 2, kPaidColumn = 3;
+constexpr int kNameColumn = 1, kTelephoneColumn = 2, kPaidColumn = 3, kWinningsColumn = 4, kReceivedColumn = 5;
 
 // The ledger's text for a column of the share's row; "" leaves the cell blank.
 const std::string& entryText(const ShareBuyer& buyer, int column) {
@@ -19,6 +19,8 @@ const std::string& entryText(const ShareBuyer& buyer, int column) {
         case kNameColumn: return buyer.name;
         case kTelephoneColumn: return buyer.telephone;
         case kPaidColumn: return buyer.paid;
+        case kWinningsColumn: return buyer.winnings;
+        case kReceivedColumn: return buyer.received;
         default: return none;
     }
 }

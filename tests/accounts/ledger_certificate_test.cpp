@@ -1,4 +1,5 @@
 #include "accounts/ledger_certificate.h"
+#include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
 #include "printing/certificate_drawing.h"
 #include "printing/certificate_fill.h"
@@ -18,7 +19,8 @@ namespace {
 // At 1000 pixels per inch a layout unit is exactly 13 pixels.
 constexpr int kDpi = 1000, kUnit = 13;
 constexpr int kNameLeft = (16 + 48) * kUnit + 50, kTelephoneLeft = kNameLeft + 192 * kUnit,
-              kPaidLeft = kTelephoneLeft + 64 * kUnit;
+              kPaidLeft = kTelephoneLeft + 64 * kUnit, kWinningsLeft = kPaidLeft + 64 * kUnit,
+              kReceivedLeft = kWinningsLeft + 80 * kUnit;
 
 // Every operation of every print job as text, to compare pages whole.
 std::string drawnPages(const CertificateTemplate& page) {
@@ -95,6 +97,30 @@ TEST_F(LedgerCertificateTest, SoldSharesFillTheirRowsAndCertificates) {
     EXPECT_TRUE(textAt(first, "Andelseier: Kari Nordmann"));
     EXPECT_THROW(second.firstTextStartingWith("Andelseier"), std::exception);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// GEVINST and MOTTATT are filled from the ledger once its result is confirmed, never from
+// a forecast.
+TEST_F(LedgerCertificateTest, WinningsAndPayoutsFillTheListOnceTheResultIsConfirmed) {
+    ledger.entries[0] = ShareEntry{"Kari Nordmann", "22-334455", "", 21, LedgerDate{1, 12, 2026}, {}, {}, ""};
+    ledger.entries[1].name = "Ola Nordmann";
+    saveLedger(workspace, ledger);
+    RecordingCanvas forecast(kDpi);
+    drawPrintJob(forecast, page(), printJobs(12)[12]);
+    EXPECT_FALSE(textAt(forecast, "1.000")) << "no winnings before the result is confirmed";
+
+    ledger.confirmed = ConfirmedResult{{6, 12, 2026}, {"111111111111", 12000, 0, 0}, std::nullopt};
+    ledger.entries[0].paidOut = 1000;
+    ledger.entries[0].paidOutOn = LedgerDate{7, 12, 2026};
+    saveLedger(workspace, ledger);
+    ASSERT_EQ(confirmedPartPerShare(ledger), std::optional<std::int64_t>(1000)) << "the coupons win 12.000 on 12 shares";
+    RecordingCanvas mainPart(kDpi);
+    drawPrintJob(mainPart, page(), printJobs(12)[12]);
+    const auto winnings = mainPart.texts("1.000");
+    ASSERT_EQ(winnings.size(), 2u) << "Kari's and Ola's part; the unsold shares get none";
+    EXPECT_EQ(winnings[0].rect.left, kWinningsLeft);
+    ASSERT_TRUE(textAt(mainPart, "1.000 07.12.2026"));
+    EXPECT_EQ(textAt(mainPart, "1.000 07.12.2026")->rect.left, kReceivedLeft);
 }
 
 TEST_F(LedgerCertificateTest, WithoutBuyersThePagesAreAsWithoutALedgerAndAMissingLedgerIsSaid) {

@@ -174,7 +174,8 @@ int characters(const std::string& text) {
 
 // A match text wider than its column (1.46 inch of room: 30 characters of 48 pixels) is
 // shortened at whole characters, from the longer name first, so it ends before the stem
-// block; a long online file name in the main part ends at the page's edge.
+// block; a long online file name in the main part is shortened in its middle, so that its
+// end still shows before the page's edge.
 TEST(CertificateDrawingTest, LongNamesAreCutAtWholeCharactersInsideTheirPlaces) {
     WorkbenchState state = test::printableState(5);
     state.teamNames[0] = "Borussia Mönchengladbach Unite";  // 30 characters each
@@ -201,8 +202,13 @@ TEST(CertificateDrawingTest, LongNamesAreCutAtWholeCharactersInsideTheirPlaces) 
     drawPrintJob(main, page, printJobs(5)[5]);
     const CanvasOp& label = main.firstTextStartingWith("Hoveddel");
     EXPECT_LE(label.rect.left + width(label.text, label.font), 7930);
-    EXPECT_GT(label.text.size(), 100u);
-    EXPECT_TRUE(page.caption("spillpaalag2").starts_with(label.text));
+    EXPECT_GT(characters(label.text), 100);
+    const std::string whole = page.caption("spillpaalag2");
+    const std::size_t gap = label.text.find("\u2026");
+    ASSERT_NE(gap, std::string::npos) << label.text;
+    EXPECT_TRUE(whole.starts_with(label.text.substr(0, gap))) << label.text;
+    EXPECT_TRUE(whole.ends_with(label.text.substr(gap + 3))) << label.text;
+    EXPECT_TRUE(label.text.ends_with("KKK.NTF")) << label.text;
 }
 
 TEST(CertificateDrawingTest, PicturesAreStretchedToTheirPlaces) {
