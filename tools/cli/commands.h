@@ -26,5 +26,7 @@ int runSend(const Arguments& args, Context& context);
 int runMakeOnline(const Arguments& args, Context& context);
 int runCertificates(const Arguments& args, Context& context);
 int runLedger(const Arguments& args, Context& context), runSeason(const Arguments& args, Context& context);
+int runRows(const Arguments& args, Context& context), runCheck(const Arguments& args, Context& context);
+int runAnalyse(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

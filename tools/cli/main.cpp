@@ -58,6 +58,26 @@ const std::vector<Command>& commands() {
          "andelstipp-cli storage show FILE\n"
          "  Lists the row storage newest first, or loads a stored syndicate of pul1lgr/ and prints it.",
          runStorage, {"--source"}, {}},
+        {"rows",
+         "andelstipp-cli rows STORAGEFILE [--layout e|plain] [--out FILE]\n"
+         "  The stored syndicate's rows, the nine coupons expanded to single rows in coupon order:\n"
+         "  \"E,1,X,2,...\" lines under a heading line (game, week, coupon type, number of rows), or\n"
+         "  plain lines of twelve signs. Windows-1252 with CR LF, to FILE or standard output.",
+         runRows, {"--layout", "--out"}, {}},
+        {"check",
+         "andelstipp-cli check ROWFILE RESULT [--p12 N] [--p11 N] [--p10 N]\n"
+         "  Counts the rows of any row file against RESULT (twelve signs 1, X and 2) as the prize\n"
+         "  panel does: one row a line, the signs 1, X and 2 in order, everything else ignored; a\n"
+         "  line without twelve signs is named on stderr and skipped. Prints \"right K N\" from 12\n"
+         "  down to 0, \"rows N\" and \"total\" (the prize with the given prizes per row).",
+         runCheck, {"--p12", "--p11", "--p10"}, {}},
+        {"analyse",
+         "andelstipp-cli analyse STEM\n"
+         "  What the stem's system gives under every outcome in which the sure and half-guarded\n"
+         "  picks are right (all-right), and in which exactly one or two of them go wrong: the\n"
+         "  outcomes, how many give a best row of 12, 11 and 10 right (and fewer), the average\n"
+         "  rows with 12, 11 and 10 right, and whether the guarantee of 11 right holds.",
+         runAnalyse, {}, {}},
         {"send",
          "andelstipp-cli send NUMBER [WPARAM LPARAM]\n"
          "  Sends the window message 13319 (bring to front, or close when a parameter's low\n"

@@ -3,6 +3,7 @@
 #include "model/coupon.h"
 #include "model/coupon_type.h"
 #include "model/text.h"
+#include "stem_argument.h"
 #include "workbench/recompute.h"
 #include "workbench/stem_editing.h"
 
@@ -10,25 +11,6 @@
 
 namespace andel::cli {
 namespace {
-
-Stem parseMasks(const std::string& text) {
-    if (text.size() != kMatches) {
-        throw UsageError("MASKS must be 12 digits, one per match, not \"" + text + "\"");
-    }
-    Stem stem;
-    for (int m = 0; m < kMatches; ++m) {
-        const char c = text[m];
-        if (c < '1' || c > '7') {
-            throw UsageError("MASKS digit " + std::to_string(m + 1) + " must be 1 to 7 (H = 4, U = 2, B = 1), not \"" +
-                             std::string(1, c) + "\"");
-        }
-        stem.masks[m] = static_cast<SignMask>(c - '0');
-    }
-    if (countKinds(stem).fullyGuarded < kMinimumFullyGuarded) {
-        throw UsageError("MASKS must hold at least four 7s (fully guarded matches)");
-    }
-    return stem;
-}
 
 TimeBasis parseBasis(const std::string& text) {
     for (int i = 0; i < kTimeBasisCount; ++i) {
@@ -41,7 +23,7 @@ TimeBasis parseBasis(const std::string& text) {
 
 int runSystem(const Arguments& args, Context& context) {
     args.expectPositionals(1, 1);
-    const Stem stem = parseMasks(args.positionals()[0]);
+    const Stem stem = stemArgument(args.positionals()[0]);
     const TimeBasis basis = parseBasis(args.option("--basis").value_or("ORDINÆR"));
     const int rowPrice = parseNumber(args.option("--row-price").value_or("1"), 0, 999999, "--row-price");
     const int shares = parseNumber(args.option("--shares").value_or("5"), 1, 120, "--shares");
