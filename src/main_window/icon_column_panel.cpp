@@ -85,6 +85,7 @@ CommandPanel::CommandPanel(QWidget* parent) : QFrame(parent) {
     } buttons[] = {
         {"Andeslbrev", "lagandelsbrevbutton", &CommandPanel::certificatesRequested},
         {"Premietelling", "premietellingknapp", &CommandPanel::prizeRequested},
+        {"Systemanalyse", "systemanalyse", &CommandPanel::analysisRequested},
         {"Lagre rekker", "BitBtn27", &CommandPanel::storeRequested},
         {"Forhåndsvisning", "forhaandsvisning", &CommandPanel::previewRequested},
         {"Lukk", "lukkholdmeny", &CommandPanel::closeRequested},

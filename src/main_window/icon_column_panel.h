@@ -34,6 +34,7 @@ public:
 signals:
     void certificatesRequested();
     void prizeRequested();
+    void analysisRequested();
     void storeRequested();
     void previewRequested();
     void closeRequested();

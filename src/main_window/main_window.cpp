@@ -4,6 +4,9 @@
 #include "accounts/ledger_store.h"
 #include "accounts/ledger_window.h"
 #include "main_window/program_about.h"
+#include "main_window/rows_export_dialog.h"
+#include "results/system_analysis_window.h"
+#include "widgets/child_window.h"
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/guarded.h"
@@ -115,6 +118,11 @@ void Tgridform::buildMenu() {
     QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
     accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
     on(accounts, &QAction::triggered, [this] { showAccounts(); });
+    QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
+    rows->setObjectName(QStringLiteral("eksporterrekker"));
+    on(rows, &QAction::triggered, [this] {
+        exportRows(state_, QString::fromStdString(pathText(workspace_.root())), rowsChooser_, messages_);
+    });
     QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
     colours->setObjectName(QStringLiteral("Fargevalg1"));
     on(colours, &QAction::triggered, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
@@ -206,6 +214,7 @@ void Tgridform::connectPanels() {
 
     on(commandPanel_, &CommandPanel::certificatesRequested, [this] { printCertificates(); });
     on(commandPanel_, &CommandPanel::prizeRequested, [this] { togglePrizes(); });
+    on(commandPanel_, &CommandPanel::analysisRequested, [this] { showSystemAnalysis(); });
     on(prizeBox_, &PrizeBoxPanel::closeRequested, [this] { togglePrizes(); });
     on(prizeBox_, &PrizeBoxPanel::resultCellClicked,
        [this](int column, int row) { change([&](auto& s) { clickResultCell(s, column, row); }); });
@@ -279,6 +288,15 @@ void Tgridform::makeOnlineFile() {
     if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
+}
+
+void Tgridform::showSystemAnalysis() {
+    change([](auto& s) { s.commandPanelVisible = false; });
+    Tsystemanalyse& window =
+        childWindow<Tsystemanalyse>(this, [](QWidget* owner) { return new Tsystemanalyse(owner); });
+    window.showSystem(stemOf(state_).masks, couponsOf(state_));
+    window.show();
+    window.raise();
 }
 
 void Tgridform::showAccounts() {

@@ -3,6 +3,7 @@
 // event to the function over the state that handles it.
 #include "handover/window_message.h"
 #include "main_window/program_window.h"
+#include "main_window/rows_export_dialog.h"
 #include "platform/guarded.h"
 #include "platform/message_box_dialog.h"
 #include "platform/workspace.h"
@@ -76,6 +77,8 @@ public:
     void render();
     // The colour dialog of the colour panel (tests give their own).
     void useColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
+    // Where "Eksporter rekker..." writes (tests give their own; by default a save dialog).
+    void useRowsExportChooser(RowsExportChooser chooser) { rowsChooser_ = std::move(chooser); }
 
 signals:
     // The main window has closed and with it every window of the program.
@@ -124,6 +127,7 @@ private:
     void makeOnlineFile();
     void printCertificates();
     void showAccounts();
+    void showSystemAnalysis();
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();
@@ -142,6 +146,7 @@ private:
     bool storageConnected_ = false;
     MessageListener* listener_;
     ColourDialog colourDialog_ = systemColourDialog;
+    RowsExportChooser rowsChooser_ = rowsExportDialog(this);
 
     TopBarPanel* topBar_;
     SharesPanel* shares_;
