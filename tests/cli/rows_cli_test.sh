@@ -2,7 +2,8 @@
 # andelstipp-cli rows, check and analyse from outside: a stored syndicate's rows out in both
 # layouts, checked back against a result with the prize command's figures, a row file of
 # another tool read leniently, and the analysis of a stem.
-# Usage: rows_cli_test.sh PATH-TO-andelstipp-cli
+# Usage: rows_cli_test.sh PATH-TO-andelstipp-cli [PATH-TO-andelstipp-demo]
+demo="${2-}"
 . "$(dirname "$0")/cli_common.sh"
 dir="$work/dir"
 mkdir -p "$dir/pul1lgr"
@@ -43,6 +44,19 @@ for layout in e plain; do
     grep -qx 'rows 2916' "$work/out" || fail "check $layout rows: $(grep rows "$work/out")"
 done
 [ "$(grep -c . "$work/err")" -eq 0 ] || fail "a plain file named skipped lines: $(cat "$work/err")"
+
+# Every demo syndicate: its rows checked give what the prize command counts on its coupons.
+if [ -n "$demo" ]; then
+    "$demo" "$work/demo" >/dev/null 2>&1 || fail "demo generator"
+    for stored in $(cd "$work/demo/pul1lgr" && ls DATO-*.TXT); do
+        coupons=$("$cli" --dir "$work/demo" storage show "$stored" | sed -n 's/^coupon [1-9] //p' | tr '\n' ' ')
+        "$cli" prize 421421421421 $coupons --p12 1000 --p11 100 --p10 10 >"$work/prize" || fail "$stored: prize"
+        "$cli" --dir "$work/demo" rows "$stored" --out "$work/demo.rows" || fail "$stored: rows"
+        "$cli" check "$work/demo.rows" 1X21X21X21X2 --p12 1000 --p11 100 --p10 10 >"$work/check" 2>/dev/null || fail "$stored: check"
+        grep '^right\|^total' "$work/prize" >"$work/prize.cut"
+        grep '^right\|^total' "$work/check" | cmp -s "$work/prize.cut" - || fail "$stored: rows checked differ from the prize count"
+    done
+fi
 
 # Another tool's file: a heading, other separators, a cut row.
 printf 'Mine rekker\r\n1;1;X;X;1;1;1;1;1;1;1;2\r\n\r\n1 1 X X 1 1 1 1 1 1 1\r\n' >"$work/other.txt"
