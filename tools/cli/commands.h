@@ -28,5 +28,6 @@ int runCertificates(const Arguments& args, Context& context);
 int runLedger(const Arguments& args, Context& context), runSeason(const Arguments& args, Context& context);
 int runRows(const Arguments& args, Context& context), runCheck(const Arguments& args, Context& context);
 int runAnalyse(const Arguments& args, Context& context);
+int runCustomer(const Arguments& args, Context& context), runOwing(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -58,6 +58,19 @@ const std::vector<Command>& commands() {
          "andelstipp-cli storage show FILE\n"
          "  Lists the row storage newest first, or loads a stored syndicate of pul1lgr/ and prints it.",
          runStorage, {"--source"}, {}},
+        {"customer",
+         "andelstipp-cli customer list\n"
+         "andelstipp-cli customer show ROW|--spillenummer N\n"
+         "  Each register customer's shares across the ledgers that are not voided (ROW as `register\n"
+         "  list` numbers it): list gives one line per customer with the number of shares and the\n"
+         "  balance; show gives the account, one line per share, then unpaid, winnings-due and balance\n"
+         "  (confirmed winnings not yet paid out less prices not yet paid).",
+         runCustomer, {"--spillenummer"}, {}},
+        {"owing",
+         "andelstipp-cli owing [--csv FILE]\n"
+         "  Every sold share not paid in full in a ledger that is not voided, by customer (name,\n"
+         "  telephone, player number, serial, week, share, what is missing), then the total.",
+         runOwing, {"--csv"}, {}},
         {"rows",
          "andelstipp-cli rows STORAGEFILE [--layout e|plain] [--out FILE]\n"
          "  The stored syndicate's rows, the nine coupons expanded to single rows in coupon order:\n"

@@ -1,0 +1,70 @@
+#pragma once
+// A buyer's account across syndicates: every share a register customer holds in every
+// ledger that is not voided, with its price, payment, winnings and payout, and the
+// balance the agent and the customer settle at the counter. And the other way round:
+// every sold share not yet paid, by customer ("Utestående").
+//
+// A share belongs to a customer by player number when both have one, else by name and
+// telephone. Winnings count only on a result the agent confirmed: a forecast is never
+// money owed to anybody.
+#include "accounts/ledger.h"
+#include "register/customer_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace andel {
+
+// Who a share's buyer or a register customer is, in comparable form.
+struct BuyerKey {
+    std::string playerNumber;  // digits without leading zeros; "" when none
+    std::string name;          // upper case, single blanks
+    std::string telephone;     // digits
+};
+BuyerKey buyerKey(const ShareEntry& entry);
+BuyerKey customerKey(const Tkunderec& customer);
+bool sameBuyer(const BuyerKey& a, const BuyerKey& b);
+
+struct AccountShare {
+    std::string serialNumber;
+    GameWeek week;
+    CouponType couponType = CouponType::Saturday;
+    int share = 0;
+    std::int64_t price = 0;
+    std::optional<std::int64_t> paid;
+    std::optional<LedgerDate> paidOn;
+    std::optional<std::int64_t> winnings;  // the share's part of a confirmed prize
+    std::optional<std::int64_t> paidOut;
+    std::optional<LedgerDate> paidOutOn;
+};
+
+struct CustomerAccount {
+    std::vector<AccountShare> shares;  // oldest week first, then serial and share
+    std::int64_t unpaid = 0;           // prices not yet paid
+    std::int64_t winningsDue = 0;      // confirmed winnings not yet paid out
+    std::int64_t balance() const { return winningsDue - unpaid; }
+};
+
+// The account of the buyer over the ledgers (voided ones are left out).
+CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledgers);
+
+// Every sold share not paid in full in a ledger that is not voided, by customer: the
+// customer's name as the first of their shares gives it, the telephone and player number
+// from the first share that has them.
+struct OwingShare {
+    std::string serialNumber;
+    GameWeek week;
+    int share = 0;
+    std::int64_t missing = 0;  // the price less what was paid
+};
+struct OwingCustomer {
+    std::string name, telephone, playerNumber;
+    std::vector<OwingShare> shares;
+    std::int64_t total = 0;
+};
+// Sorted by name; the grand total is the sum of the customers' totals.
+std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers);
+
+}  // namespace andel

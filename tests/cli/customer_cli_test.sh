@@ -1,0 +1,61 @@
+#!/bin/sh
+# andelstipp-cli customer list|show and owing from outside: a customer's shares across two
+# ledgers, the balance on a confirmed result, and who still owes.
+# Usage: customer_cli_test.sh PATH-TO-andelstipp-cli
+. "$(dirname "$0")/cli_common.sh"
+dir="$work/dir"
+mkdir -p "$dir/k" "$dir/pul1lgr"
+drive_setting K "$dir/k" >"$dir/config.kvs"
+tab=$(printf '\t')
+
+run() {
+    name="$1" expected="$2"
+    shift 2
+    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
+}
+
+stored_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008
+run "register Kari" 0 register add --fornavn Kari --etternavn Nordmann --spillenummer 123456789 --telefon1 22334455
+run "register Ola" 0 register add --fornavn Ola --etternavn Aas --telefon1 55314207
+run "make-online" 0 make-online LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'K:\NTFILE'
+run "Kari buys share 1" 0 ledger set 1000 1 --kunde 2
+run "Kari pays" 0 ledger pay 1000 1 --dato 02.03.2009
+run "Kari buys share 2 by hand" 0 ledger set 1000 2 --navn "KARI NORDMANN" --spillenummer "123 456 789"
+run "Ola buys share 3" 0 ledger set 1000 3 --kunde 1
+run "Ola pays part" 0 ledger pay 1000 3 --belop 84 --dato 02.03.2009
+
+run "customer list" 0 customer list
+expect="1${tab}Ola Aas${tab}553-14207${tab}${tab}shares 1${tab}balance -500
+2${tab}Kari Nordmann${tab}223-34455${tab}123 456 789${tab}shares 2${tab}balance -584"
+[ "$(cat "$work/out")" = "$expect" ] || fail "customer list: $(cat "$work/out")"
+
+# A confirmed result: Kari's winnings enter her balance.
+run "confirm" 0 ledger confirm 1000 --resultat 11XX11111112 --p12 250000 --p11 1500 --p10 126
+run "customer show" 0 customer show --spillenummer 123456789
+part=$("$cli" --dir "$dir" ledger show 1000 | sed -n 's/^prize-per-share //p')
+head -3 "$work/out" | tr '\n' '|' | grep -qx "name Kari Nordmann|telephone 223-34455|player 123 456 789|" ||
+    fail "customer show head: $(head -3 "$work/out")"
+grep -qx "1000${tab}UKE 10 -2009${tab}LØRDAG${tab}1${tab}584${tab}584${tab}${part}${tab}" "$work/out" ||
+    fail "customer show share 1: $(cat "$work/out")"
+grep -qx 'unpaid 584' "$work/out" || fail "unpaid: $(cat "$work/out")"
+part_digits=$(printf '%s' "$part" | tr -d .)
+want_balance=$((2 * part_digits - 584))
+got_balance=$(sed -n 's/^balance //p' "$work/out" | tr -d .)
+[ "$got_balance" = "$want_balance" ] || fail "balance $got_balance, not $want_balance"
+run "customer show by row" 0 customer show 2
+run "an unknown player number" 1 customer show --spillenummer 999
+run "no customer named" 2 customer show
+
+run "owing" 0 owing
+[ "$(cat "$work/out")" = "Kari Nordmann${tab}223-34455${tab}123 456 789${tab}1000${tab}UKE 10 -2009${tab}2${tab}584
+Ola Aas${tab}553-14207${tab}${tab}1000${tab}UKE 10 -2009${tab}3${tab}500
+total 1.084" ] || fail "owing: $(cat "$work/out")"
+run "owing csv" 0 owing --csv "$work/owing.csv"
+head -1 "$work/owing.csv" | grep -q 'Navn;Telefon;Spillenummer;Serienummer;Uke;Andel;Mangler' || fail "owing csv heading"
+run "void" 0 ledger void 1000 --grunn prøve
+run "owing after voiding" 0 owing
+[ "$(cat "$work/out")" = "total 0" ] || fail "owing after voiding: $(cat "$work/out")"
+
+finish "all customer cli checks passed"

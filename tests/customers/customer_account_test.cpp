@@ -1,0 +1,75 @@
+// A buyer's account across ledgers and the list of who owes: matched by player number,
+// else by name and telephone; winnings only on confirmed results; voided ledgers left out.
+#include "../accounts/accounts_fixture.h"
+#include "customers/customer_account.h"
+
+#include <gtest/gtest.h>
+
+namespace andel::test {
+namespace {
+
+Ledger weekLedger(const std::string& serial, int week, std::int64_t price) {
+    SyndicateFacts facts = smallSyndicate(3, serial, {week, 2026, {}});
+    facts.pricePerShare = price;
+    return emptyLedger(facts);
+}
+
+ShareEntry buyer(const std::string& name, const std::string& telephone, const std::string& player,
+                 std::optional<std::int64_t> paid = {}) {
+    ShareEntry e;
+    e.name = name;
+    e.telephone = telephone;
+    e.playerNumber = player;
+    e.paid = paid;
+    return e;
+}
+
+TEST(CustomerAccount, MatchesByPlayerNumberElseByNameAndTelephone) {
+    const BuyerKey kari = buyerKey(buyer("Kari Nordmann", "22-334455", "012 345 678"));
+    EXPECT_TRUE(sameBuyer(kari, buyerKey(buyer("KARI  nordmann", "", "12345678"))));
+    EXPECT_FALSE(sameBuyer(kari, buyerKey(buyer("Kari Nordmann", "22-334455", "999"))));
+    EXPECT_TRUE(sameBuyer(buyerKey(buyer("Ola Hansen", "55 31 42 07", "")), buyerKey(buyer("ola hansen", "553-14207", ""))));
+    EXPECT_FALSE(sameBuyer(buyerKey(buyer("Ola Hansen", "55314207", "")), buyerKey(buyer("Ola Hansen", "55314208", ""))));
+    Tkunderec customer;
+    customer.firstName = "Kari";
+    customer.lastName = "Nordmann";
+    customer.playerNumber = 12345678;
+    EXPECT_TRUE(sameBuyer(customerKey(customer), kari));
+}
+
+TEST(CustomerAccount, BalanceIsConfirmedWinningsNotPaidOutLessPricesNotPaid) {
+    Ledger won = weekLedger("1000", 48, 100);
+    won.entries[0] = buyer("Kari Nordmann", "", "123456789", 100);
+    won.confirmed = ConfirmedResult{{1, 12, 2026}, {"1X21X21X21X2", 900, 0, 0}, std::nullopt};  // 300 a share
+    Ledger owed = weekLedger("1001", 49, 146);
+    owed.entries[1] = buyer("Kari Nordmann", "", "123 456 789", 46);
+    owed.entries[2] = buyer("Ola Hansen", "", "555");
+    Ledger forecast = weekLedger("1002", 50, 50);
+    forecast.entries[0] = buyer("Kari Nordmann", "", "123456789");  // no confirmed result: no winnings
+    Ledger voided = weekLedger("0999", 50, 999);
+    voided.entries[0] = buyer("Kari Nordmann", "", "123456789");
+    voided.voided = LedgerVoiding{{2, 12, 2026}, "feil"};
+
+    const CustomerAccount account = accountOf(buyerKey(buyer("", "", "123456789")), {forecast, voided, owed, won});
+    ASSERT_EQ(account.shares.size(), 3u);
+    EXPECT_EQ(account.shares[0].serialNumber, "1000");
+    EXPECT_EQ(account.shares[0].winnings, std::optional<std::int64_t>(300));
+    EXPECT_EQ(account.shares[1].share, 2);
+    EXPECT_FALSE(account.shares[2].winnings);
+    EXPECT_EQ(account.unpaid, 100 + 50);
+    EXPECT_EQ(account.winningsDue, 300);
+    EXPECT_EQ(account.balance(), 150);
+
+    const std::vector<OwingCustomer> owing = owingCustomers({forecast, voided, owed, won});
+    ASSERT_EQ(owing.size(), 2u);
+    EXPECT_EQ(owing[0].name, "Kari Nordmann");
+    EXPECT_EQ(owing[0].total, 150);
+    ASSERT_EQ(owing[0].shares.size(), 2u);
+    EXPECT_EQ(owing[0].shares[0].serialNumber, "1001");
+    EXPECT_EQ(owing[0].shares[0].missing, 100);
+    EXPECT_EQ(owing[1].name, "Ola Hansen");
+    EXPECT_EQ(owing[1].total, 146);
+}
+
+}  // namespace
+}  // namespace andel::test

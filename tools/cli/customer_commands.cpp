@@ -1,0 +1,132 @@
+// andelstipp-cli customer list|show and owing: each register customer's shares across the
+// ledgers with the balance, and every sold share not yet paid, by customer.
+#include "accounts/accounts_csv.h"
+#include "accounts/ledger_edit.h"
+#include "accounts/ledger_store.h"
+#include "commands.h"
+#include "customers/customer_account.h"
+#include "model/text.h"
+#include "platform/file_io.h"
+#include "register/customer_register.h"
+
+#include <ostream>
+
+namespace andel::cli {
+namespace {
+
+std::string optionalKroner(const std::optional<std::int64_t>& amount) {
+    return amount ? formatAmount(*amount) : std::string();
+}
+
+void printFields(std::ostream& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) out << (i ? "\t" : "") << fields[i];
+    out << '\n';
+}
+
+// The register sorted by surname, as `register list` numbers its rows.
+std::vector<Tkunderec> registerCustomers(Context& context) {
+    SettingsStore settings = mainStore(context.workspace, context.messages);
+    CustomerRegister reg;
+    loadRegister(reg, context.workspace, settings);
+    arrangeColumns(reg.table, kFirstCriterion);
+    reg.criterion = kFirstCriterion;
+    sortByCriterion(reg);
+    std::vector<Tkunderec> customers;
+    for (std::size_t row = 0; row < reg.table.rows.size(); ++row) customers.push_back(rowToRecord(reg.table, row));
+    return customers;
+}
+
+std::vector<Ledger> readableLedgers(Context& context) {
+    LedgerListing listing = listLedgers(context.workspace);
+    for (const std::string& damaged : listing.damaged) context.messages.inform(damaged);
+    return std::move(listing.ledgers);
+}
+
+int list(const Arguments& args, Context& context) {
+    args.expectPositionals(1, 1);
+    const std::vector<Ledger> ledgers = readableLedgers(context);
+    const std::vector<Tkunderec> customers = registerCustomers(context);
+    for (std::size_t row = 0; row < customers.size(); ++row) {
+        const ShareEntry who = buyerOf(customers[row]);
+        const CustomerAccount account = accountOf(customerKey(customers[row]), ledgers);
+        printFields(context.out, {std::to_string(row + 1), who.name, who.telephone, who.playerNumber,
+                                  "shares " + std::to_string(account.shares.size()), "balance " + formatAmount(account.balance())});
+    }
+    return 0;
+}
+
+int show(const Arguments& args, Context& context) {
+    args.expectPositionals(1, 2);
+    const auto number = args.option("--spillenummer");
+    if ((args.positionals().size() == 2) == number.has_value()) {
+        throw UsageError("customer show needs ROW or --spillenummer N");
+    }
+    const std::vector<Tkunderec> customers = registerCustomers(context);
+    std::optional<Tkunderec> customer;
+    if (number) {
+        const std::string digits = digitsOnly(*number);
+        if (digits.empty() || digits.size() > 9) throw UsageError("--spillenummer must be at most nine digits, not \"" + *number + "\"");
+        for (const Tkunderec& c : customers) {
+            if (c.playerNumber != 0 && c.playerNumber == std::stoul(digits)) customer = c;
+        }
+        if (!customer) {
+            context.messages.inform("Fant ingen kunde med spillenummer " + *number + " i kundekartoteket.");
+            return 1;
+        }
+    } else {
+        const int row = parseNumber(args.positionals()[1], 1, static_cast<int>(std::max<std::size_t>(customers.size(), 1)), "ROW");
+        if (customers.empty()) {
+            context.messages.inform("Kundekartoteket er tomt.");
+            return 1;
+        }
+        customer = customers[static_cast<std::size_t>(row - 1)];
+    }
+    const ShareEntry who = buyerOf(*customer);
+    const CustomerAccount account = accountOf(customerKey(*customer), readableLedgers(context));
+    context.out << "name " << who.name << '\n' << "telephone " << who.telephone << '\n' << "player " << who.playerNumber << '\n';
+    for (const AccountShare& s : account.shares) {
+        printFields(context.out, {s.serialNumber, weekText(s.week), std::string(couponTypeText(s.couponType)),
+                                  std::to_string(s.share), formatAmount(s.price), optionalKroner(s.paid),
+                                  optionalKroner(s.winnings), optionalKroner(s.paidOut)});
+    }
+    context.out << "unpaid " << formatAmount(account.unpaid) << '\n'
+                << "winnings-due " << formatAmount(account.winningsDue) << '\n'
+                << "balance " << formatAmount(account.balance()) << '\n';
+    return 0;
+}
+
+}  // namespace
+
+int runCustomer(const Arguments& args, Context& context) {
+    if (args.positionals().empty()) throw UsageError("customer needs list or show");
+    const std::string& verb = args.positionals()[0];
+    if (verb == "list") {
+        if (args.option("--spillenummer")) throw UsageError("option --spillenummer does not belong to customer list");
+        return list(args, context);
+    }
+    if (verb == "show") return show(args, context);
+    throw UsageError("unknown customer command " + verb);
+}
+
+int runOwing(const Arguments& args, Context& context) {
+    args.expectPositionals(0, 0);
+    std::vector<Fields> rows = {{"Navn", "Telefon", "Spillenummer", "Serienummer", "Uke", "Andel", "Mangler"}};
+    std::int64_t total = 0;
+    for (const OwingCustomer& customer : owingCustomers(readableLedgers(context))) {
+        for (const OwingShare& s : customer.shares) {
+            rows.push_back({customer.name, customer.telephone, customer.playerNumber, s.serialNumber, weekText(s.week),
+                            std::to_string(s.share), formatAmount(s.missing)});
+        }
+        total += customer.total;
+    }
+    if (const auto csv = args.option("--csv")) {
+        if (csv->empty()) throw UsageError("owing: the file name is empty");
+        replaceFile(std::filesystem::path(std::u8string(csv->begin(), csv->end())), csvLines(rows));
+        return 0;
+    }
+    for (std::size_t i = 1; i < rows.size(); ++i) printFields(context.out, rows[i]);
+    context.out << "total " << formatAmount(total) << '\n';
+    return 0;
+}
+
+}  // namespace andel::cli
