@@ -87,12 +87,11 @@ QString MessageListener::serverName() const {
 
 void MessageListener::accept() {
     // The window only ever reads, as its events come, so no sender can block it; a sender
-    // that neither finishes nor goes away is dropped after a while, so that such senders
+    // that neither finishes nor goes away is dropped after the limit, so that such senders
     // cannot pile up.
-    constexpr int kSenderLimitMs = 10000;
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(kSenderLimitMs, socket, [socket] { socket->abort(); });
+        QTimer::singleShot(senderLimitMs_, socket, [socket] { socket->abort(); });
         auto lines = std::make_shared<WindowMessageLines>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, lines] {
             const QByteArray bytes = socket->readAll();
