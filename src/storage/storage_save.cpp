@@ -28,13 +28,15 @@ LocalDateTime oneSecondLater(LocalDateTime t) {
 }
 
 // Every program that saves into the directory takes this lock before it chooses a name, so
-// two of them never choose the same one. Nothing when it cannot be had.
-std::unique_ptr<ExclusiveFileLock> holdNamingLock(const std::filesystem::path& directory) {
+// two of them never choose the same one. False when another holds it for longer than any
+// save takes. A file system that cannot lock, or a directory we may not write (the save
+// itself then reports it), goes on without the lock: a save is not refused for want of it.
+bool holdNamingLock(const std::filesystem::path& directory, std::unique_ptr<ExclusiveFileLock>& lock) {
     const std::filesystem::path file = directory / std::string(kStorageLockFileName);
     for (int waited = 0;; ++waited) {
-        auto lock = std::make_unique<ExclusiveFileLock>(file, LockOpen::CreateIfMissing);
-        if (lock->locked()) return lock;
-        if (lock->access() != FileAccess::Busy || waited == kLockWaits) return nullptr;
+        lock = std::make_unique<ExclusiveFileLock>(file, LockOpen::CreateIfMissing);
+        if (lock->access() != FileAccess::Busy) return true;
+        if (waited == kLockWaits) return false;
         sleepMilliseconds(kLockPauseMs);
     }
 }
@@ -59,8 +61,9 @@ std::optional<std::filesystem::path> saveStoredRows(const WorkbenchState& state,
         messages.inform(std::string(kSaveFailedMessage), MessagePlacement::OverMainWindow);
         return std::nullopt;
     }
-    const auto lock = holdNamingLock(*directory);
-    const std::optional<LocalDateTime> moment = lock ? freeMoment(*directory, now) : std::nullopt;
+    std::unique_ptr<ExclusiveFileLock> lock;
+    const std::optional<LocalDateTime> moment =
+        holdNamingLock(*directory, lock) ? freeMoment(*directory, now) : std::nullopt;
     if (!moment) {
         messages.inform(std::string(kSaveFailedMessage), MessagePlacement::OverMainWindow);
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "model/codepage.h"
 #include "storage/storage_file.h"
+#include "platform/file_lock.h"
 #include "storage/storage_save.h"
 #include "storage_fixture.h"
 #include "support/recording_messages.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
@@ -111,6 +113,18 @@ TEST_F(StorageSave, SavesInOneSecondTakeTheNextFreeSeconds) {
             EXPECT_EQ(lines[7], "Kari " + std::to_string(n));
         }
     }
+}
+
+// A file system that cannot lock still takes the save (the lock only keeps two programs
+// from one name); a stored syndicate is never lost for want of it.
+TEST_F(StorageSave, AFileSystemWithoutLocksStillSaves) {
+    simulateLockError(ENOLCK);
+    const auto first = saveStoredRows(state, StorageMode::Lager, workspace, messages, at);
+    const auto second = saveStoredRows(state, StorageMode::Lager, workspace, messages, at);
+    simulateLockError(std::nullopt);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(messages.shown.back().text, kSavedLagerMessage);
 }
 
 #ifndef _WIN32
