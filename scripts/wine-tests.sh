@@ -13,7 +13,7 @@ scripts=$(cd "$(dirname "$0")" && pwd)
 wineserver=$(command -v wineserver || ls /usr/lib/wine/wineserver64)
 "$scripts/wine-run.sh" cmd /c exit >/dev/null 2>&1  # makes the prefix when missing
 "$wineserver" -p
-cd "$build" && ctest --output-on-failure --repeat until-pass:2 -j "$jobs"
+"$scripts/ctest-wine-retry.sh" "$build" "$jobs"
 status=$?
 "$wineserver" -k 2>/dev/null
 exit $status

@@ -3,6 +3,7 @@
 #include "platform/message_socket.h"
 
 #include <QLocalSocket>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -85,8 +86,12 @@ QString MessageListener::serverName() const {
 }
 
 void MessageListener::accept() {
+    // The window only ever reads, as its events come, so no sender can block it; a sender
+    // that neither finishes nor goes away is dropped after the limit, so that such senders
+    // cannot pile up.
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(senderLimitMs_, socket, [socket] { socket->abort(); });
         auto lines = std::make_shared<WindowMessageLines>();
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, lines] {
             const QByteArray bytes = socket->readAll();

@@ -22,6 +22,8 @@ public:
     std::optional<std::uint32_t> listenUnderFreeHandle(std::uint32_t preferred, std::uint32_t processId);
     // The socket listened on, or the last one tried when none could be made.
     QString serverName() const;
+    // How long a sender may stay connected before it is dropped (10 s unless set).
+    void setSenderLimit(int milliseconds) { senderLimitMs_ = milliseconds; }
 
 signals:
     void messageReceived(const andel::WindowMessage& message);
@@ -32,6 +34,7 @@ private:
     void accept();
     QLocalServer server_;
     QString triedName_;
+    int senderLimitMs_ = 10000;
 };
 
 }  // namespace andel

@@ -43,6 +43,11 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
+std::string withoutLeadingZeros(std::string_view text) {
+    const auto first = text.find_first_not_of('0');
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
 std::string padLeftZero(std::string_view text, std::size_t width) {
     std::string out = padLeft(text, width, '0');
     return out.substr(0, width);

@@ -12,6 +12,8 @@ std::string removeBlanks(std::string_view text);
 std::string trimBlanks(std::string_view text);
 // a to z and å, æ, ø to their capitals; every other character unchanged.
 std::string upperCase(std::string_view text);
+// The text without its leading "0"s ("000123" gives "123", "000" gives "").
+std::string withoutLeadingZeros(std::string_view text);
 // Pads on the left with "0" to the width, then keeps the first `width` characters.
 std::string padLeftZero(std::string_view text, std::size_t width);
 // Right-aligns in `width` characters with blanks (longer texts are kept whole).

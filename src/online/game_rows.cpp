@@ -14,16 +14,17 @@ namespace {
 
 constexpr std::string_view kRowsSectionKey = "#REKKER";
 constexpr std::string_view kBlockStart = "SYSTEMKUPONGNR";
-constexpr std::size_t kProblemsShown = 5;
 constexpr long kMostRowsOnACoupon = 9999;  // the system size is four digits
 
 bool isMarker(const std::string& line, std::string_view key) { return removeBlanks(line) == key; }
 
-// An empty place of a single-row group: a blank line or one of zeros only.
+// An empty place of a single-row group: a line of zeros only (a blank line is no place).
 bool isEmptyPlace(const std::string& line) {
     const std::string text = removeBlanks(line);
     return std::all_of(text.begin(), text.end(), [](char c) { return c == '0'; });
 }
+
+bool isBlank(const std::string& line) { return trimBlanks(line).empty(); }
 
 class GameRowsReader {
 public:
@@ -75,7 +76,7 @@ private:
     void plainRows() {
         GameCoupon coupon;
         for (; next_ < lines_.size(); ++next_) {
-            if (trimBlanks(lines_[next_]).empty()) continue;
+            if (isBlank(lines_[next_])) continue;
             const auto line = row(next_, false, false);
             if (!line) continue;
             coupon.rowFields.push_back(line->field);
@@ -93,7 +94,7 @@ private:
     bool systemLines() {
         for (; next_ < lines_.size(); ++next_) {
             if (isMarker(lines_[next_], kSingleRowSectionKey)) return ++next_, true;
-            if (trimBlanks(lines_[next_]).empty()) continue;
+            if (isBlank(lines_[next_])) continue;
             if (const auto line = row(next_, true, true)) {
                 GameCoupon coupon{true, line->rows, {line->field}};
                 add(std::move(coupon));
@@ -120,7 +121,7 @@ private:
                 endBlock();
                 return ++next_, true;
             }
-            if (trimBlanks(text).empty()) continue;
+            if (isBlank(text)) continue;
             if (startsWith(trimBlanks(text), kBlockStart)) {
                 endBlock();
                 inBlock = true;
@@ -148,11 +149,14 @@ private:
         return false;
     }
 
-    // Groups of ten places, each group with a row one coupon of single rows.
+    // Groups of ten places, each group with a row one coupon of single rows. A blank line
+    // holds no row and takes no place.
     void singleRowGroups() {
         while (next_ < lines_.size()) {
             GameCoupon coupon;
-            for (int place = 0; place < kPlacesPerSingleRowCoupon && next_ < lines_.size(); ++place, ++next_) {
+            for (int place = 0; place < kPlacesPerSingleRowCoupon && next_ < lines_.size(); ++next_) {
+                if (isBlank(lines_[next_])) continue;
+                ++place;
                 if (isEmptyPlace(lines_[next_])) continue;
                 if (const auto line = row(next_, true, false)) {
                     coupon.rowFields.push_back(line->field);
@@ -185,16 +189,16 @@ GameRows readGameRows(const OnlineGame& game, const std::vector<std::string>& li
 
 std::string gameErrorHeading(const OnlineGame& game) { return "FEIL I " + std::string(game.name) + "-ONLINEFIL"; }
 
-std::vector<std::string> gameRowsMessages(const OnlineGame& game, const GameRows& rows) {
+std::vector<std::string> gameRowsMessages(const OnlineGame& game, const GameRows& rows, std::size_t problemsShown) {
     std::vector<std::string> messages;
     for (const std::string& section : rows.missingSections) {
         messages.push_back(gameErrorHeading(game) + "\rFant ikke linjen " + section);
     }
     if (!rows.problems.empty()) {
         std::string text = gameErrorHeading(game);
-        for (std::size_t i = 0; i < rows.problems.size() && i < kProblemsShown; ++i) text += "\r" + rows.problems[i];
-        if (rows.problems.size() > kProblemsShown) {
-            const std::size_t more = rows.problems.size() - kProblemsShown;
+        for (std::size_t i = 0; i < rows.problems.size() && i < problemsShown; ++i) text += "\r" + rows.problems[i];
+        if (rows.problems.size() > problemsShown) {
+            const std::size_t more = rows.problems.size() - problemsShown;
             text += "\r... og " + std::to_string(more) + (more == 1 ? " linje til" : " linjer til");
         }
         text += rows.problems.size() == 1 ? "\rLinjen er ikke tatt med i onlinefilen."

@@ -29,8 +29,13 @@ struct GameRows {
 // The sections are searched after the header lines.
 GameRows readGameRows(const OnlineGame& game, const std::vector<std::string>& lines);
 
-// The messages for the agent, one per missing section and one for all bad lines.
-std::vector<std::string> gameRowsMessages(const OnlineGame& game, const GameRows& rows);
+// The bad lines a message box names; the rest are counted ("... og 3 linjer til").
+inline constexpr std::size_t kProblemsShownInMessage = 5;
+
+// The messages for the agent, one per missing section and one for all bad lines, naming
+// at most `problemsShown` of them.
+std::vector<std::string> gameRowsMessages(const OnlineGame& game, const GameRows& rows,
+                                          std::size_t problemsShown = kProblemsShownInMessage);
 
 // The heading of every message about a game's rows file: "FEIL I LOTTO-ONLINEFIL".
 std::string gameErrorHeading(const OnlineGame& game);

@@ -173,6 +173,10 @@ std::unique_ptr<ExclusiveFileLock> holdMakingLock(const Workspace& workspace, Me
             messages.inform(std::string(kWorkingDirectoryReadOnlyMessage) + "\r" + workspace.displayName());
             return nullptr;
         }
+        if (lock->access() == FileAccess::LockFailed) {
+            messages.inform(notLockableText(file, lock->lockError()) + "\rOnlinefilen er ikke laget.");
+            return nullptr;
+        }
         if (waited == kMakingLockWaits) {
             messages.inform(std::string(kMakingBusyMessage));
             return nullptr;

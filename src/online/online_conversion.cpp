@@ -4,6 +4,7 @@
 #include "online/download_settings.h"
 #include "online/game_rows.h"
 #include "online/once_messages.h"
+#include "online/online_file_limits.h"
 #include "online/online_writer.h"
 #include "online/rows_file_body.h"
 #include "online/online_record.h"
@@ -33,13 +34,18 @@ fs::path resolveDestination(const Workspace& workspace, const RowsFileInfo& rows
 }
 
 // Why the file cannot be made; empty when it can.
-std::string refusal(const OnlineGame& game, const Tinforec& info) {
-    const long coupons = parseAmount(info.texts[info::kTotalCoupons]);
+std::string refusal(const OnlineGame& game, const RowsFileInfo& rows) {
+    const long coupons = parseAmount(rows.info.texts[info::kTotalCoupons]);
     const std::string heading =
         game.name == tippingGame().name ? std::string("FEIL I TIPPE-ONLINEFIL") : gameErrorHeading(game);
     if (coupons > kMostCouponsInOnlineFile) {
         return heading + "\rFilen har " + formatAmount(coupons) + " kuponger. En onlinefil kan ha høyst " +
                formatAmount(kMostCouponsInOnlineFile) + " kuponger; del spillet i flere filer.\rOnlinefilen er ikke laget.";
+    }
+    if (const auto tooLarge = valuesThatDoNotFit(game, rows); !tooLarge.empty()) {
+        std::string text = heading;
+        for (const std::string& line : tooLarge) text += "\r" + line;
+        return text + "\rOnlinefilen er ikke laget.";
     }
     if (coupons == 0 && game.name != tippingGame().name) {
         return heading + "\rFilen har ingen rekker som kan skrives.\rOnlinefilen er ikke laget.";
@@ -63,9 +69,9 @@ ConversionResult runOnlineConversion(const Workspace& workspace, const Conversio
         once.inform("Fant ikke tippefilen");
         return result;
     }
-    if (!readRowsFile(request.input, *game, once, rows)) return result;
+    if (!readRowsFile(request.input, *game, once, rows, request.problemsShown)) return result;
     progress.gameShown(rows.info.texts[info::kKupongtype] + "-" + request.game);
-    if (const std::string problem = refusal(*game, rows.info); !problem.empty()) {
+    if (const std::string problem = refusal(*game, rows); !problem.empty()) {
         once.inform(problem);
         result.outcome = ConversionOutcome::Refused;
         return result;

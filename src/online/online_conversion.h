@@ -1,6 +1,7 @@
 #pragma once
 // The conversion the online-file window runs: from the intermediate rows file to the
 // working file "TT.TMP" in the working directory and its copy at the destination.
+#include "online/game_rows.h"
 #include "online/online_file_builder.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
@@ -22,6 +23,8 @@ struct ConversionRequest {
     std::string game{kTippingGame};
     // Instead of the directory and name the rows file gives.
     std::optional<std::filesystem::path> destination;
+    // Bad lines named in the message (the command-line tool names every one).
+    std::size_t problemsShown = kProblemsShownInMessage;
 };
 
 enum class ConversionOutcome {
@@ -44,9 +47,9 @@ inline constexpr long kMostCouponsInOnlineFile = 9999;
 
 // Reads "SKIPCHARERROR" and "ONLINEUBLANK", reads the rows file, writes TT.TMP and copies
 // it to the destination, replacing a file there. Each message is shown once per run.
-// A rows file with more coupons than the running numbers count, or (other games than
-// TIPPING) without a single coupon to write, is refused with a message before anything
-// is written.
+// A rows file with more coupons than the running numbers count, a count, amount or
+// number wider than its field in the records, or (other games than TIPPING) without a
+// single coupon to write, is refused with a message before anything is written.
 // IoError when the rows file cannot be read, TT.TMP cannot be written, or the destination
 // cannot be resolved (drive not available, no plain file name) or written; TT.TMP then
 // stays.

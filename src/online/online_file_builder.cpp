@@ -6,9 +6,7 @@
 #include <algorithm>
 
 namespace andel {
-namespace {
-
-std::string countValue(HeaderCountMeaning meaning, const Tinforec& info) {
+std::string headerCountValue(HeaderCountMeaning meaning, const Tinforec& info) {
     const auto& t = info.texts;
     switch (meaning) {
     case HeaderCountMeaning::Coupons: return t[info::kTotalCoupons];
@@ -19,13 +17,15 @@ std::string countValue(HeaderCountMeaning meaning, const Tinforec& info) {
     return {};
 }
 
+namespace {
+
 HeaderRecord headerOf(const OnlineGame& game, const Tinforec& info) {
     const auto& t = info.texts;
     HeaderRecord header;
     header.setRecordNumber("0000");
     header.setVersion(game.version);
     header.setName(t[info::kNavn]);
-    for (const HeaderCountUse& count : game.counts) header.setCount(count.field, countValue(count.meaning, info));
+    for (const HeaderCountUse& count : game.counts) header.setCount(count.field, headerCountValue(count.meaning, info));
     header.setMarkFlag();
     header.setSerialNumber(removeBlanks(t[info::kSerialNumber]));
     header.setPlayerNumber(t[info::kSpillenummer]);

@@ -24,6 +24,9 @@ public:
     virtual void listed(const std::string& line) { (void)line; }
 };
 
+// The digits a header count field of the game is given (before it is padded to its width).
+std::string headerCountValue(HeaderCountMeaning meaning, const Tinforec& info);
+
 struct WriterOptions {
     char fill = '0';
     bool skipCharacterCheck = false;

@@ -44,8 +44,10 @@ RowsFileBody parseRowsFileBody(const std::vector<std::string>& lines) {
     }
     while (next < lines.size()) {
         std::vector<std::string> rows;
-        for (int place = 0; place < kPlacesPerSingleRowCoupon && next < lines.size(); ++place) {
+        for (int place = 0; place < kPlacesPerSingleRowCoupon && next < lines.size();) {
             const std::string& line = lines[next++];
+            if (trimBlanks(line).empty()) continue;  // a blank line holds no row and takes no place
+            ++place;
             if (isRowPlace(line)) rows.push_back(line);
         }
         if (!rows.empty()) body.singleRowGroups.push_back(std::move(rows));

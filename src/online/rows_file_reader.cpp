@@ -19,7 +19,8 @@ void readHeader(const std::vector<std::string>& lines, RowsFileInfo& result) {
     result.onlineDirectory = text(4);
     auto& t = result.info.texts;
     t[info::kNavn] = text(6);
-    t[info::kSpillenummer] = padLeftZero(digitsOnly(text(8)), 9);
+    // Zeros in front count for nothing: "0123456789" is the nine-digit 123456789.
+    t[info::kSpillenummer] = padLeftZero(withoutLeadingZeros(digitsOnly(text(8))), 9);
     t[info::kSpill] = text(10);
     t[info::kAntallUker] = text(12);
     t[info::kGangefelt] = text(14);
@@ -28,7 +29,9 @@ void readHeader(const std::vector<std::string>& lines, RowsFileInfo& result) {
     t[info::kRekkepris] = text(20);
     t[info::kMerkfil] = text(22);
     t[info::kSerialNumber] = fromCp1252(padLeftZero(removeBlanks(lineAt(lines, 24)), 4));
-    t[info::kRekkeantallIalt] = padLeftZero(digitsOnly(text(26)), 6);
+    t[info::kRekkeantallIalt] = padLeftZero(withoutLeadingZeros(digitsOnly(text(26))), 6);
+    result.givenPlayerNumber = digitsOnly(text(8));
+    result.givenRowCount = digitsOnly(text(26));
 }
 
 void countTippingRows(const std::vector<std::string>& lines, Messages& messages, RowsFileInfo& result) {
@@ -59,9 +62,9 @@ void countTippingRows(const std::vector<std::string>& lines, Messages& messages,
 }
 
 void countGameRows(const OnlineGame& game, const std::vector<std::string>& lines, Messages& messages,
-                   RowsFileInfo& result) {
+                   RowsFileInfo& result, std::size_t problemsShown) {
     const GameRows rows = readGameRows(game, lines);
-    for (const std::string& message : gameRowsMessages(game, rows)) messages.inform(message);
+    for (const std::string& message : gameRowsMessages(game, rows, problemsShown)) messages.inform(message);
     const auto coupons = static_cast<long>(rows.coupons.size());
     auto& t = result.info.texts;
     t[info::kSystemCoupons] = std::to_string(rows.systemCoupons);
@@ -80,7 +83,7 @@ bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFil
 }
 
 bool readRowsFile(const std::filesystem::path& file, const OnlineGame& game, Messages& messages,
-                  RowsFileInfo& result) {
+                  RowsFileInfo& result, std::size_t problemsShown) {
     const auto lines = loadRowsFileLines(file);
     if (!lines) {
         messages.inform("fant ikke filen");
@@ -95,7 +98,7 @@ bool readRowsFile(const std::filesystem::path& file, const OnlineGame& game, Mes
     if (game.name == tippingGame().name) {
         countTippingRows(*lines, messages, result);
     } else {
-        countGameRows(game, *lines, messages, result);
+        countGameRows(game, *lines, messages, result, problemsShown);
     }
     return true;
 }

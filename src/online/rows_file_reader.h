@@ -1,6 +1,7 @@
 #pragma once
 // The reader of the intermediate rows file: the header values of a submission and the
 // counts the online file's header needs before any coupon record is written.
+#include "online/game_rows.h"
 #include "online/online_games.h"
 #include "platform/messages.h"
 
@@ -43,6 +44,10 @@ struct RowsFileInfo {
     std::string onlineFileName;
     std::string onlineDirectory;  // Windows form
     Tinforec info;
+    // The digits of "#SPILLENUMMER" and "#REKKEANTALLIALT" as the file gives them: the
+    // texts above are fitted to their fields, and a number that does not fit is refused.
+    std::string givenPlayerNumber;
+    std::string givenRowCount;
 };
 
 // Reads the file once; it is never changed. A missing file shows "fant ikke filen",
@@ -52,8 +57,9 @@ struct RowsFileInfo {
 bool readRowsFile(const std::filesystem::path& file, Messages& messages, RowsFileInfo& result);
 
 // The same for any game: the header is the same for all; the other games count their
-// coupons from the sections they read and report missing sections and bad lines.
+// coupons from the sections they read and report missing sections and bad lines (naming
+// `problemsShown` of them).
 bool readRowsFile(const std::filesystem::path& file, const OnlineGame& game, Messages& messages,
-                  RowsFileInfo& result);
+                  RowsFileInfo& result, std::size_t problemsShown = kProblemsShownInMessage);
 
 }  // namespace andel

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -69,6 +70,7 @@ namespace {
 
 constexpr long long kDiskWithoutEnd = -1;
 std::atomic<long long> diskRoomLeft{kDiskWithoutEnd};
+std::atomic<bool> directorySyncFails{false};
 
 // How many of `wanted` bytes fit on the disk, taking them from the room that is left.
 std::size_t takeDiskRoom(std::size_t wanted) {
@@ -157,7 +159,27 @@ bool renameOver(const fs::path& from, const fs::path& to) {
 #endif
 }
 
+// The rename is a change of the directory: until the directory itself is on the disk, a
+// power cut can bring back the old file after the save was reported done. Windows writes
+// the rename through (MOVEFILE_WRITE_THROUGH) and has no directory to sync.
+bool syncDirectoryOf(const fs::path& file) {
+#ifdef _WIN32
+    (void)file;
+    return !directorySyncFails.load();
+#else
+    if (directorySyncFails.load()) return false;
+    const fs::path directory = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;  // a directory we may not open for reading: the rename stands unsynced
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // EINVAL: a file system without directory syncs
+    ::close(fd);
+    return ok;
+#endif
+}
+
 }  // namespace
+
+void simulateDirectorySyncFailure(bool fails) { directorySyncFails = fails; }
 
 void simulateDiskFullAfter(std::optional<std::size_t> bytes) {
     diskRoomLeft = bytes ? static_cast<long long>(*bytes) : kDiskWithoutEnd;
@@ -173,6 +195,9 @@ void replaceFile(const fs::path& target, std::string_view bytes, const fs::path&
         std::error_code error;
         fs::remove(temporary, error);
         throw IoError("Kan ikke erstatte filen " + pathText(target));
+    }
+    if (!syncDirectoryOf(target)) {
+        throw IoError("Kan ikke sikre at filen " + pathText(target) + " er lagret på disken");
     }
 }
 

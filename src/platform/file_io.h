@@ -13,8 +13,11 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path,
                                          std::size_t maxBytes = 64u * 1024u * 1024u);
 
 // Writes `bytes` to `temporary` completely, flushes it to disk and renames it over
-// `target` in one step, so a crash leaves either the old or the new file whole.
-// Throws IoError when any step fails (the target is then untouched).
+// `target` in one step, so a crash leaves either the old or the new file whole; then
+// syncs the directory, so that the new file is the one a power cut leaves (POSIX; the
+// Windows rename is written through). Throws IoError when any step fails: before the
+// rename the target is untouched; a failed directory sync leaves the new file in place,
+// not known to be on the disk.
 void replaceFile(const std::filesystem::path& target, std::string_view bytes,
                  const std::filesystem::path& temporary);
 // The same with the temporary file next to the target, named after it + ".tmp".
@@ -34,5 +37,7 @@ std::string pathText(const std::filesystem::path& path);
 // replaceFile in this process; every later write fails as on a full disk. Nothing (the
 // default) is a disk without end. The program never sets it.
 void simulateDiskFullAfter(std::optional<std::size_t> bytes);
+// For fault tests only: the directory sync after the rename fails as on a failing disk.
+void simulateDirectorySyncFailure(bool fails);
 
 }  // namespace andel

@@ -1,6 +1,9 @@
 #include "platform/file_lock.h"
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <system_error>
 #include <thread>
 
@@ -16,6 +19,18 @@
 
 namespace andel {
 namespace fs = std::filesystem;
+
+namespace {
+constexpr int kNoSimulatedError = 0;
+std::atomic<int> simulatedLockError{kNoSimulatedError};
+}  // namespace
+
+std::string notLockableText(const fs::path& path, const std::string& reason) {
+    const std::u8string text = path.u8string();
+    return "Filen " + std::string(text.begin(), text.end()) + " kan ikke låses på dette filsystemet (" + reason + ")";
+}
+
+void simulateLockError(std::optional<int> error) { simulatedLockError = error.value_or(kNoSimulatedError); }
 
 #ifdef _WIN32
 namespace {
@@ -67,7 +82,16 @@ bool stillNamedBy(int fd, const fs::path& path) {
            held.st_ino == named.st_ino;
 }
 
-bool lockedByAnother(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK; }
+// flock, or the simulated failure of a file system without locks.
+int lockExclusive(int fd) {
+    if (const int simulated = simulatedLockError.load(); simulated != kNoSimulatedError) {
+        errno = simulated;
+        return -1;
+    }
+    return ::flock(fd, LOCK_EX | LOCK_NB);
+}
+
+bool lockedByAnother(int fd) { return lockExclusive(fd) != 0 && errno == EWOULDBLOCK; }
 
 // A file we may only read: is another holder's lock on it all the same?
 FileAccess readOnlyAccess(const fs::path& path) {
@@ -86,7 +110,17 @@ ExclusiveFileLock::ExclusiveFileLock(const fs::path& path, LockOpen open) {
         access_ = refusesWriting(errno) ? readOnlyAccess(path) : FileAccess::Busy;
         return;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !stillNamedBy(fd, path)) access_ = FileAccess::Busy;
+    if (lockExclusive(fd) != 0) {
+        // Only another holder's lock is "busy"; any other failure is the file system's
+        // (no locks over this mount, out of lock records) and is told as it is.
+        const int error = errno;
+        if (error == EWOULDBLOCK || error == EINTR) {
+            access_ = FileAccess::Busy;
+        } else {
+            access_ = FileAccess::LockFailed;
+            lockError_ = std::strerror(error);
+        }
+    } else if (!stillNamedBy(fd, path)) access_ = FileAccess::Busy;
     else if (!directoryTakesFiles(path)) access_ = FileAccess::NotPermitted;
     else access_ = FileAccess::Free;
     if (access_ == FileAccess::Free) fd_ = fd;

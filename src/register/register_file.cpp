@@ -56,9 +56,11 @@ void rewriteRegister(const Workspace& workspace, std::string_view temporaryName,
     std::optional<ExclusiveFileLock> lock;
     if (registerExists(target)) {
         lock.emplace(target);
-        if (!lock->locked()) {
-            const bool readOnly = lock->access() == FileAccess::NotPermitted;
-            throw IoError("Kundekartoteket " + pathText(target) + (readOnly ? " er skrivebeskyttet" : " er i bruk"));
+        switch (lock->access()) {
+        case FileAccess::Free: break;
+        case FileAccess::Busy: throw IoError("Kundekartoteket " + pathText(target) + " er i bruk");
+        case FileAccess::NotPermitted: throw IoError("Kundekartoteket " + pathText(target) + " er skrivebeskyttet");
+        case FileAccess::LockFailed: throw IoError(notLockableText(target, lock->lockError()));
         }
     }
     replaceFile(target, rewrite(readRegisterBytes(workspace)), workspace.file(std::string(temporaryName)));

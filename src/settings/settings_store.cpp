@@ -52,7 +52,10 @@ bool SettingsStore::retry(const std::function<Attempt()>& attempt, std::string_v
     }
     if (outcome == Attempt::Done) return true;
     const std::string head = "Klarte ikke " + std::string(operation);
-    if (outcome == Attempt::NotPermitted) {
+    if (outcome == Attempt::NotLockable) {
+        messages_->inform(head + ": " + std::string(kNotLockableFailure) + " (" + lockError_ + ")\r" +
+                          pathText(file_));
+    } else if (outcome == Attempt::NotPermitted) {
         const bool reading = operation == "GetString";
         messages_->inform(head + ": " + std::string(reading ? kNotReadableFailure : kNotWritableFailure) + "\r" +
                           pathText(file_));
@@ -68,7 +71,7 @@ SettingsStore::Attempt SettingsStore::readAttempt(const std::string& foldedKey, 
     if (!fileExists(file_)) return Attempt::Retry;
     const FileAccess access = waitUntilFree();
     if (access == FileAccess::Busy) return Attempt::Retry;
-    // A file we may not write is still read as it is.
+    // A file we may not write, or not lock, is still read as it is.
     const auto bytes = readFileBytes(file_, kMaxFileBytes);
     if (!bytes) return access == FileAccess::NotPermitted ? Attempt::NotPermitted : Attempt::Retry;
     value = findValue(*bytes, foldedKey).value_or(std::string());
@@ -88,12 +91,18 @@ SettingValue SettingsStore::getString(std::string_view key) const {
 SettingsStore::Attempt SettingsStore::writeAttempt(const std::string& key, const Update& next) {
     try {
         const FileAccess access = waitUntilFree();
-        if (access != FileAccess::Free) return access == FileAccess::Busy ? Attempt::Retry : Attempt::NotPermitted;
+        if (access == FileAccess::Busy) return Attempt::Retry;
+        if (access == FileAccess::NotPermitted) return Attempt::NotPermitted;
         // Held across read and rewrite, so the other programs see the file busy meanwhile.
         // A missing file is made under the lock too: two first writers must not both
         // start from nothing.
         const ExclusiveFileLock lock(file_, LockOpen::CreateIfMissing);
-        if (!lock.locked()) return lock.access() == FileAccess::NotPermitted ? Attempt::NotPermitted : Attempt::Retry;
+        switch (lock.access()) {
+        case FileAccess::Free: break;
+        case FileAccess::Busy: return Attempt::Retry;
+        case FileAccess::NotPermitted: return Attempt::NotPermitted;
+        case FileAccess::LockFailed: lockError_ = lock.lockError(); return Attempt::NotLockable;
+        }
         const auto bytes = readFileBytes(file_, kMaxFileBytes);
         if (!bytes) return Attempt::Retry;
         std::string current = findValue(*bytes, upperCase(key)).value_or(std::string());

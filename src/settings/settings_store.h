@@ -27,6 +27,8 @@ struct SettingValue {
 // "Klarte ikke SetString: ", followed by "\r" and the file.
 inline constexpr std::string_view kNotReadableFailure = "har ikke lov å lese filen";
 inline constexpr std::string_view kNotWritableFailure = "filen eller katalogen er skrivebeskyttet";
+// Followed by the system's reason in brackets.
+inline constexpr std::string_view kNotLockableFailure = "filen kan ikke låses på dette filsystemet";
 
 // Waits on the calling thread; tests pass a recorder instead of sleeping.
 using WaitFunction = std::function<void(int milliseconds)>;
@@ -47,7 +49,8 @@ public:
     // value are trimmed and a line break in the value becomes a blank; a key or value
     // holding "=", a key holding a line break, or an empty key is refused at once and
     // nothing is written. A file, directory or file system that refuses writing is
-    // reported at once (kNotWritableFailure).
+    // reported at once (kNotWritableFailure), and so is a file system that cannot lock
+    // the file (kNotLockableFailure): waiting would change neither.
     bool setString(std::string_view key, std::string_view value);
     // Reads the key and writes what `next` makes of its value in one hold of the lock, so
     // no other writer comes between (the value is cleaned as setString cleans it). `next`
@@ -68,7 +71,7 @@ public:
 
     const std::filesystem::path& file() const { return file_; }
 
-    enum class Attempt { Done, Retry, NotPermitted };
+    enum class Attempt { Done, Retry, NotPermitted, NotLockable };
 
 private:
     bool retry(const std::function<Attempt()>& attempt, std::string_view operation) const;
@@ -79,6 +82,7 @@ private:
     std::filesystem::path file_;
     Messages* messages_;
     WaitFunction wait_;
+    std::string lockError_;  // the reason of the last NotLockable attempt
 };
 
 // The main store: config.kvs in the working directory.

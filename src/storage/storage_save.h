@@ -18,11 +18,16 @@ inline constexpr std::string_view kSaveFailedMessage = "Klarte ikke å lagre rek
 inline constexpr std::string_view kUnregisteredSaveMessage =
     "Du kan ikke lagre rekker som uregistrert spiller\rHent navn og spillenummer i kundekartoteket.";
 
-// Writes the storage file (atomically; a second save in the same second replaces the
-// first) and shows the mode's message over the main window. In mode Online the online
+// The lock taken in the storage directory while a save chooses its file's name.
+inline constexpr std::string_view kStorageLockFileName = "LAGRING.LCK";
+
+// Writes the storage file (atomically) and shows the mode's message over the main window. In mode Online the online
 // file's serial number is stored, in mode Lager none. Returns the file written, or
 // nothing after "Klarte ikke å lagre rekkene" when the directory or the file could not
-// be written. The caller then refreshes an open storage browser.
+// be written. A save never replaces a stored syndicate: when the name of `now` is taken,
+// the file is named (and its saving time written) by the next free second; the choice is
+// made under kStorageLockFileName, so saves of several programs never meet on one name.
+// The caller then refreshes an open storage browser.
 std::optional<std::filesystem::path> saveStoredRows(const WorkbenchState& state, StorageMode mode,
                                                     const Workspace& workspace, Messages& messages,
                                                     const LocalDateTime& now = localNow());

@@ -67,6 +67,31 @@ expect_status "dump of an empty file" 1 dump "$work/empty.NTF"
 expect_status "dump of a missing file" 1 dump "$work/missing.NTF"
 grep -q '^andelstipp-cli: ' "$work/err" || fail "dump missing: no error line"
 
+# A stake that does not fit the header's six digits is refused, nothing written.
+{
+    rows_file_header ODDS.NTF ODDS 'N:\NTFILE'
+    printf '#REKKER\r\n'
+    i=0
+    while [ $i -lt 101 ]; do printf '014 H 9999\r\n'; i=$((i + 1)); done
+} >"$work/ODDS.TMP"
+expect_status "ntf of a stake too large" 1 --dir "$work/dir" ntf "$work/ODDS.TMP" --game ODDS
+grep -q 'Innsatsen 1.009.899 er for stor for onlinefilen (h.*yst 999.999)' "$work/err" ||
+    fail "ntf stake: $(cat "$work/err")"
+[ -e "$work/dir/n/NTFILE/ODDS.NTF" ] && fail "ntf stake: the online file was written"
+
+# Every line left out is named on stderr, more than a message box shows; the file is written.
+{
+    rows_file_header LOTTO.NTF LOTTO 'N:\NTFILE'
+    printf '#REKKER\r\n03 07 12 18 24 29 33\r\n'
+    i=0
+    while [ $i -lt 7 ]; do printf 'x\r\n'; i=$((i + 1)); done
+} >"$work/LOTTO.TMP"
+expect_status "ntf with bad lines" 0 --dir "$work/dir" ntf "$work/LOTTO.TMP" --game LOTTO
+for line in 35 36 37 38 39 40 41; do
+    grep -q "Linje $line: feil lengde" "$work/err" || fail "ntf bad lines: line $line not named: $(cat "$work/err")"
+done
+[ "$(size_of "$work/dir/n/NTFILE/LOTTO.NTF")" = 700 ] || fail "ntf bad lines: the good row was not written"
+
 # The conversion's failures.
 expect_status "ntf without input" 1 --dir "$work/dir" ntf "$work/dir/MANGLER.TMP"
 grep -qx 'Fant ikke tippefilen' "$work/err" || fail "ntf without input: $(cat "$work/err")"

@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace andel::test {
 namespace {
@@ -336,6 +338,25 @@ TEST(MakeOnlineFile, SecondMakingWhileOneRunsIsRefused) {
     EXPECT_EQ(road.make().outcome, MakeOnlineOutcome::Made);  // free again once the first is done
     EXPECT_EQ(road.serial(), 1235);
 }
+
+#ifndef _WIN32
+// A working directory whose file system cannot lock is said at once, not waited on as busy.
+TEST(MakeOnlineFile, AFileSystemWithoutLocksIsToldAtOnce) {
+    Road road;
+    std::vector<int> waits;
+    road.hooks.settingsWait = [&waits](int ms) { waits.push_back(ms); };
+    simulateLockError(ENOLCK);
+    const MakeOnlineOutcome outcome = road.make().outcome;
+    simulateLockError(std::nullopt);
+    EXPECT_EQ(outcome, MakeOnlineOutcome::Refused);
+    EXPECT_EQ(waits, std::vector<int>{});
+    EXPECT_EQ(road.texts(), std::vector<std::string>{notLockableText(road.dir.file("ONLINEFIL.LCK"),
+                                                                     std::strerror(ENOLCK)) +
+                                                     "\rOnlinefilen er ikke laget."});
+    EXPECT_FALSE(fs::exists(road.dir.file("TPP.TMP")));
+    EXPECT_EQ(road.serial(), 1234);
+}
+#endif
 
 // A line break typed into the name must not shift the stored syndicate's lines.
 TEST(MakeOnlineFile, LineBreakInTheNameKeepsTheStoredSyndicateWhole) {

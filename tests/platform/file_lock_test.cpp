@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace andel::test {
@@ -74,6 +76,29 @@ TEST(FileLockTest, LockFileIsMadeWhenAskedAndHeldAgainstASecondHolder) {
     first.reset();
     EXPECT_TRUE(ExclusiveFileLock(file, LockOpen::CreateIfMissing).locked());
 }
+
+#ifndef _WIN32
+// Only another holder's lock is "busy": a file system without locks fails the lock itself,
+// and that is told with the system's reason, since waiting would never help.
+TEST(FileLockTest, ALockTheFileSystemCannotTakeIsNotBusy) {
+    TempDir dir;
+    const struct {
+        int error;
+        FileAccess access;
+    } cases[] = {{ENOLCK, FileAccess::LockFailed}, {EOPNOTSUPP, FileAccess::LockFailed},
+                 {EWOULDBLOCK, FileAccess::Busy}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::strerror(c.error));
+        simulateLockError(c.error);
+        const ExclusiveFileLock lock(dir.file("config.kvs"), LockOpen::CreateIfMissing);
+        simulateLockError(std::nullopt);
+        EXPECT_EQ(lock.access(), c.access);
+        EXPECT_EQ(lock.lockError(), c.access == FileAccess::LockFailed ? std::strerror(c.error) : "");
+        EXPECT_EQ(fs::exists(dir.file("config.kvs")), true);
+    }
+    EXPECT_TRUE(ExclusiveFileLock(dir.file("config.kvs")).locked());
+}
+#endif
 
 }  // namespace
 }  // namespace andel::test

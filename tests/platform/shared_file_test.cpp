@@ -3,6 +3,7 @@
 // "another program" is a second open with that program's share mode.
 #include "platform/file_io.h"
 #include "platform/file_lock.h"
+#include "platform/io_error.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,19 @@ TEST(SharedFileTest, OwnReaderAndReplacementWorkUnderOwnLock) {
     replaceFile(dir.file("config.kvs"), "FORNAVN=Ola\r\n", dir.file("TMP.KVS"));
     EXPECT_EQ(dir.read("config.kvs"), "FORNAVN=Ola\r\n");
     EXPECT_FALSE(fileExists(dir.file("TMP.KVS")));
+}
+
+// The rename is followed by a sync of the directory; when that fails the save is not
+// reported done.
+TEST(SharedFileTest, AFailedDirectorySyncAfterTheRenameIsReported) {
+    TempDir dir;
+    dir.write("config.kvs", "FORNAVN=Kari\r\n");
+    simulateDirectorySyncFailure(true);
+    EXPECT_THROW(replaceFile(dir.file("config.kvs"), "FORNAVN=Ola\r\n"), IoError);
+    simulateDirectorySyncFailure(false);
+    EXPECT_FALSE(fileExists(dir.file("config.kvs.tmp")));
+    replaceFile(dir.file("config.kvs"), "FORNAVN=Per\r\n");
+    EXPECT_EQ(dir.read("config.kvs"), "FORNAVN=Per\r\n");
 }
 
 TEST(SharedFileTest, NorwegianLettersInPaths) {

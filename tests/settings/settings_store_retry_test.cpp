@@ -6,6 +6,10 @@
 #include "platform/workspace.h"
 #include "support/file_permissions.h"
 
+#include "platform/file_io.h"
+
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -156,6 +160,25 @@ TEST_F(SettingsStoreRetryTest, OversizedFileIsAFailedReadNotACrash) {
     EXPECT_EQ(waits, std::vector<int>(301, 10));
     EXPECT_EQ(messages.shown.size(), 1u);
 }
+
+#ifndef _WIN32
+// A file system that cannot lock (ENOLCK, EOPNOTSUPP) is not a busy file: the write is
+// given up at once with the reason, and reading goes on without the lock.
+TEST_F(SettingsStoreRetryTest, AFileSystemWithoutLocksIsToldAtOnceNotRetried) {
+    dir.write("config.kvs", kFile);
+    simulateLockError(ENOLCK);
+    const bool written = store.setString("ETTERNAVN", "Nordmann");
+    const std::string read = store.getString("FORNAVN").value;
+    simulateLockError(std::nullopt);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(read, "Kari");
+    EXPECT_EQ(waits, std::vector<int>{});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Klarte ikke SetString: filen kan ikke låses på dette filsystemet (" +
+                                          std::string(std::strerror(ENOLCK)) + ")\r" + pathText(storeFile()));
+    EXPECT_EQ(dir.read("config.kvs"), kFile);
+}
+#endif
 
 }  // namespace
 }  // namespace andel::test

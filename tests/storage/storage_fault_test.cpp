@@ -1,6 +1,6 @@
-// A storage file saved again in the same second (it then replaces the first) under a
-// writer killed at any moment and under a disk that fills up: the stored syndicate stays
-// whole and a failed save says so.
+// Storage files saved again and again in the same second under a writer killed at any
+// moment and under a disk that fills up: the newest stored syndicate is always whole and a
+// failed save says so.
 #include "storage/storage_file.h"
 #include "storage/storage_save.h"
 #include "storage_fixture.h"
@@ -23,7 +23,34 @@ protected:
                     const bool written = saveStoredRows(state, StorageMode::Lager, workspace, messages, at).has_value();
                     return test::WriteOutcome{written, written ? "" : messages.shown.back().text};
                 },
-                .read = [this] { return dir.read("pul1lgr/" + storageFileName(at)); }};
+                .read = [this] { return newestStored(); },
+                // Each save has its own second, written into the file: whole is either
+                // version apart from its saving time.
+                .whole = [this](const std::string& bytes) {
+                    const auto lines = withoutSavingTime(decodeTextLines(bytes));
+                    return lines == versionLines(0) || lines == versionLines(1);
+                }};
+    }
+
+    static std::vector<std::string> withoutSavingTime(std::vector<std::string> lines) {
+        if (lines.size() > 1) lines.erase(lines.begin() + 1);
+        return lines;
+    }
+    std::vector<std::string> versionLines(int version) const {
+        WorkbenchState state = test::syndicate();
+        if (version == 1) state.xfornavn = "Kåre";
+        return withoutSavingTime(storageFileLines(state, StorageMode::Lager, "", at));
+    }
+
+    // Every save here falls on one day, so the newest file has the greatest name.
+    std::string newestStored() const {
+        std::string newest;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "pul1lgr", error)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.path().extension() == ".TXT" && name > newest) newest = name;
+        }
+        return newest.empty() ? std::string() : dir.read("pul1lgr/" + newest);
     }
 
     test::TempDir dir;

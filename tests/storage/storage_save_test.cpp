@@ -1,5 +1,6 @@
 #include "model/codepage.h"
 #include "storage/storage_file.h"
+#include "platform/file_lock.h"
 #include "storage/storage_save.h"
 #include "storage_fixture.h"
 #include "support/recording_messages.h"
@@ -7,7 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <set>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace andel {
 namespace {
@@ -71,9 +79,96 @@ TEST_F(StorageSave, ModesStoreTheirTypeSerialAndMessage) {
         EXPECT_EQ(messages.shown[0].offsetX, -50);
         EXPECT_EQ(messages.shown[0].offsetY, 200);
     }
-    // The same second twice: one file, the later save.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "pul1lgr"), {}), 1);
 }
+
+// Saves within one second never replace each other: each takes the next free second,
+// in its name and its saving time, across the end of a minute, a day and a year.
+TEST_F(StorageSave, SavesInOneSecondTakeTheNextFreeSeconds) {
+    const struct {
+        LocalDateTime at;
+        std::vector<std::pair<const char*, const char*>> files;  // name, saving time
+    } cases[] = {
+        {at,
+         {{"DATO-07102008-090503.TXT", "2008.10.07.09:05:03"},
+          {"DATO-07102008-090504.TXT", "2008.10.07.09:05:04"},
+          {"DATO-07102008-090505.TXT", "2008.10.07.09:05:05"}}},
+        {test::savedAt(2008, 12, 31, 23, 59, 58),
+         {{"DATO-31122008-235958.TXT", "2008.12.31.23:59:58"},
+          {"DATO-31122008-235959.TXT", "2008.12.31.23:59:59"},
+          {"DATO-01012009-000000.TXT", "2009.01.01.00:00:00"}}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir.path() / "pul1lgr");
+        for (std::size_t n = 0; n < c.files.size(); ++n) {
+            SCOPED_TRACE(c.files[n].first);
+            state.xfornavn = "Kari " + std::to_string(n);
+            const auto file = saveStoredRows(state, StorageMode::Lager, workspace, messages, c.at);
+            ASSERT_TRUE(file);
+            EXPECT_EQ(file->filename(), c.files[n].first);
+        }
+        for (std::size_t n = 0; n < c.files.size(); ++n) {
+            const auto lines = decodeTextLines(dir.read(std::string("pul1lgr/") + c.files[n].first));
+            ASSERT_GE(lines.size(), 8u);
+            EXPECT_EQ(lines[1], c.files[n].second);
+            EXPECT_EQ(lines[7], "Kari " + std::to_string(n));
+        }
+    }
+}
+
+// A file system that cannot lock still takes the save (the lock only keeps two programs
+// from one name); a stored syndicate is never lost for want of it.
+TEST_F(StorageSave, AFileSystemWithoutLocksStillSaves) {
+    simulateLockError(ENOLCK);
+    const auto first = saveStoredRows(state, StorageMode::Lager, workspace, messages, at);
+    const auto second = saveStoredRows(state, StorageMode::Lager, workspace, messages, at);
+    simulateLockError(std::nullopt);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(messages.shown.back().text, kSavedLagerMessage);
+}
+
+#ifndef _WIN32
+// Two programs saving at once in the same second each keep every syndicate they stored.
+TEST_F(StorageSave, TwoProcessesSavingInOneSecondKeepEverySyndicate) {
+    constexpr int kProcesses = 2;
+    constexpr int kSaves = 15;
+    int start[2];  // both start saving at the same moment
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(start[1]);
+            char go = 0;
+            if (::read(start[0], &go, 1) != 0) ::_exit(2);  // returns once the parent closes it
+            test::RecordingMessages quiet;
+            for (int i = 0; i < kSaves; ++i) {
+                state.xfornavn = "P" + std::to_string(p) + "-" + std::to_string(i);
+                if (!saveStoredRows(state, StorageMode::Lager, workspace, quiet, at)) ::_exit(3);
+            }
+            ::_exit(0);
+        }
+        children.push_back(pid);
+    }
+    ::close(start[0]);
+    ::close(start[1]);
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::set<std::string> stored;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "pul1lgr")) {
+        if (entry.path().extension() != ".TXT") continue;
+        stored.insert(decodeTextLines(dir.read("pul1lgr/" + entry.path().filename().string())).at(7));
+    }
+    std::set<std::string> expected;
+    for (int p = 0; p < kProcesses; ++p) {
+        for (int i = 0; i < kSaves; ++i) expected.insert("P" + std::to_string(p) + "-" + std::to_string(i));
+    }
+    EXPECT_EQ(stored, expected);
+}
+#endif
 
 TEST_F(StorageSave, SaveRowsCommandRefusesAnUnregisteredPlayer) {
     state.spillenummer = "UREGISTRERT";

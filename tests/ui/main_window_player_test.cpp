@@ -3,6 +3,7 @@
 // 12707 from outside takes the register's current customer the same way.
 #include "main_window/main_window.h"
 
+#include "handover/message_listener.h"
 #include "handover/presence_files.h"
 #include "handover/window_message.h"
 #include "platform/message_socket.h"
@@ -111,6 +112,11 @@ private slots:
         Tgridform window(workspace(), &messages_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* listener = window.findChild<andel::MessageListener*>();
+        QVERIFY(listener);
+        std::vector<andel::WindowMessage> taken;
+        connect(listener, &andel::MessageListener::messageReceived, this,
+                [&taken](const andel::WindowMessage& message) { taken.push_back(message); });
         QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("Apulje1.tmp"))));
         QVERIFY(QFile::exists(directory_.filePath(QStringLiteral("wtpulje1.tmp"))));
         send(workspace(), "junk\n");
@@ -118,7 +124,11 @@ private slots:
         send(workspace(), std::string(65, 'x') + "13319 1 1\n");  // the tail of a long line is no message
         send(workspace(), "13319 0");  // a partial line
         send(workspace(), "13319 0 0\n");
-        QTest::qWait(50);
+        // Each send returns once the window has taken its line: the junk gave no message,
+        // and the one message (bring to front) left the window open.
+        QTRY_COMPARE(taken.size(), std::size_t{1});
+        QCOMPARE(taken[0].number, 13319u);
+        QCOMPARE(taken[0].lParam, std::int64_t{0});
         QVERIFY(window.isVisible());
 
         send(workspace(), "13319 0 1\n");
@@ -138,11 +148,12 @@ private slots:
         Tgridform second(other, &messages_);
         first.show();
         second.show();
-        QTest::qWait(10);
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QTRY_VERIFY(andel::readHandleFile(workspace()) && andel::readHandleFile(other));
         QVERIFY(messages_.shown.empty());
         const auto firstHandle = andel::readHandleFile(workspace());
         const auto secondHandle = andel::readHandleFile(other);
-        QVERIFY(firstHandle && secondHandle);
         QVERIFY(*firstHandle != *secondHandle);
 
         send(other, "13319 0 1\n");

@@ -8,6 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 
+#include <limits>
 #include <ostream>
 
 namespace andel::cli {
@@ -59,6 +60,8 @@ int runNtf(const Arguments& args, Context& context) {
         request.game = *game;
     }
     if (const auto out = args.option("--out")) request.destination = destinationPath(*out, context);
+    // On stderr every line left out is named, not only the first few a message box shows.
+    request.problemsShown = std::numeric_limits<std::size_t>::max();
     ListPrinter progress(args.flag("--list") ? &context.out : nullptr);
     const ConversionResult result = runOnlineConversion(context.workspace, request, context.messages, progress);
     return result.outcome == ConversionOutcome::Written ? 0 : 1;
