@@ -121,7 +121,7 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
     };
     askReason_ = [this] { return askReasonByDialog(this); };
     build();
-    resize(860, 600);
+    resize(860, 680);  // ten shares, the result of both halves and the warnings without scrolling
 }
 
 void Tandelsregnskap::build() {
@@ -184,6 +184,8 @@ void Tandelsregnskap::build() {
         value->setFrameShadow(QFrame::Sunken);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFont(bold);
+        // Room for the text inside the sunken frame, however tight the window is made.
+        value->setMinimumHeight(value->fontMetrics().height() + 2 * value->frameWidth() + 4);
         totals->addWidget(caption, 0, column);
         totals->addWidget(value, 1, column++);
         totals_.emplace_back(field.name, value);
@@ -193,7 +195,12 @@ void Tandelsregnskap::build() {
     layout->addWidget(new QLabel(QStringLiteral("Historikk:")));
     history_ = new QListWidget;
     history_->setObjectName(QStringLiteral("historikk"));
-    history_->setMaximumHeight(history_->fontMetrics().height() * 4 + 8);
+    history_->setMaximumHeight(history_->fontMetrics().height() * 5 + 8);
+    // A history line (a confirmed result with both halves' prizes) is longer than the
+    // window is wide: wrapped, never cut at the right edge.
+    history_->setWordWrap(true);
+    history_->setResizeMode(QListView::Adjust);
+    history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(history_);
 
     auto* bottom = new QHBoxLayout;
@@ -294,6 +301,7 @@ void Tandelsregnskap::render() {
         facts_->setText(QStringLiteral("Ingen andelsregnskap ennå: regnskapet lages når onlinefilen lages."));
         resultText_->clear();
         warning_->clear();
+        warning_->hide();
         renderTotals();
         return;
     }
@@ -355,6 +363,7 @@ void Tandelsregnskap::renderResult() {
     std::string joined;
     for (const std::string& warning : warnings) joined += (joined.empty() ? "" : "\n") + warning;
     warning_->setText(text(joined));
+    warning_->setVisible(!joined.empty());  // no empty line between the result and the shares
 }
 
 void Tandelsregnskap::renderTotals() {

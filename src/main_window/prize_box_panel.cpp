@@ -106,10 +106,14 @@ void PrizeBoxPanel::buildFigures() {
     }
     heading(QStringLiteral("PREMIEPROGNOSER"), this, QRect(left, 118, 146, 16));
     heading(QStringLiteral(" TIL UTBETALING"), this, QRect(left, 206, 146, 16));
-    addLabel(QStringLiteral("Totalt"), this, QRect(left, 224, captionWidth, 20));
+    totalCaption_ = addLabel(QStringLiteral("Totalt"), this, QRect(left, 224, captionWidth, 20));
     total_ = figure("premietotalt", this, QRect(valueLeft, 224, valueWidth, 20));
     addLabel(QStringLiteral("Pr andel"), this, QRect(left, 246, captionWidth, 20));
     perShare_ = figure("premieprandel", this, QRect(valueLeft, 246, valueWidth, 20));
+    pauseCaption_ = addLabel(QStringLiteral("Pause"), this, QRect(left, 268, captionWidth, 20));
+    pauseTotal_ = figure("premiepause", this, QRect(valueLeft, 268, valueWidth, 20));
+    pauseCaption_->hide();
+    pauseTotal_->hide();
 }
 
 void PrizeBoxPanel::buildDetails() {
@@ -145,6 +149,12 @@ void PrizeBoxPanel::render() {
     }
     setLabelText(*total_, state_.premietotalt);
     setLabelText(*perShare_, state_.premieprandel);
+    // BEGGE wins on both results: its full time's total is named as such, the half time's beside it.
+    const bool both = timeBasisOf(state_) == TimeBasis::Both;
+    setLabelText(*totalCaption_, both ? "Fulltid" : "Totalt");
+    setLabelText(*pauseTotal_, state_.premiepause);
+    pauseCaption_->setVisible(both);
+    pauseTotal_->setVisible(both);
     for (int k = 0; k <= kMatches; ++k) setLabelText(*detailCounts_[k], state_.prizeDetails[k]);
     details_->setVisible(state_.prizeDetailsVisible);
 }

@@ -1,5 +1,7 @@
 #include "main_window/program_window.h"
 
+#include "accounts/deleted_syndicate.h"
+
 #include "online/online_dialog.h"
 #include "online/online_file_window.h"
 #include "printing/certificate_print_dialog.h"
@@ -36,6 +38,9 @@ void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const 
     ensure(windows.onlineFileWindow, [&] { return new Tonlinefilform(workspace, &messages, parent); });
     windows.customerRegister->useNewCustomerDialog(windows.newCustomer);
     windows.storageBrowser->useDeleteDialog(windows.deleteStorage);
+    windows.storageBrowser->setDeletedSyndicateHook([workspace, &messages](const std::string& serialNumber) {
+        offerVoidingOfDeletedSyndicate(workspace, serialNumber, messages);
+    });
 }
 
 }  // namespace andel

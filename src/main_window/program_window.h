@@ -33,7 +33,8 @@ struct ProgramWindows {
 };
 
 // Creates every window still missing, in the program's start-up order, and ties the
-// register to its new-customer dialog and the browser to its delete question.
+// register to its new-customer dialog and the browser to its delete question and to the
+// ledgers of the syndicates it deletes.
 void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
                             Messages& messages,
                             std::function<std::optional<std::filesystem::path>()> diskette);

@@ -53,14 +53,16 @@ std::size_t markedCount(const StorageBrowser& browser) {
     return count;
 }
 
-void deleteMarkedStorage(StorageBrowser& browser, const Workspace& workspace, const DisketteRoot& diskette,
-                         Messages& messages, const std::function<bool(std::size_t count)>& confirm) {
+std::vector<std::string> deleteMarkedStorage(StorageBrowser& browser, const Workspace& workspace,
+                                             const DisketteRoot& diskette, Messages& messages,
+                                             const std::function<bool(std::size_t count)>& confirm) {
+    std::vector<std::string> deletedSerials;
     const std::size_t count = markedCount(browser);
     if (count == 0) {
         messages.inform(std::string(kNothingMarkedMessage));
-        return;
+        return deletedSerials;
     }
-    if (!confirm(count)) return;
+    if (!confirm(count)) return deletedSerials;
     // The source listed last owns the marked files.
     const StorageSource source = browser.source;
     if (const std::optional<fs::path> directory = storageDirectoryOf(source, workspace, diskette)) {
@@ -72,12 +74,16 @@ void deleteMarkedStorage(StorageBrowser& browser, const Workspace& workspace, co
             const fs::path file = *directory / fs::path(std::u8string(name.begin(), name.end()));
             if (name.empty() || !fs::remove(file, error) || error) {
                 messages.inform(pathText(*directory) + "\\" + name);
+            } else if (const std::string serial = trimBlanks(row[browser.table.column(kSerialHeader)]);
+                       !serial.empty() && serial != "0000") {
+                deletedSerials.push_back(serial);
             }
             for (std::string& cell : row) cell.clear();
         }
     }
     setMarking(browser, false);
     listStorage(browser, source, workspace, diskette);
+    return deletedSerials;
 }
 
 }  // namespace andel

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace andel {
 
@@ -64,7 +65,9 @@ std::size_t markedCount(const StorageBrowser& browser);
 // Deletes the files of the marked rows after `confirm(count)` (the `Tslettlagerfiler`
 // dialog) says yes. A file that cannot be deleted is reported by its path; the others are
 // still deleted. Afterwards the marks are cleared and the same source is listed again.
-void deleteMarkedStorage(StorageBrowser& browser, const Workspace& workspace, const DisketteRoot& diskette,
+// Returns the serial numbers of the deleted files that were stored with an online file,
+// so that the owner can offer to void their ledgers.
+std::vector<std::string> deleteMarkedStorage(StorageBrowser& browser, const Workspace& workspace, const DisketteRoot& diskette,
                          Messages& messages, const std::function<bool(std::size_t count)>& confirm);
 
 }  // namespace andel

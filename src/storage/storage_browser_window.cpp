@@ -92,8 +92,12 @@ Thentrekker::Thentrekker(Workspace workspace, Messages& messages, std::function<
     connect(close, &QToolButton::clicked, this, &QWidget::close);
     // Every handler runs guarded: a file error is shown and the browser goes on.
     connect(remove, &QToolButton::clicked, this, [this] {
-        runGuarded(messages_, [&] { deleteMarkedStorage(browser_, workspace_, diskette_(), messages_, confirm_); });
+        std::vector<std::string> deleted;
+        runGuarded(messages_, [&] { deleted = deleteMarkedStorage(browser_, workspace_, diskette_(), messages_, confirm_); });
         render();
+        for (const std::string& serial : deleted) {
+            if (deletedSyndicate_) runGuarded(messages_, [&] { deletedSyndicate_(serial); });
+        }
     });
     connect(hold_, &QCheckBox::toggled, this, [this](bool on) { runGuarded(messages_, [&] { setMarking(on); }); });
     connect(table_, &QTableWidget::cellPressed, this,

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -34,6 +35,11 @@ public:
     // The program's one `Tslettlagerfiler` asks before deleting; without it the browser
     // makes its own when first needed.
     void useDeleteDialog(Tslettlagerfiler* dialog) { deleteDialog_ = dialog; }
+    // Told the serial number of each deleted syndicate that was stored with an online file
+    // (the main window offers to void its ledger, which this browser knows nothing of).
+    void setDeletedSyndicateHook(std::function<void(const std::string& serialNumber)> hook) {
+        deletedSyndicate_ = std::move(hook);
+    }
     // Replaces the `Tslettlagerfiler` question (tests answer it themselves).
     void setDeleteConfirmation(std::function<bool(std::size_t)> confirm) { confirm_ = std::move(confirm); }
     // Top = main window's top + 45, height = its height - 85, the same horizontal centre.
@@ -57,6 +63,7 @@ private:
     Messages& messages_;
     std::function<DisketteRoot()> diskette_;
     std::function<bool(std::size_t)> confirm_;
+    std::function<void(const std::string&)> deletedSyndicate_;
     StorageBrowser browser_;
     QTableWidget* table_;
     QCheckBox* hold_;

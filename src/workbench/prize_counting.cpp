@@ -19,6 +19,37 @@ ResultMasks resultMasksOf(const WorkbenchState& state) {
     return masks;
 }
 
+namespace {
+
+// The half time's prize of a BEGGE syndicate, counted as the full time's is.
+void recountHalfTime(WorkbenchState& state, const CouponSet& coupons) {
+    if (timeBasisOf(state) != TimeBasis::Both) {
+        state.premiepause.clear();
+        return;
+    }
+    if (state.pauseSigns.empty()) {
+        state.premiepause = "-";
+        return;
+    }
+    ResultMasks masks{};
+    applyRoundResult(RoundResult{true, state.pauseSigns, {}}, masks);
+    const PrizeForecasts forecasts{state.pauseForecasts[0], state.pauseForecasts[1], state.pauseForecasts[2]};
+    state.premiepause = prizeTexts(countPrizes(coupons, masks), forecasts, sharesOf(state)).premietotalt;
+}
+
+// BEGGE: the half time's result from its own history file; nothing for the other bases.
+void fetchHalfTime(WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+    state.pauseSigns.clear();
+    state.pauseForecasts = {};
+    if (timeBasisOf(state) != TimeBasis::Both) return;
+    const RoundResult result = fetchRoundResult(workspace, messages, couponTypeOf(state), TimeBasis::HalfTime,
+                                                parseGameWeek(gameWeekTextOf(state)));
+    state.pauseSigns = result.signs;
+    state.pauseForecasts = {result.forecasts.twelve, result.forecasts.eleven, result.forecasts.ten};
+}
+
+}  // namespace
+
 void recountPrizes(WorkbenchState& state) {
     if (!state.prizePanelOpen) return;
     const CouponSet coupons = couponsOf(state);
@@ -32,6 +63,7 @@ void recountPrizes(WorkbenchState& state) {
     state.pr11 = texts.pr11;
     state.pr10 = texts.pr10;
     for (int k = 0; k < kRightCounts; ++k) state.prizeDetails[k] = texts.details[k];
+    recountHalfTime(state, coupons);
 }
 
 void fetchRoundResult(WorkbenchState& state, const Workspace& workspace, Messages& messages) {
@@ -48,6 +80,7 @@ void fetchRoundResult(WorkbenchState& state, const Workspace& workspace, Message
     state.premie12 = result.forecasts.twelve;
     state.premie11 = result.forecasts.eleven;
     state.premie10 = result.forecasts.ten;
+    fetchHalfTime(state, workspace, messages);
 }
 
 void clickResultCell(WorkbenchState& state, int column, int row) {

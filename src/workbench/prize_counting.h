@@ -11,11 +11,13 @@ namespace andel {
 
 ResultMasks resultMasksOf(const WorkbenchState& state);
 
-// Counts the coupons against the results grid and shows counts, wrong signs and prizes.
+// Counts the coupons against the results grid and shows counts, wrong signs and prizes;
+// for BEGGE also the half time's total prize on its fetched result.
 void recountPrizes(WorkbenchState& state);
 
 // Looks up the round of the selectors in the pools history: marks the results grid and
-// fills the three forecasts.
+// fills the three forecasts. BEGGE also fetches the half time's result and forecasts
+// from the half-time history, beside the grid.
 void fetchRoundResult(WorkbenchState& state, const Workspace& workspace, Messages& messages);
 
 // A click on a result cell (column 1-3, row 1-12): that cell alone is marked in its row.

@@ -106,6 +106,13 @@ struct WorkbenchState {
     std::string premie12 = "0", premie11 = "0", premie10 = "0";
     std::string premietotalt = "0", premieprandel = "0";
     std::array<std::string, kMatches + 1> prizeDetails;  // `p0` .. `p12`
+    // BEGGE plays its rows on the half time's result too: that result and its forecasts
+    // from the half-time history, fetched with the full time's, and what the coupons win
+    // on it (`premiepause`, "-" while the half time has no result). Empty for the other
+    // time bases.
+    std::string pauseSigns;
+    std::array<std::string, 3> pauseForecasts;  // 12, 11 and 10 right
+    std::string premiepause;
 
     bool dragging = false;  // dragging a match in the coupon grid
     int dragRow = 0;

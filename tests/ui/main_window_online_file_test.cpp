@@ -1,20 +1,28 @@
 // The online file of the main window: made through the real dialog, forgotten by every
 // change of the syndicate, and never made for coupons that cannot be played, whichever
-// control starts the command.
+// control starts the command. Its ledger: voided on Ja when the file is made again or
+// its stored syndicate is deleted, and no certificates once the week arrow moved.
 #include "main_window/main_window.h"
 
+#include "accounts/deleted_syndicate.h"
+#include "accounts/ledger_store.h"
+#include "accounts/ledger_winnings.h"
+#include "accounts/season.h"
 #include "online/make_online_file.h"
 #include "printing/certificate_command.h"
+#include "support/modal_answer.h"
 #include "support/recording_messages.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <filesystem>
@@ -54,6 +62,7 @@ private:
     std::unique_ptr<Tgridform> window_;
     BottomBarRecordingMessages messages_;
     int dialogsOpened_ = 0;
+    int printDialogsOpened_ = 0;
 
     std::filesystem::path file(const char* name) const { return directory_->filePath(QString::fromUtf8(name)).toStdString(); }
     template <typename T = QWidget>
@@ -69,16 +78,37 @@ private:
     }
 
     // Answers "Lag onlinefil" in the online-file dialog whenever it opens, as an agent
-    // who wants the file would.
+    // who wants the file would; the printer choice is counted and closed.
     void answerDialogsWithMake() {
         QTimer* answer = new QTimer(window_.get());
         connect(answer, &QTimer::timeout, this, [this] {
             QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog && dialog->inherits("andel::TForm1")) {
+                ++printDialogsOpened_;
+                dialog->close();
+            }
             if (!dialog || !dialog->inherits("andel::Tonlineform")) return;
             ++dialogsOpened_;
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
         });
         answer->start(20);
+    }
+
+    Workspace workspace() const { return Workspace(directory_->path().toStdString()); }
+    std::string serialNumber() const { return find<QLabel>("onlinefilserienummer")->text().toStdString(); }
+    std::vector<std::string> seasonSerials() const {
+        RoundResults results(workspace());
+        const Season season =
+            seasonOf(listLedgers(workspace()).ledgers, [&](const Ledger& l) { return ledgerResult(results, l).winnings; });
+        std::vector<std::string> serials;
+        for (const SeasonRow& row : season.rows) serials.push_back(row.serialNumber);
+        return serials;
+    }
+    const Message* question() const {
+        for (const Message& message : messages_.shown) {
+            if (message.buttons == MessageButtons::YesNo) return &message;
+        }
+        return nullptr;
     }
 
     void makeOnlineFile() {
@@ -101,6 +131,7 @@ private slots:
             << "FORNAVN=Kari\r\nETTERNAVN=Nordmann\r\nTIPPERNUMMER=123456789\r\n";
         messages_ = BottomBarRecordingMessages();
         dialogsOpened_ = 0;
+        printDialogsOpened_ = 0;
         window_ = std::make_unique<Tgridform>(Workspace(directory_->path().toStdString()), &messages_);
         messages_.window = window_.get();
         window_->attachWindows();
@@ -176,6 +207,90 @@ private slots:
             QVERIFY2(find<QLabel>("onlinefilserienummer")->text().isEmpty(), name);
             QVERIFY2(find<QLabel>("Label29")->text().isEmpty(), name);
         }
+    }
+
+    // The online file made again for the same syndicate and week: the earlier file's ledger
+    // is voided when the agent answers Ja, kept on Nei; the season counts the syndicate once.
+    void makingTheFileAgainOffersToVoidTheEarlierLedger_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nei") << false;
+    }
+    void makingTheFileAgainOffersToVoidTheEarlierLedger() {
+        QFETCH(bool, yes);
+        makeOnlineFile();
+        const std::string first = serialNumber();
+        QVERIFY(findLedger(workspace(), first));
+        QCOMPARE(seasonSerials(), std::vector<std::string>{first});
+        messages_.answer = yes;
+        makeOnlineFile();
+        QCOMPARE(dialogsOpened_, 2);
+        const std::string second = serialNumber();
+        QVERIFY(second != first);
+        const Message* asked = question();
+        QVERIFY(asked);
+        QVERIFY2(asked->text.find("serienummer " + first) != std::string::npos, asked->text.c_str());
+        QVERIFY(!findLedger(workspace(), second)->voided);
+        const std::optional<Ledger> earlier = findLedger(workspace(), first);
+        QCOMPARE(earlier->voided.has_value(), yes);
+        if (!yes) return;
+        QCOMPARE(earlier->voided->reason, "Erstattet av onlinefilen med serienummer " + second);
+        QCOMPARE(seasonSerials(), std::vector<std::string>{second});
+    }
+
+    // Deleting the stored syndicate of a made online file in the storage browser asks
+    // whether its ledger shall be voided; the files are deleted either way.
+    void deletingTheStoredSyndicateOffersToVoidItsLedger_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nei") << false;
+    }
+    void deletingTheStoredSyndicateOffersToVoidItsLedger() {
+        QFETCH(bool, yes);
+        makeOnlineFile();
+        const std::string serial = serialNumber();
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{1});
+        QTest::mouseClick(find<QToolButton>("bildeknapp5"), Qt::LeftButton);
+        auto* browser = find<QWidget>("Thentrekker");
+        QVERIFY(QTest::qWaitForWindowExposed(browser));
+        browser->findChild<QCheckBox*>(QStringLiteral("holdforsletting"))->setChecked(true);
+        auto* table = browser->findChild<QTableWidget*>(QStringLiteral("lagertabell"));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 0, 2));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("SLETT:"));
+
+        messages_.shown.clear();
+        messages_.answer = yes;
+        test::ModalAnswer slett("andel::Tslettlagerfiler", [](QWidget* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("slett")), Qt::LeftButton);
+        });
+        QTest::mouseClick(browser->findChild<QToolButton*>(QStringLiteral("slettmerkede")), Qt::LeftButton);
+        QVERIFY2(slett.result().empty(), slett.result().c_str());
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{0});
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        const Message* asked = question();
+        QVERIFY(asked);
+        QVERIFY2(asked->text.find("serienummer " + serial) != std::string::npos, asked->text.c_str());
+        const std::optional<Ledger> ledger = findLedger(workspace(), serial);
+        QCOMPARE(ledger->voided.has_value(), yes);
+        if (yes) QCOMPARE(ledger->voided->reason, std::string(kDeletedSyndicateReason));
+    }
+
+    // One click on the week arrow after the online file was made: the print command
+    // refuses with a message naming both weeks, and no printer choice opens.
+    void certificatesAreRefusedAfterTheWeekArrowMoved() {
+        makeOnlineFile();
+        const QString made = find<QComboBox>("ukecombobox")->currentText().trimmed();
+        stepArrow("UpDown1", "ned");
+        const QString now = find<QComboBox>("ukecombobox")->currentText().trimmed();
+        QVERIFY(made != now);
+        messages_.shown.clear();
+        window_->findChild<QAction*>(QStringLiteral("Skrivut1"))->trigger();
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        const std::string& told = messages_.shown[0].text;
+        QVERIFY2(told.find(made.toStdString()) != std::string::npos, told.c_str());
+        QVERIFY2(told.find(now.toStdString()) != std::string::npos, told.c_str());
+        QVERIFY2(told.find("skrives ikke ut") != std::string::npos, told.c_str());
+        QCOMPARE(printDialogsOpened_, 0);
     }
 
     // The coupon-type arrows switch the row price as the list does.

@@ -4,6 +4,7 @@
 
 #include "online/make_online_file.h"
 #include "printing/certificate_command.h"
+#include "results/pools_history.h"
 #include "storage/storage_save.h"
 #include "support/recording_messages.h"
 
@@ -14,6 +15,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fstream>
+#include <utility>
 
 using andel::Tgridform;
 using andel::Workspace;
@@ -242,6 +246,47 @@ private slots:
         QTest::mouseClick(find("Button3"), Qt::LeftButton);
         QVERIFY(prizes->isHidden());
         QVERIFY(!system->isHidden());
+    }
+
+    // A BEGGE syndicate's prize panel shows what the coupons win on the half time's result
+    // (from the half-time history) beside the full time's; the other bases show no such line.
+    void prizePanelShowsTheHalfTimePrizeForBegge() {
+        QTemporaryDir directory;
+        Tgridform window(Workspace(directory.path().toStdString()), &messages_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto control = [&](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+        const auto shown = [&](const char* name) { return qobject_cast<QLabel*>(control(name))->text(); };
+        const andel::GameWeek week =
+            andel::parseGameWeek(qobject_cast<QComboBox*>(control("ukecombobox"))->currentText().toStdString());
+        QDir(directory.path()).mkdir(QStringLiteral("tippehistorikk"));
+        for (const auto& [file, result] : {std::pair{"lf.txt", "111111111111"}, std::pair{"lp.txt", "111111111112"}}) {
+            andel::StatisticsRecord line;
+            line.week = week.week;
+            line.year = week.year;
+            line.resultText = result;
+            line.prize12 = 1000000;
+            line.prize11 = 150000;
+            line.prize10 = 2500;
+            std::ofstream(directory.filePath(QStringLiteral("tippehistorikk/") + QString::fromLatin1(file)).toStdString(),
+                          std::ios::binary)
+                << andel::formatHistoryLine(line) << "\r\n";
+        }
+        auto* pause = control("premiepause");
+        QTest::mouseClick(control("premieknapp"), Qt::LeftButton);
+        const QString fullTime = shown("premietotalt");
+        QVERIFY(pause->isHidden());
+        QTest::mouseClick(control("Button3"), Qt::LeftButton);
+
+        auto* bases = qobject_cast<QComboBox*>(control("pauseordiner"));
+        bases->setFocus();
+        QTest::keyClick(bases, Qt::Key_End);
+        QCOMPARE(bases->currentText(), QStringLiteral("BEGGE"));
+        QTest::mouseClick(control("premieknapp"), Qt::LeftButton);
+        QVERIFY(pause->isVisible());
+        QCOMPARE(shown("premietotalt"), fullTime);
+        QCOMPARE(shown("premiepause"), QStringLiteral("182.500"));
+        QVERIFY(shown("premiepause") != fullTime);
     }
 
     // A working directory where nothing can be written: the first creation step reports

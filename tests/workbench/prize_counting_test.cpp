@@ -20,8 +20,10 @@ protected:
         state.ukecombobox = static_cast<int>(std::find(state.ukecomboboxItems.begin(), state.ukecomboboxItems.end(),
                                                        " UKE 05 -2026") - state.ukecomboboxItems.begin());
     }
-    // The history of Saturday's ordinary rounds with one line for week 5 of 2026.
-    void writeHistory(const std::string& result, int prize12, int prize11, int prize10) {
+    // The history of Saturday's ordinary rounds (lp.txt: half-time rounds) with one line
+    // for week 5 of 2026.
+    void writeHistory(const std::string& result, int prize12, int prize11, int prize10,
+                      const char* file = "tippehistorikk/lf.txt") {
         StatisticsRecord line;
         line.year = 2026;
         line.week = 5;
@@ -29,7 +31,12 @@ protected:
         line.prize12 = prize12;
         line.prize11 = prize11;
         line.prize10 = prize10;
-        dir.write("tippehistorikk/lf.txt", formatHistoryLine(line) + "\r\n");
+        dir.write(file, formatHistoryLine(line) + "\r\n");
+    }
+    // The panel opened on the history as it stands, then closed again.
+    void openAndClose() {
+        togglePrizePanel(state, workspace, messages);
+        togglePrizePanel(state, workspace, messages);
     }
     std::string resultRow(int row) const {
         return state.testgrid.at(1, row) + "|" + state.testgrid.at(2, row) + "|" + state.testgrid.at(3, row);
@@ -112,6 +119,53 @@ TEST_F(PrizeCountingTest, ARoundWithoutResultClearsTheGridAndShowsDashes) {
     EXPECT_EQ(resultRow(1), "||");
     EXPECT_EQ(state.premie12, "-");
     EXPECT_EQ(state.premietotalt, "0");
+}
+
+// BEGGE plays its rows on both results: the half time's prize is counted on the half-time
+// history's result just as the full time's is counted on the ordinary history's.
+TEST_F(PrizeCountingTest, BeggeCountsTheHalfTimeOnItsOwnResultBesideTheFullTime) {
+    // What the coupons win on each result, counted as an ordinary round.
+    writeHistory("111111111112", 1000000, 150000, 2500);
+    openAndClose();
+    const std::string halfTimeAlone = state.premietotalt;
+    writeHistory("111111111111", 1000000, 150000, 2500);
+    openAndClose();
+    const std::string fullTimeAlone = state.premietotalt;
+    ASSERT_NE(halfTimeAlone, "0");
+    ASSERT_NE(halfTimeAlone, fullTimeAlone);
+    EXPECT_EQ(state.premiepause, "");
+
+    writeHistory("111111111112", 1000000, 150000, 2500, "tippehistorikk/lp.txt");
+    chooseTimeBasis(state, static_cast<int>(TimeBasis::Both), RoundRefresh{});
+    togglePrizePanel(state, workspace, messages);
+    EXPECT_EQ(state.premietotalt, fullTimeAlone);
+    EXPECT_EQ(state.premiepause, halfTimeAlone);
+    EXPECT_TRUE(messages.shown.empty());
+    // A hand-marked full-time result moves the full time's figures only.
+    clickResultCell(state, 2, 1);
+    EXPECT_NE(state.premietotalt, fullTimeAlone);
+    EXPECT_EQ(state.premiepause, halfTimeAlone);
+}
+
+// Without a half-time result BEGGE shows "-" for it; the other time bases neither read the
+// half-time history nor show a half-time prize.
+TEST_F(PrizeCountingTest, OnlyBeggeReadsTheHalfTimeHistory) {
+    writeHistory("111111111111", 1000000, 150000, 2500);
+    writeHistory("111111111111", 1000000, 150000, 2500, "tippehistorikk/sp.txt");  // another day's half time
+    const struct {
+        TimeBasis basis;
+        std::string pause;
+        bool told;  // the missing lp.txt is reported
+    } cases[] = {{TimeBasis::Ordinary, "", false}, {TimeBasis::Both, "-", true}};
+    for (const auto& c : cases) {
+        messages.shown.clear();
+        state.prizePanelOpen = false;
+        chooseTimeBasis(state, static_cast<int>(c.basis), RoundRefresh{});
+        togglePrizePanel(state, workspace, messages);
+        EXPECT_EQ(state.premiepause, c.pause);
+        EXPECT_EQ(state.premietotalt, "2.602.500");
+        EXPECT_EQ(!messages.shown.empty(), c.told);
+    }
 }
 
 }  // namespace
