@@ -31,7 +31,10 @@ std::optional<SyndicateFacts> syndicateFactsOf(const WorkbenchState& state) {
 }
 
 Ledger emptyLedger(const SyndicateFacts& facts) {
-    return Ledger{facts, std::vector<ShareEntry>(static_cast<std::size_t>(facts.shares))};
+    Ledger ledger;
+    ledger.facts = facts;
+    ledger.entries.resize(static_cast<std::size_t>(facts.shares));
+    return ledger;
 }
 
 std::string weekText(const GameWeek& week) { return trimBlanks(gameWeekText(week)); }

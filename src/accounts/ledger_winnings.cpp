@@ -121,8 +121,12 @@ LedgerResult ledgerResult(RoundResults& results, const Ledger& ledger) {
     shown.history = historyRounds(results, ledger.facts);
     if (ledger.confirmed) {
         shown.winnings = confirmedWinnings(ledger);
-        shown.historyDiffers = shown.history.fullTime != std::optional(ledger.confirmed->fullTime) ||
-                               shown.history.halfTime != ledger.confirmed->halfTime;
+        // A history without the round's result says nothing against a result confirmed by hand.
+        const auto differs = [](const std::optional<ConfirmedRound>& history, const std::optional<ConfirmedRound>& kept) {
+            return history && history != kept;
+        };
+        shown.historyDiffers = differs(shown.history.fullTime, ledger.confirmed->fullTime) ||
+                               differs(shown.history.halfTime, ledger.confirmed->halfTime);
     } else {
         shown.winnings = winningsOn(ledger.facts, shown.history.fullTime, shown.history.halfTime);
     }

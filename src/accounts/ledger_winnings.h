@@ -84,7 +84,8 @@ struct HistoryRounds {
 HistoryRounds historyRounds(RoundResults& results, const SyndicateFacts& facts);
 
 // What a ledger shows: its confirmed result when final, else the history's forecast;
-// `historyDiffers` when a confirmed result and the history now disagree.
+// `historyDiffers` when a confirmed result and a result the history now holds disagree (a
+// history without the round's result differs from nothing).
 struct LedgerResult {
     LedgerWinnings winnings;
     HistoryRounds history;

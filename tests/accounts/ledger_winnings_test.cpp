@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace andel::test {
 namespace {
 
@@ -127,6 +129,11 @@ TEST(LedgerWinnings, AConfirmedResultStandsWhenTheHistoryChanges) {
     EXPECT_TRUE(shown.historyDiffers);
     EXPECT_EQ(historyRoundsText(shown.history), "HUBHUBHUBHUU 0 0 0");
     EXPECT_EQ(ledgerTotals(ledger, shown.winnings).overpaid, 0);
+
+    std::filesystem::remove(dir.file("tippehistorikk/lf.txt"));
+    writeHistory(dir, {40, 2026, {}}, "1X2 1X2 1X2 1X2", 0, 0, 0);
+    EXPECT_FALSE(ledgerResult(workspace, ledger).historyDiffers) << "a history without the round says nothing against it";
+    writeHistory(dir, facts.week, "1X2 1X2 1X2 1XX", 0, 0, 0);
 
     ConfirmedResult corrected = *confirmable;
     corrected.on = {8, 12, 2026};

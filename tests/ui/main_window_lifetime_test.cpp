@@ -177,7 +177,9 @@ private slots:
         QTest::mousePress(find<QToolButton>("bildeknapp2"), Qt::LeftButton);
         QTest::mouseClick(find<QAbstractButton>("BitBtn27"), Qt::LeftButton);
         std::filesystem::path stored;
-        for (const auto& entry : std::filesystem::directory_iterator(file("pul1lgr"))) stored = entry.path();
+        for (const auto& entry : std::filesystem::directory_iterator(file("pul1lgr"))) {
+            if (entry.path().extension() == ".TXT") stored = entry.path();  // not the savers' lock file
+        }
         std::string bytes = readAll(stored);
         const auto replaceValue = [&bytes](const std::string& key, const std::string& value) {
             const std::size_t at = bytes.find(key + "\r\n");

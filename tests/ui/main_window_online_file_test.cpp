@@ -45,10 +45,13 @@ public:
     QStringList bottomBar;
 };
 
+// The files of a directory but the lock file its writers share.
 std::size_t filesIn(const std::filesystem::path& directory) {
     std::error_code error;
     std::size_t count = 0;
-    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) ++count;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().extension() != ".LCK") ++count;
+    }
     return count;
 }
 
