@@ -56,6 +56,35 @@ TEST(MessageSenderTest, WindowsNamedPipeTakesTheLine) {
     EXPECT_TRUE(sent) << error;
     EXPECT_EQ(received, "12707 1 -1\n");
 }
+
+// A window that takes the pipe and never reads: the sender gives up at the limit with
+// "Programmet svarer ikke" instead of waiting for ever.
+TEST(MessageSenderTest, AWindowThatNeverReadsIsGivenUpOn) {
+    const std::string path = messageSocketPath(12346);
+    const std::wstring name(path.begin(), path.end());
+    HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT,
+                                   1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread window([&] {
+        if (!ConnectNamedPipe(pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED) return;
+        WaitForSingleObject(done, INFINITE);  // holds the pipe, reads nothing
+        DisconnectNamedPipe(pipe);
+    });
+    std::string error;
+    auto sent = std::async(std::launch::async, [&] {
+        return sendToMessageSocket(path, "13319 0 0\n", error, std::chrono::milliseconds(200));
+    });
+    // Far beyond the limit: only a sender that waits for ever gets here.
+    const bool returned = sent.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    EXPECT_TRUE(returned) << "the sender still waits";
+    SetEvent(done);
+    window.join();
+    CloseHandle(pipe);
+    CloseHandle(done);
+    EXPECT_FALSE(sent.get());
+    EXPECT_EQ(error.rfind(kNoAnswerReason, 0), 0u) << error;
+}
 #else
 // A window that holds its socket but does not take the line: it never accepts and its
 // queue is full, it accepts and never reads, or it reads nothing of a long line. The sender
