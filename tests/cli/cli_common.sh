@@ -21,6 +21,16 @@ rows_file_header() {
     printf '\r\n\r\n\r\n\r\n\r\n\r\n'
 }
 
+# run NAME STATUS ARGS...: runs the tool in the working directory $dir into $work/out and
+# $work/err and fails NAME unless it exits with STATUS. Scripts with other needs define their own.
+run() {
+    name="$1" expected="$2"
+    shift 2
+    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
+}
+
 # finish MESSAGE: the script's exit status from the failure count.
 finish() {
     [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }

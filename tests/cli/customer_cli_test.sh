@@ -8,14 +8,6 @@ mkdir -p "$dir/k" "$dir/pul1lgr"
 drive_setting K "$dir/k" >"$dir/config.kvs"
 tab=$(printf '\t')
 
-run() {
-    name="$1" expected="$2"
-    shift 2
-    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
-}
-
 stored_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008
 run "register Kari" 0 register add --fornavn Kari --etternavn Nordmann --spillenummer 123456789 --telefon1 22334455
 run "register Ola" 0 register add --fornavn Ola --etternavn Aas --telefon1 55314207

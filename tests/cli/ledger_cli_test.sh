@@ -7,14 +7,6 @@ dir="$work/dir"
 mkdir -p "$dir/c" "$dir/pul1lgr"
 printf 'DRIVE_C=%s\r\n' "$dir/c" >"$dir/config.kvs"
 
-# run NAME STATUS ARGS...: runs the tool into $work/out and $work/err.
-run() {
-    name="$1" expected="$2"
-    shift 2
-    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
-}
 expect_out() { printf '%s\n' "$2" | cmp -s - "$work/out" || fail "$1: got $(cat "$work/out")"; }
 
 stored_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008

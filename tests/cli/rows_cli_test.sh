@@ -9,14 +9,6 @@ dir="$work/dir"
 mkdir -p "$dir/pul1lgr"
 stored_syndicate "$dir/pul1lgr/LAGRET.TXT" 07.OKT-2008
 
-run() {
-    name="$1" expected="$2"
-    shift 2
-    "$cli" --dir "$dir" "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq "$expected" ] || fail "$name: exit $status, not $expected ($(cat "$work/err"))"
-}
-
 run "rows e" 0 rows LAGRET.TXT --out "$work/e.txt"
 printf 'TIPPING,UKE 10 -2009,L\330RDAG,2916\r\n' >"$work/heading"
 head -1 "$work/e.txt" | cmp -s - "$work/heading" || fail "rows heading: $(head -1 "$work/e.txt" | od -c | head -3)"
