@@ -95,6 +95,11 @@ LedgerLock::LedgerLock(const Workspace& workspace, const WaitFunction& wait) {
     for (int waited = 0;; ++waited) {
         lock_ = std::make_unique<ExclusiveFileLock>(file, LockOpen::CreateIfMissing);
         if (lock_->locked()) return;
+        if (lock_->access() == FileAccess::LockFailed) {
+            // A file system without locks: waiting never helps, and changing without the lock could lose changes.
+            throw IoError("Andelsregnskapene i " + pathText(ledgerDirectory(workspace)) + " kan ikke låses (" +
+                          lock_->lockError() + "); ingenting er endret.");
+        }
         if (lock_->access() == FileAccess::NotPermitted) {
             throw IoError("Andelsregnskapene i " + pathText(ledgerDirectory(workspace)) +
                           " er skrivebeskyttet og kan ikke endres.");

@@ -2,11 +2,13 @@
 #include "accounts/ledger_file.h"
 #include "accounts/ledger_store.h"
 #include "accounts_fixture.h"
+#include "platform/file_lock.h"
 #include "platform/io_error.h"
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <thread>
 
 namespace andel::test {
@@ -229,6 +231,23 @@ TEST(LedgerStore, ABusyLockIsWaitedForThenRefusedWithNothingChanged) {
     EXPECT_GT(waits, 10);
     EXPECT_EQ(dir.read("andelsregnskap/REGNSKAP_1042_UKE_50_2026.TXT"), before);
 }
+
+#ifndef _WIN32
+// A file system without locks is told at once; no change is made without the lock.
+TEST(LedgerStore, AFileSystemWithoutLocksRefusesAtOnce) {
+    TempDir dir;
+    const Workspace workspace(dir.path());
+    saveLedger(workspace, emptyLedger(smallSyndicate(3)));
+    simulateLockError(ENOLCK);
+    int waits = 0;
+    EXPECT_THROW(changeLedger(workspace, "1042", [](Ledger& l) { return setBuyer(l, 1, {.name = "Per"}); },
+                              [&](int) { ++waits; }),
+                 IoError);
+    simulateLockError(std::nullopt);
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(findLedger(workspace, "1042")->entries[0].name, "");
+}
+#endif
 
 TEST(LedgerStore, ListsNewestWeekFirstAndFindsTheNewestOfASerial) {
     TempDir dir;
