@@ -7,7 +7,7 @@
 #include "customers/customer_account.h"
 #include "model/text.h"
 #include "platform/file_io.h"
-#include "register/customer_register.h"
+#include "register_rows.h"
 
 #include <ostream>
 
@@ -23,19 +23,6 @@ void printFields(std::ostream& out, const std::vector<std::string>& fields) {
     out << '\n';
 }
 
-// The register sorted by surname, as `register list` numbers its rows.
-std::vector<Tkunderec> registerCustomers(Context& context) {
-    SettingsStore settings = mainStore(context.workspace, context.messages);
-    CustomerRegister reg;
-    loadRegister(reg, context.workspace, settings);
-    arrangeColumns(reg.table, kFirstCriterion);
-    reg.criterion = kFirstCriterion;
-    sortByCriterion(reg);
-    std::vector<Tkunderec> customers;
-    for (std::size_t row = 0; row < reg.table.rows.size(); ++row) customers.push_back(rowToRecord(reg.table, row));
-    return customers;
-}
-
 std::vector<Ledger> readableLedgers(Context& context) {
     LedgerListing listing = listLedgers(context.workspace);
     for (const std::string& damaged : listing.damaged) context.messages.inform(damaged);
@@ -45,7 +32,7 @@ std::vector<Ledger> readableLedgers(Context& context) {
 int list(const Arguments& args, Context& context) {
     args.expectPositionals(1, 1);
     const std::vector<Ledger> ledgers = readableLedgers(context);
-    const std::vector<Tkunderec> customers = registerCustomers(context);
+    const std::vector<Tkunderec> customers = customersBySurname(context);
     for (std::size_t row = 0; row < customers.size(); ++row) {
         const ShareEntry who = buyerOf(customers[row]);
         const CustomerAccount account = accountOf(customerKey(customers[row]), ledgers);
@@ -61,7 +48,7 @@ int show(const Arguments& args, Context& context) {
     if ((args.positionals().size() == 2) == number.has_value()) {
         throw UsageError("customer show needs ROW or --spillenummer N");
     }
-    const std::vector<Tkunderec> customers = registerCustomers(context);
+    const std::vector<Tkunderec> customers = customersBySurname(context);
     std::optional<Tkunderec> customer;
     if (number) {
         const std::string digits = digitsOnly(*number);

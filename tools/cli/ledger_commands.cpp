@@ -10,7 +10,7 @@
 #include "accounts/season.h"
 #include "commands.h"
 #include "platform/file_io.h"
-#include "register/customer_register.h"
+#include "register_rows.h"
 #include "stored_syndicate.h"
 #include "workbench/recompute.h"
 
@@ -79,15 +79,9 @@ void refuseOptions(const Arguments& args, const std::string& verb, const std::ve
 
 // The register row as `register list` numbers it when sorted by surname.
 ShareEntry customerRow(const std::string& text, Context& context) {
-    SettingsStore settings = mainStore(context.workspace, context.messages);
-    CustomerRegister reg;
-    loadRegister(reg, context.workspace, settings);
-    arrangeColumns(reg.table, kFirstCriterion);
-    reg.criterion = kFirstCriterion;
-    sortByCriterion(reg);
-    const int rows = static_cast<int>(reg.table.rows.size());
-    const int row = parseNumber(text, 1, rows, "--kunde");
-    const ShareEntry buyer = buyerOf(rowToRecord(reg.table, static_cast<std::size_t>(row - 1)));
+    const std::vector<Tkunderec> customers = customersBySurname(context);
+    const int row = parseNumber(text, 1, static_cast<int>(customers.size()), "--kunde");
+    const ShareEntry buyer = buyerOf(customers[static_cast<std::size_t>(row - 1)]);
     if (!buyer.hasBuyer()) throw UsageError("--kunde " + text + " is an empty row of the register");
     return buyer;
 }
