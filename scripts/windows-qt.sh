@@ -1,0 +1,68 @@
+#!/bin/sh
+# Qt for the Windows desktop program: Debian's own qtbase source (the host's qt6-base
+# version, whose moc/rcc/uic it builds with) cross-built with mingw-w64 once, into a cache
+# folder outside the clone named by that version and a hash of the configure options, and
+# reused from there. The source comes through a private sources list and state folder:
+# the system's apt configuration is left as it is.
+# Prints the Qt folder as the last line on standard output; --path prints it without
+# building (the folder may then be missing).
+# Usage: windows-qt.sh [--path]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+options="$root/cmake/windows-qt-options.cmake"
+toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+jobs=${JOBS:-2}
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+if [ -z "$version" ]; then
+  "$root/scripts/ensure-packages.sh" qt6-base-dev >&2
+  version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+fi
+hash=$(cat "$options" "$toolchain" | sha256sum | cut -c1-12)
+cache=${ANDEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/andelstipp}
+qt="$cache/qt-$version-mingw-$hash"
+if [ "${1:-}" = --path ] || [ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+  echo "$qt"
+  exit 0
+fi
+
+"$root/scripts/ensure-packages.sh" cmake ninja-build perl dpkg-dev qt6-base-dev qt6-base-dev-tools \
+  g++-mingw-w64-x86-64-posix >&2
+mkdir -p "$cache"
+work=$(mktemp -d "$cache/.qt-build.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+log() { echo "windows-qt: $*" >&2; }
+
+# The system's binary sources, as source sources, in a private list and state folder.
+mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
+for f in /etc/apt/sources.list.d/*.sources; do
+  [ -f "$f" ] && sed 's/^Types:.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
+done
+for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+  [ -f "$f" ] && sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$work/apt/parts/$(basename "$f")"
+done
+: >"$work/apt/sources.list"
+apt_private="-o Dir::Etc::SourceList=$work/apt/sources.list -o Dir::Etc::SourceParts=$work/apt/parts \
+  -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache="
+log "fetching qt6-base $version source"
+# shellcheck disable=SC2086
+apt-get $apt_private -o APT::Sandbox::User=root -qq update >&2
+# shellcheck disable=SC2086
+(cd "$work" && apt-get $apt_private -o APT::Sandbox::User=root -qq source --download-only "qt6-base=$version" >&2)
+dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
+rm -f "$work"/qt6-base_*
+
+log "configuring (options $options, hash $hash)"
+cmake -S "$work/src" -B "$work/build" -G Ninja -C "$options" \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_INSTALL_PREFIX="$qt" >"$work/configure.log" 2>&1 || { tail -50 "$work/configure.log" >&2; exit 1; }
+grep -iE "^ *(Qt (Gui|Widgets|Network|PrintSupport|Testlib)|OpenGL|SSL|Direct2D|Using bundled)" "$work/configure.log" >&2 || true
+log "building with $jobs jobs (a cold build takes about 40 minutes)"
+cmake --build "$work/build" -j "$jobs" >&2
+# Installed under a staging root and moved in whole, so an interrupted build leaves no
+# half-made Qt in the cache.
+DESTDIR="$work/stage" cmake --install "$work/build" >"$work/install.log"
+mv "$work/stage$qt" "$qt"
+log "Qt ready in $qt"
+echo "$qt"
