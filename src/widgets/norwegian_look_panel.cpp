@@ -1,6 +1,8 @@
 #include "widgets/norwegian_look_panel.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -35,6 +37,12 @@ const Substitution kSubstitutions[] = {
 }  // namespace
 
 void installLayoutFonts() {
+    // The Windows program ships the Liberation fonts in fonts/ beside it (Windows has
+    // the originals, Wine has neither); on Linux they come from the system.
+    const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : shipped.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(shipped.filePath(file));
+    }
     for (const Substitution& s : kSubstitutions) {
         const QString family = QString::fromLatin1(s.family);
         if (QFont::substitutes(family) != s.replacements) {

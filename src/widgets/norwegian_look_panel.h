@@ -11,7 +11,8 @@ class QCoreApplication;
 namespace andel {
 
 // Arial, MS Sans Serif, Courier New and the certificate's display faces resolve to
-// metric-compatible fonts where the originals are missing (Liberation, Croscore).
+// metric-compatible fonts where the originals are missing (Liberation, Croscore), with
+// the fonts in fonts/ beside the program added first.
 void installLayoutFonts();
 
 // Qt's texts in Bokmål (built into the program), then Qt's Nynorsk for anything the

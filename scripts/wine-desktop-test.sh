@@ -1,0 +1,66 @@
+#!/bin/sh
+# The Windows desktop program under Wine on a virtual X display, as an agent uses it, in a
+# demo working directory made by the Windows demo generator: screenshots of the main window,
+# the customer register and the certificates' print preview in BUILD/screenshots/; the
+# numbered window messages posted to the main window's handle by a Win32 sender (12707
+# while the register shows a customer: the main window takes that player); then the program
+# closed through its named pipe by andelstipp-cli.exe, after which the close steps must have
+# removed the presence files and stored the player in config.kvs.
+# Usage: wine-desktop-test.sh BUILD
+set -eu
+build=$(cd "$1" && pwd)
+scripts=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${ANDEL_ON_XVFB:-}" ]; then
+  ANDEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+. "$scripts/wine-desktop-common.sh"
+program="$build/program"
+shots="$build/screenshots"
+demo="$build/demo"
+rm -rf "$shots" "$demo"
+mkdir -p "$shots"
+start_wineserver "$build/wineprefix"
+
+wine "$program/andelstipp-demo.exe" "$(winepath -w "$demo")" >/dev/null
+config_before=$(cat "$demo/config.kvs")
+cd "$demo"
+"$wine" "$program/andelstipp.exe" >"$build/andelstipp-wine.log" 2>&1 &
+pid=$!
+cd "$build"
+main=$(wait_for_window "Kvasar - Andelstippemodul") || fail "the main window did not appear"
+wait_for_file "$demo/Apulje1.tmp" || fail "no Apulje1.tmp: the main window's handle was not written"
+shoot "$main" "$shots/main-window.png"
+
+# The register, as the player button opens it; a customer is current once it shows.
+click "$main" "$PLAYER_BUTTON"
+register=$(wait_for_window "Kundekartotek") || fail "the register did not open"
+shoot "$register" "$shots/register.png"
+# The row-generating program's messages, to the main window's handle: to the front, then
+# take the register's customer.
+wine "$program/post_window_message.exe" "$(winepath -w "$demo")" 13319 0 0 || fail "posting 13319 failed"
+wine "$program/post_window_message.exe" "$(winepath -w "$demo")" 12707 0 0 || fail "posting 12707 failed"
+sleep 1
+key "$register" Escape
+wait_gone "$register" || fail "the register did not close"
+shoot "$main" "$shots/main-window-player.png"
+
+# The certificates' print dialog (Fil > Skriv ut), then its preview.
+key "$main" alt+f s
+printing=$(wait_for_window "Skriver ut andelsbrev") || fail "the print dialog did not open"
+shoot "$printing" "$shots/print-dialog.png"
+click "$printing" "$PREVIEW_BUTTON"
+preview=$(wait_for_window "Forhåndsvisning av andelsbrevene") || fail "the print preview did not open"
+sleep 2
+shoot "$preview" "$shots/print-preview.png"
+key "$preview" Escape
+wait_gone "$preview" || fail "the print preview did not close"
+key "$printing" Escape
+wait_gone "$printing" || fail "the print dialog did not close"
+
+# Closed through the named pipe, as on Linux through the socket: the close steps run.
+(cd "$demo" && wine "$program/andelstipp-cli.exe" send 13319 1 0) || fail "andelstipp-cli send 13319 1 0 failed"
+wait_for_exit "$pid" || fail "the program did not end after 13319 1 0"
+[ ! -e "$demo/Apulje1.tmp" ] && [ ! -e "$demo/wtpulje1.tmp" ] || fail "the presence files were left behind"
+[ "$(cat "$demo/config.kvs")" != "$config_before" ] || fail "12707 did not take the register's customer into config.kvs"
+stop_wineserver
+echo "wine-desktop-test: all checks passed; screenshots in $shots"
