@@ -28,41 +28,58 @@ fi
 
 "$root/scripts/ensure-packages.sh" cmake ninja-build perl dpkg-dev qt6-base-dev qt6-base-dev-tools \
   g++-mingw-w64-x86-64-posix >&2
-mkdir -p "$cache"
-work=$(mktemp -d "$cache/.qt-build.XXXXXX")
-trap 'rm -rf "$work"' EXIT
 log() { echo "windows-qt: $*" >&2; }
+# The source through a private sources list and state folder (the system's binary
+# sources, as source sources), unpacked with Debian's patches, then configured.
+fetch_and_configure() {
+  rm -rf "$work"
+  mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types:.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
+  done
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] && sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$work/apt/parts/$(basename "$f")"
+  done
+  : >"$work/apt/sources.list"
+  apt_private="-o Dir::Etc::SourceList=$work/apt/sources.list -o Dir::Etc::SourceParts=$work/apt/parts
+    -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+    -o APT::Sandbox::User=root"
+  log "fetching qt6-base $version source"
+  # shellcheck disable=SC2086
+  apt-get $apt_private -qq update >&2
+  # shellcheck disable=SC2086
+  (cd "$work" && apt-get $apt_private -qq source --download-only "qt6-base=$version" >&2)
+  dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
+  rm -f "$work"/qt6-base_*
 
-# The system's binary sources, as source sources, in a private list and state folder.
-mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
-for f in /etc/apt/sources.list.d/*.sources; do
-  [ -f "$f" ] && sed 's/^Types:.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
-done
-for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-  [ -f "$f" ] && sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$work/apt/parts/$(basename "$f")"
-done
-: >"$work/apt/sources.list"
-apt_private="-o Dir::Etc::SourceList=$work/apt/sources.list -o Dir::Etc::SourceParts=$work/apt/parts \
-  -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache="
-log "fetching qt6-base $version source"
-# shellcheck disable=SC2086
-apt-get $apt_private -o APT::Sandbox::User=root -qq update >&2
-# shellcheck disable=SC2086
-(cd "$work" && apt-get $apt_private -o APT::Sandbox::User=root -qq source --download-only "qt6-base=$version" >&2)
-dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
-rm -f "$work"/qt6-base_*
+  log "configuring (options $options, hash $hash)"
+  cmake -S "$work/src" -B "$work/build" -G Ninja -C "$options" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$qt" >"$work/configure.log" 2>&1 || { tail -50 "$work/configure.log" >&2; exit 1; }
+}
 
-log "configuring (options $options, hash $hash)"
-cmake -S "$work/src" -B "$work/build" -G Ninja -C "$options" \
-  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DCMAKE_INSTALL_PREFIX="$qt" >"$work/configure.log" 2>&1 || { tail -50 "$work/configure.log" >&2; exit 1; }
-grep -iE "^ *(Qt (Gui|Widgets|Network|PrintSupport|Testlib)|OpenGL|SSL|Direct2D|Using bundled)" "$work/configure.log" >&2 || true
+# The build folder outlives an interrupted run (the next one goes on where it stopped);
+# the cache folder itself appears only complete.
+work="$cache/.qt-build-$version-$hash"
+mkdir -p "$cache"
+exec 9>"$work.lock"
+flock 9
+if [ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then  # made meanwhile by another run
+  echo "$qt"
+  exit 0
+fi
+if [ -f "$work/build/build.ninja" ]; then
+  log "going on with the interrupted build in $work"
+else
+  fetch_and_configure
+fi
 log "building with $jobs jobs (a cold build takes about 40 minutes)"
 cmake --build "$work/build" -j "$jobs" >&2
 # Installed under a staging root and moved in whole, so an interrupted build leaves no
 # half-made Qt in the cache.
+rm -rf "$work/stage"
 DESTDIR="$work/stage" cmake --install "$work/build" >"$work/install.log"
 mv "$work/stage$qt" "$qt"
+rm -rf "$work" "$work.lock"
 log "Qt ready in $qt"
 echo "$qt"
