@@ -5,9 +5,15 @@
 # Where the main window's controls are, from its fixed layout, in X window coordinates of
 # the main window under Wine (client area below Wine's own caption and the menu bar).
 PLAYER_BUTTON="343 190"      # the icon column's first button: the customer register
-PREVIEW_BUTTON="60 300"      # the print dialog's "Forhåndsvis"
+PREVIEW_BUTTON="50 -24"      # the print dialog's "Forhåndsvis", bottom left (a negative Y counts from the bottom)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# on_virtual_display "$0" "$@": runs the calling script again on a new Xvfb display.
+on_virtual_display() {
+  [ -n "${ANDEL_ON_XVFB:-}" ] && return 0
+  ANDEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+}
 
 start_wineserver() {
   export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -48,8 +54,12 @@ wait_for_exit() {
 shoot() { import -window "$1" "$2"; echo "screenshot $2"; }
 # click WINDOW "X Y"
 click() {
-  # shellcheck disable=SC2086
-  xdotool mousemove --window "$1" $2 click 1
+  x=${2% *}
+  y=${2#* }
+  if [ "$y" -lt 0 ]; then
+    y=$(( $(xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p') + y ))
+  fi
+  xdotool mousemove --window "$1" "$x" "$y" click 1
   sleep 1
 }
 # key WINDOW KEY...

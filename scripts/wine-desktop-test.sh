@@ -8,12 +8,9 @@
 # removed the presence files and stored the player in config.kvs.
 # Usage: wine-desktop-test.sh BUILD
 set -eu
+. "$(dirname "$0")/wine-desktop-common.sh"
+on_virtual_display "$0" "$@"
 build=$(cd "$1" && pwd)
-scripts=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${ANDEL_ON_XVFB:-}" ]; then
-  ANDEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-. "$scripts/wine-desktop-common.sh"
 program="$build/program"
 shots="$build/screenshots"
 demo="$build/demo"
