@@ -21,7 +21,9 @@
 
 #include <thread>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 using andel::Tgridform;
 using andel::Workspace;
@@ -166,6 +168,9 @@ private slots:
     // With nowhere private to put the socket, the window still starts whole and says so
     // afterwards, naming the socket it tried.
     void noSocketIsSaidOnceTheWindowIsUp() {
+#ifdef Q_OS_WIN
+        QSKIP("a named pipe needs no private directory");
+#else
         QTemporaryDir blocked;
         const QByteArray uid = QByteArray::number(static_cast<qulonglong>(::geteuid()));
         QFile(blocked.filePath(QStringLiteral("andelstipp-") + QString::fromLatin1(uid))).open(QIODevice::WriteOnly);
@@ -188,6 +193,7 @@ private slots:
             if (saved[i].isEmpty()) qunsetenv(names[i]);
             else qputenv(names[i], saved[i]);
         }
+#endif
     }
 };
 
