@@ -142,7 +142,7 @@ LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) 
     t.shares = ledger.facts.shares;
     t.prize = winnings.known ? winnings.prize : 0;
     for (const ShareEntry& e : ledger.entries) {
-        if (e.hasBuyer()) {
+        if (e.sold()) {
             ++t.sold;
             t.outstanding += std::max<std::int64_t>(0, ledger.facts.pricePerShare - e.paid.value_or(0));
         }

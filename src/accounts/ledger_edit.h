@@ -6,6 +6,9 @@
 // - only a paid share can be paid out, only once, only after the result was confirmed as
 //   final, and with at most the share's part of the confirmed prize;
 // - a correction is an explicit undo that leaves a history line with the old amount;
+// - a closed sale takes no new buyers until it is reopened;
+// - winnings that paid the buyer's other shares ("betalt fra saldo") are undone only by
+//   undoing that payment, which gives them back (accounts/balance_transfer);
 // - a voided ledger refuses every change.
 #include "accounts/ledger.h"
 #include "register/customer_record.h"
@@ -47,6 +50,12 @@ std::string markPaidOut(Ledger& ledger, int share, std::optional<std::int64_t> a
 // Takes back a payment or a payout; the history keeps what was undone.
 std::string undoPayment(Ledger& ledger, int share, const LedgerDate& today);
 std::string undoPayout(Ledger& ledger, int share, const LedgerDate& today);
+
+// Closes the sale: every share without a buyer goes to the agent ("Kommisjonær") and the
+// ledger takes no new buyers. Reopening gives the agent's shares back to the sale, except
+// those with money recorded; both leave a history line.
+std::string closeSale(Ledger& ledger, const LedgerDate& today);
+std::string reopenSale(Ledger& ledger, const LedgerDate& today);
 
 // Stores the result as final; a BEGGE syndicate needs the half time's as well.
 std::string confirmResult(Ledger& ledger, const ConfirmedResult& result);

@@ -49,7 +49,7 @@ CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledg
         const std::optional<std::int64_t> part = confirmedPartPerShare(ledger);
         for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
             const ShareEntry& e = ledger.entries[i];
-            if (!e.hasBuyer() || !sameBuyer(buyerKey(e), buyer)) continue;
+            if (!e.sold() || !sameBuyer(buyerKey(e), buyer)) continue;
             const SyndicateFacts& f = ledger.facts;
             account.shares.push_back(AccountShare{f.serialNumber, f.week, f.couponType, static_cast<int>(i) + 1,
                                                   f.pricePerShare, e.paid, e.paidOn, part, e.paidOut, e.paidOutOn});
@@ -72,7 +72,7 @@ std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers) {
         if (ledger.voided) continue;
         for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
             const ShareEntry& e = ledger.entries[i];
-            if (!e.hasBuyer()) continue;
+            if (!e.sold()) continue;
             const BuyerKey key = buyerKey(e);
             auto found = std::find_if(keys.begin(), keys.end(), [&](const BuyerKey& k) { return sameBuyer(k, key); });
             if (found == keys.end()) {
