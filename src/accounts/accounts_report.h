@@ -16,6 +16,7 @@ using Fields = std::vector<std::string>;
 // How amounts are written: grouped by thousands as the program shows them ("2.916"),
 // or plain digits for a spreadsheet ("2916").
 enum class AmountStyle { Grouped, Plain };
+std::string styledAmount(std::int64_t value, AmountStyle style);
 
 // The syndicate's facts, winnings and state as key/value pairs, in the order `ledger show`
 // prints: the result is the confirmed one when final, else the history's forecast.

@@ -1,6 +1,7 @@
 #include "customers/customer_account.h"
 
 #include "accounts/ledger_edit.h"
+#include "accounts/ledger_winnings.h"
 #include "model/text.h"
 
 #include <algorithm>
@@ -63,24 +64,43 @@ CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledg
     return account;
 }
 
+BuyerGroups::BuyerGroups() = default;
+
+std::size_t BuyerGroups::groupOf(const BuyerKey& key) {
+    // The first group whose buyer is the same as this one, as a walk through the groups in
+    // the order they were met would find it: by player number where both have one, else by
+    // name and telephone.
+    std::size_t found = keys_.size();
+    if (!key.playerNumber.empty()) {
+        if (const auto at = byPlayer_.find(key.playerNumber); at != byPlayer_.end()) found = at->second;
+    }
+    if (!key.name.empty()) {
+        const auto range = byName_.equal_range(key.name + '\t' + key.telephone);
+        for (auto at = range.first; at != range.second; ++at) {
+            const bool numbered = !keys_[at->second].playerNumber.empty();
+            if (!(numbered && !key.playerNumber.empty())) found = std::min(found, at->second);
+        }
+    }
+    if (found < keys_.size()) return found;
+    keys_.push_back(key);
+    if (!key.playerNumber.empty()) byPlayer_.emplace(key.playerNumber, found);
+    if (!key.name.empty()) byName_.emplace(key.name + '\t' + key.telephone, found);
+    return found;
+}
+
 std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers) {
     // Every buyer is met first, paid or not, so that a customer's name, telephone and
     // player number come from the fullest of their shares.
     std::vector<OwingCustomer> customers;
-    std::vector<BuyerKey> keys;
+    BuyerGroups groups;
     for (const Ledger& ledger : ledgers) {
         if (ledger.voided) continue;
         for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
             const ShareEntry& e = ledger.entries[i];
             if (!e.sold()) continue;
-            const BuyerKey key = buyerKey(e);
-            auto found = std::find_if(keys.begin(), keys.end(), [&](const BuyerKey& k) { return sameBuyer(k, key); });
-            if (found == keys.end()) {
-                keys.push_back(key);
-                customers.push_back(OwingCustomer{e.name, e.telephone, e.playerNumber, {}, 0});
-                found = keys.end() - 1;
-            }
-            OwingCustomer& customer = customers[static_cast<std::size_t>(found - keys.begin())];
+            const std::size_t group = groups.groupOf(buyerKey(e));
+            if (group == customers.size()) customers.push_back(OwingCustomer{e.name, e.telephone, e.playerNumber, {}, 0});
+            OwingCustomer& customer = customers[group];
             if (customer.telephone.empty()) customer.telephone = e.telephone;
             if (customer.playerNumber.empty()) customer.playerNumber = e.playerNumber;
             const std::int64_t missing = ledger.facts.pricePerShare - e.paid.value_or(0);
@@ -99,6 +119,37 @@ std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers) {
         return comparableName(a.name) < comparableName(b.name);
     });
     return customers;
+}
+
+CustomerSeason customerSeasonOf(const std::vector<Ledger>& ledgers) {
+    CustomerSeason season;
+    BuyerGroups groups;
+    for (const Ledger& ledger : ledgers) {
+        if (ledger.voided) continue;
+        const LedgerWinnings winnings = confirmedWinnings(ledger);
+        if (winnings.confirmed && winnings.prize > season.biggestPrize) {
+            season.biggestPrize = winnings.prize;
+            season.biggestPrizeSerial = ledger.facts.serialNumber;
+            season.biggestPrizeWeek = ledger.facts.week;
+        }
+        for (const ShareEntry& e : ledger.entries) {
+            if (!e.sold()) continue;
+            const std::size_t group = groups.groupOf(buyerKey(e));
+            if (group == season.customers.size()) season.customers.push_back(CustomerSeasonRow{e.name, e.telephone, e.playerNumber});
+            CustomerSeasonRow& row = season.customers[group];
+            if (row.telephone.empty()) row.telephone = e.telephone;
+            if (row.playerNumber.empty()) row.playerNumber = e.playerNumber;
+            ++row.shares;
+            row.paid += e.paid.value_or(0);
+            if (winnings.confirmed) row.won += winnings.perShare;
+            row.paidOut += e.paidOut.value_or(0);
+        }
+    }
+    season.buyers = static_cast<int>(season.customers.size());
+    std::stable_sort(season.customers.begin(), season.customers.end(), [](const CustomerSeasonRow& a, const CustomerSeasonRow& b) {
+        return comparableName(a.name) < comparableName(b.name);
+    });
+    return season;
 }
 
 }  // namespace andel

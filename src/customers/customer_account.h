@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,38 @@ struct OwingCustomer {
     std::vector<OwingShare> shares;
     std::int64_t total = 0;
 };
-// Sorted by name; the grand total is the sum of the customers' totals.
+// Sorted by name; the grand total is the sum of the customers' totals. The agent's own
+// shares of a closed sale are nobody's debt and left out.
 std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers);
+
+// The season by buyer: how many different buyers, the biggest confirmed prize, and per
+// buyer the shares bought, paid, won (confirmed) and paid out, sorted by name.
+struct CustomerSeasonRow {
+    std::string name, telephone, playerNumber;
+    int shares = 0;
+    std::int64_t paid = 0, won = 0, paidOut = 0;
+};
+struct CustomerSeason {
+    int buyers = 0;
+    std::int64_t biggestPrize = 0;
+    std::string biggestPrizeSerial;
+    GameWeek biggestPrizeWeek;
+    std::vector<CustomerSeasonRow> customers;
+};
+CustomerSeason customerSeasonOf(const std::vector<Ledger>& ledgers);
+
+// Numbers the buyers in the order they are met, so that shares of one buyer come
+// together: a lookup, not a walk over every buyer met so far.
+class BuyerGroups {
+public:
+    BuyerGroups();
+    // The buyer's number; the next new number for a buyer not met before.
+    std::size_t groupOf(const BuyerKey& key);
+
+private:
+    std::vector<BuyerKey> keys_;
+    std::unordered_map<std::string, std::size_t> byPlayer_;
+    std::unordered_multimap<std::string, std::size_t> byName_;
+};
 
 }  // namespace andel

@@ -5,6 +5,7 @@
 #include "accounts/ledger_store.h"
 #include "commands.h"
 #include "customers/customer_account.h"
+#include "customers/owing_report.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "register_rows.h"
@@ -97,22 +98,21 @@ int runCustomer(const Arguments& args, Context& context) {
 
 int runOwing(const Arguments& args, Context& context) {
     args.expectPositionals(0, 0);
-    std::vector<Fields> rows = {{"Navn", "Telefon", "Spillenummer", "Serienummer", "Uke", "Andel", "Mangler"}};
-    std::int64_t total = 0;
-    for (const OwingCustomer& customer : owingCustomers(readableLedgers(context))) {
-        for (const OwingShare& s : customer.shares) {
-            rows.push_back({customer.name, customer.telephone, customer.playerNumber, s.serialNumber, weekText(s.week),
-                            std::to_string(s.share), formatAmount(s.missing)});
-        }
-        total += customer.total;
-    }
-    if (const auto csv = args.option("--csv")) {
-        if (csv->empty()) throw UsageError("owing: the file name is empty");
-        replaceFile(std::filesystem::path(std::u8string(csv->begin(), csv->end())), csvLines(rows));
+    const auto csv = args.option("--csv"), xlsx = args.option("--xlsx");
+    if (csv && xlsx) throw UsageError("owing takes --csv FILE or --xlsx FILE, not both");
+    if ((csv && csv->empty()) || (xlsx && xlsx->empty())) throw UsageError("owing: the file name is empty");
+    const std::vector<OwingCustomer> customers = owingCustomers(readableLedgers(context));
+    const auto path = [](const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); };
+    if (csv) {
+        writeOwingCsv(path(*csv), customers);
         return 0;
     }
-    for (std::size_t i = 1; i < rows.size(); ++i) printFields(context.out, rows[i]);
-    context.out << "total " << formatAmount(total) << '\n';
+    if (xlsx) {
+        writeOwingWorkbook(path(*xlsx), customers);
+        return 0;
+    }
+    for (const Fields& row : owingRows(customers, AmountStyle::Grouped)) printFields(context.out, row);
+    context.out << "total " << formatAmount(owingTotal(customers)) << '\n';
     return 0;
 }
 

@@ -67,10 +67,11 @@ const std::vector<Command>& commands() {
          "  (confirmed winnings not yet paid out less prices not yet paid).",
          runCustomer, {"--spillenummer"}, {}},
         {"owing",
-         "andelstipp-cli owing [--csv FILE]\n"
+         "andelstipp-cli owing [--csv FILE | --xlsx FILE]\n"
          "  Every sold share not paid in full in a ledger that is not voided, by customer (name,\n"
-         "  telephone, player number, serial, week, share, what is missing), then the total.",
-         runOwing, {"--csv"}, {}},
+         "  telephone, player number, serial, week, share, what is missing), then the total.\n"
+         "  The agent's own shares of a closed sale are left out.",
+         runOwing, {"--csv", "--xlsx"}, {}},
         {"rows",
          "andelstipp-cli rows STORAGEFILE [--layout e|plain] [--out FILE]\n"
          "  The stored syndicate's rows, the nine coupons expanded to single rows in coupon order:\n"
@@ -113,21 +114,25 @@ const std::vector<Command>& commands() {
          "andelstipp-cli ledger show SERIAL\n"
          "andelstipp-cli ledger set SERIAL SHARE [--navn TEXT] [--telefon TEXT] [--spillenummer TEXT] [--kunde ROW]\n"
          "                                       [--merknad TEXT]\n"
-         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY] | --fra-saldo\n"
          "andelstipp-cli ledger confirm SERIAL [--resultat SIGNS] [--p12 N] [--p11 N] [--p10 N]\n"
          "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
          "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling\n"
          "andelstipp-cli ledger void SERIAL --grunn TEXT\n"
+         "andelstipp-cli ledger close SERIAL | reopen SERIAL\n"
          "andelstipp-cli ledger export SERIAL --csv FILE | --xlsx FILE\n"
          "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
          "  each share won and what was paid out. Only a share with a buyer can be paid, only a paid\n"
          "  share paid out, and only after the round's result was confirmed as final; corrections\n"
          "  are undone with a history line. --kunde takes the buyer from the register row as\n"
-         "  `register list --sort 1` numbers it; amounts are whole kroner.",
+         "  `register list --sort 1` numbers it; amounts are whole kroner. --fra-saldo pays the\n"
+         "  share's price from its buyer's confirmed winnings not yet paid out (oldest first);\n"
+         "  undoing that payment gives the winnings back. close gives the unsold shares to the\n"
+         "  agent (\"Kommisjonær\") and takes no new buyers until reopen.",
          runLedger,
          {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx", "--grunn",
           "--resultat", "--p12", "--p11", "--p10"},
-         {"--betaling", "--utbetaling"}},
+         {"--betaling", "--utbetaling", "--fra-saldo"}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
