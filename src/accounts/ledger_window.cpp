@@ -6,7 +6,10 @@
 #include "accounts/ledger_difference.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
+#include "accounts/sale_deadline.h"
 #include "accounts/season_window.h"
+#include "customers/balance_payment.h"
+#include "customers/customer_account_window.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
@@ -238,6 +241,10 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         {"angreutbetalt", "Angre utbetaling...", [this] { undo(true); }},
         {"godkjennresultat", "Godkjenn resultat...", [this] { confirmResult(); }},
         {"annuller", "Annuller andelslaget...", [this] { voidLedger(); }},
+        {"betalfrasaldo", "Betal fra saldo...", [this] { payFromBalanceClicked(); }},
+        {"kundekonto", "Kundekonto...", [this] { showBuyerAccount(); }},
+        {"stengsalg", "Steng salget...", [this] { closeOrReopenSale(true); }},
+        {"apnesalg", "Åpne salget igjen...", [this] { closeOrReopenSale(false); }},
     };
     auto* rows = new QGridLayout;
     int at = 0;
@@ -310,7 +317,11 @@ void Tandelsregnskap::render() {
                          std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis)) +
                          "    " + formatAmount(f.rows) + " rekker    Innsats " + kronerText(f.stake) + "    " +
                          std::to_string(f.shares) + " andeler à " + kronerText(f.pricePerShare) +
-                         (f.player.empty() ? std::string() : "    Spiller: " + f.player)));
+                         (f.player.empty() ? std::string() : "    Spiller: " + f.player) + saleText()));
+    for (QPushButton* button : changeButtons_) {
+        if (button->objectName() == QLatin1String("stengsalg")) button->setEnabled(!ledger_->voided && !ledger_->saleClosed);
+        if (button->objectName() == QLatin1String("apnesalg")) button->setEnabled(!ledger_->voided && ledger_->saleClosed);
+    }
     renderResult();
     table_->setRowCount(static_cast<int>(ledger_->entries.size()));
     const bool live = !ledger_->voided;
@@ -329,6 +340,14 @@ void Tandelsregnskap::render() {
     for (const HistoryLine& line : ledger_->history) history_->addItem(text(ledgerDateText(line.on) + "  " + line.text));
     history_->scrollToBottom();
     renderTotals();
+}
+
+std::string Tandelsregnskap::saleText() const {
+    if (ledger_->voided) return {};
+    if (ledger_->saleClosed) return "\nSalget stengt " + ledgerDateText(*ledger_->saleClosed);
+    const auto deadline = storedSaleDeadline(mainStore(workspace_, messages_), ledger_->facts.couponType);
+    if (!deadline) return "\nSalget er åpent (ingen salgsfrist satt for " + std::string(couponTypeText(ledger_->facts.couponType)) + ")";
+    return "\nSalget er åpent.    " + deadlineStatusText(*deadline, ledger_->facts.week, localNow());
 }
 
 void Tandelsregnskap::renderResult() {
@@ -359,6 +378,9 @@ void Tandelsregnskap::renderResult() {
     }
     if (const LedgerTotals t = ledgerTotals(*ledger_, w); t.overpaid > 0) {
         warnings.push_back("Utbetalt " + kronerText(t.overpaid) + " mer enn premien.");
+    }
+    for (std::string& late : lateOpenSales({*ledger_}, mainStore(workspace_, messages_), localNow())) {
+        warnings.push_back(std::move(late));
     }
     std::string joined;
     for (const std::string& warning : warnings) joined += (joined.empty() ? "" : "\n") + warning;
@@ -438,7 +460,53 @@ void Tandelsregnskap::undo(bool payout) {
         if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
     }
     const LedgerDate today = todayLedgerDate();
+    // A payment from the buyer's balance is undone on both ledgers: the win gets its money back.
+    if (!payout && !entry.paidFromBalance.empty()) {
+        const std::string serial = ledger_->facts.serialNumber;
+        if (const std::string refused = undoBalancePayment(workspace_, serial, share, today); !refused.empty()) {
+            messages_.inform(refused);
+        }
+        reload(serial);
+        return;
+    }
     change([&](Ledger& l) { return payout ? undoPayout(l, share, today) : undoPayment(l, share, today); });
+}
+
+void Tandelsregnskap::payFromBalanceClicked() {
+    if (!ledger_ || currentShare() < 1) return;
+    const int share = currentShare();
+    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(share - 1)];
+    const std::string question = "Betale andel " + std::to_string(share) + " (" + kronerText(ledger_->facts.pricePerShare) +
+                                 ") fra saldoen til " + (entry.name.empty() ? std::string("kjøperen") : entry.name) +
+                                 "?\rGevinst til gode i andre andelslag føres som utbetalt, eldste først.";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    const std::string serial = ledger_->facts.serialNumber;
+    if (const std::string refused = payFromBalance(workspace_, serial, share, todayLedgerDate()); !refused.empty()) {
+        messages_.inform(refused);
+    }
+    reload(serial);
+}
+
+void Tandelsregnskap::showBuyerAccount() {
+    if (!ledger_ || currentShare() < 1) return;
+    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(currentShare() - 1)];
+    if (!entry.sold()) {
+        messages_.inform("Andel " + std::to_string(currentShare()) + " har ingen kunde: velg en solgt andel for å se kundekontoen.");
+        return;
+    }
+    showCustomerAccount(this, workspace_, messages_, entry);
+}
+
+void Tandelsregnskap::closeOrReopenSale(bool close) {
+    if (!ledger_) return;
+    const std::string question =
+        close ? "Stenge salget for serienummer " + ledger_->facts.serialNumber +
+                    "?\rAndeler uten kjøper går til kommisjonæren, og ingen ny kjøper tas inn før salget åpnes igjen."
+              : "Åpne salget igjen for serienummer " + ledger_->facts.serialNumber +
+                    "?\rKommisjonærens andeler uten betaling går tilbake til salg.";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    const LedgerDate today = todayLedgerDate();
+    change([&](Ledger& l) { return close ? closeSale(l, today) : reopenSale(l, today); });
 }
 
 void Tandelsregnskap::confirmResult() {

@@ -60,6 +60,8 @@ private:
     void buildButtons(QVBoxLayout* layout);
     void render();
     void renderResult();
+    // The sale's state for the facts: closed, or open with the time left to its deadline.
+    std::string saleText() const;
     void renderTotals();
     void choose(int index);
     int currentShare() const;
@@ -71,6 +73,9 @@ private:
     void undo(bool payout);
     void confirmResult();
     void voidLedger();
+    void payFromBalanceClicked();
+    void showBuyerAccount();
+    void closeOrReopenSale(bool close);
     void exportCsv();
     void showSeason();
 

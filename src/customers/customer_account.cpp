@@ -53,7 +53,8 @@ CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledg
             if (!e.sold() || !sameBuyer(buyerKey(e), buyer)) continue;
             const SyndicateFacts& f = ledger.facts;
             account.shares.push_back(AccountShare{f.serialNumber, f.week, f.couponType, static_cast<int>(i) + 1,
-                                                  f.pricePerShare, e.paid, e.paidOn, part, e.paidOut, e.paidOutOn});
+                                                  f.pricePerShare, e.paid, e.paidOn, part, e.paidOut, e.paidOutOn,
+                                                  !e.paidFromBalance.empty(), e.movedToBalance()});
             account.unpaid += std::max<std::int64_t>(0, f.pricePerShare - e.paid.value_or(0));
             if (part) account.winningsDue += std::max<std::int64_t>(0, *part - e.paidOut.value_or(0));
         }

@@ -39,6 +39,8 @@ struct AccountShare {
     std::optional<std::int64_t> winnings;  // the share's part of a confirmed prize
     std::optional<std::int64_t> paidOut;
     std::optional<LedgerDate> paidOutOn;
+    bool paidFromBalance = false;      // "betalt fra saldo"
+    std::int64_t movedToBalance = 0;   // of the payout, what paid the buyer's other shares
 };
 
 struct CustomerAccount {

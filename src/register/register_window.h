@@ -56,6 +56,8 @@ private:
     bool typeIntoSearch(const QKeyEvent& key);
     QWidget* buildKeyboard();
     void buildMenu();
+    // The highlighted customer's account across the ledgers ("Kundekonto...").
+    void showAccount();
     void render();
     void placeHeaderLabels();
     void rowClicked(int row);

@@ -1,0 +1,61 @@
+#pragma once
+// `Tkundekonto` ("Kundekonto"): one buyer's shares in every ledger that is not voided,
+// with price, payment, winnings and payout, and the balance the agent and the customer
+// settle at the counter. An unpaid share is paid from the balance here ("Betal fra
+// saldo", with a Ja/Nei question), and such a payment undone; both change the ledgers
+// under the ledger lock and leave history lines. Opened from the register and from a
+// share in the ledger window.
+#include "customers/customer_account.h"
+#include "platform/messages.h"
+#include "platform/workspace.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace andel {
+
+class Tkundekonto : public QDialog {
+    Q_OBJECT
+public:
+    Tkundekonto(Workspace workspace, Messages& messages, QWidget* parent = nullptr);
+
+    // Reads the ledgers anew and shows the account of the buyer (name, telephone, player number).
+    void showBuyer(const ShareEntry& who);
+    const CustomerAccount& account() const { return account_; }
+
+    // Prints the statement ("Kontoutskrift..."): by default the button is disabled.
+    using StatementPrinter = std::function<void(QWidget* parent, const ShareEntry& who, const CustomerAccount& account)>;
+    void setStatementPrinter(StatementPrinter printer);
+
+private:
+    void reload();
+    void render();
+    const AccountShare* currentShare() const;
+    void payFromBalanceClicked();
+    void undoFromBalanceClicked();
+
+    Workspace workspace_;
+    Messages& messages_;
+    ShareEntry who_;
+    CustomerAccount account_;
+    StatementPrinter printStatement_;
+
+    QLabel* buyer_;
+    QTableWidget* table_;
+    QLabel* unpaid_;
+    QLabel* winningsDue_;
+    QLabel* balance_;
+    QPushButton* pay_;
+    QPushButton* undo_;
+    QPushButton* statement_;
+};
+
+// Shows the program's one account window (made on first use as a child of `owner`) on the buyer.
+Tkundekonto& showCustomerAccount(QWidget* owner, const Workspace& workspace, Messages& messages, const ShareEntry& who);
+
+}  // namespace andel
