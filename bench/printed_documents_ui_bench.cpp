@@ -7,6 +7,7 @@
 #include "customers/receipt.h"
 #include "widgets/norwegian_look_panel.h"
 #include "workbench/recompute.h"
+#include "workbench/stem_editing.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
