@@ -45,30 +45,8 @@ int list(const Arguments& args, Context& context) {
 
 int show(const Arguments& args, Context& context) {
     args.expectPositionals(1, 2);
-    const auto number = args.option("--spillenummer");
-    if ((args.positionals().size() == 2) == number.has_value()) {
-        throw UsageError("customer show needs ROW or --spillenummer N");
-    }
-    const std::vector<Tkunderec> customers = customersBySurname(context);
-    std::optional<Tkunderec> customer;
-    if (number) {
-        const std::string digits = digitsOnly(*number);
-        if (digits.empty() || digits.size() > 9) throw UsageError("--spillenummer must be at most nine digits, not \"" + *number + "\"");
-        for (const Tkunderec& c : customers) {
-            if (c.playerNumber != 0 && c.playerNumber == std::stoul(digits)) customer = c;
-        }
-        if (!customer) {
-            context.messages.inform("Fant ingen kunde med spillenummer " + *number + " i kundekartoteket.");
-            return 1;
-        }
-    } else {
-        const int row = parseNumber(args.positionals()[1], 1, static_cast<int>(std::max<std::size_t>(customers.size(), 1)), "ROW");
-        if (customers.empty()) {
-            context.messages.inform("Kundekartoteket er tomt.");
-            return 1;
-        }
-        customer = customers[static_cast<std::size_t>(row - 1)];
-    }
+    const std::optional<Tkunderec> customer = chosenCustomer(args, "customer show", context);
+    if (!customer) return 1;
     const ShareEntry who = buyerOf(*customer);
     const CustomerAccount account = accountOf(customerKey(*customer), readableLedgers(context));
     context.out << "name " << who.name << '\n' << "telephone " << who.telephone << '\n' << "player " << who.playerNumber << '\n';
@@ -86,13 +64,19 @@ int show(const Arguments& args, Context& context) {
 }  // namespace
 
 int runCustomer(const Arguments& args, Context& context) {
-    if (args.positionals().empty()) throw UsageError("customer needs list or show");
+    if (args.positionals().empty()) throw UsageError("customer needs list, show or statement");
     const std::string& verb = args.positionals()[0];
     if (verb == "list") {
         if (args.option("--spillenummer")) throw UsageError("option --spillenummer does not belong to customer list");
         return list(args, context);
     }
+    if (verb != "statement") {
+        for (const char* name : {"--pdf", "--fra", "--til"}) {
+            if (args.option(name)) throw UsageError(std::string("option ") + name + " does not belong to customer " + verb);
+        }
+    }
     if (verb == "show") return show(args, context);
+    if (verb == "statement") return runCustomerStatement(args, context);
     throw UsageError("unknown customer command " + verb);
 }
 

@@ -10,6 +10,7 @@
 #include "accounts/season.h"
 #include "commands.h"
 #include "customers/balance_payment.h"
+#include "ledger_arguments.h"
 #include "platform/file_io.h"
 #include "register_rows.h"
 #include "stored_syndicate.h"
@@ -29,44 +30,12 @@ void reportDamaged(const LedgerListing& listing, Context& context) {
     for (const std::string& message : listing.damaged) context.messages.inform(message);
 }
 
-std::string serialArgument(const std::string& text) {
-    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos) {
-        throw UsageError("SERIAL must be the four digits of an online file's serial number, not \"" + text + "\"");
-    }
-    return text;
-}
-
-// The ledger of the SERIAL argument; nothing (after its message) when there is none.
-std::optional<Ledger> ledgerOf(const std::string& serial, Context& context) {
-    auto ledger = findLedger(context.workspace, serial);
-    if (!ledger) context.messages.inform(noLedgerMessage(serial));
-    return ledger;
-}
-
-int shareArgument(const std::string& text, const Ledger& ledger) {
-    const int shares = ledger.facts.shares;
-    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
-        throw UsageError("SHARE must be a number from 1 to " + std::to_string(shares) + ", not \"" + text + "\"");
-    }
-    const int share = std::stoi(text);
-    if (const std::string refused = checkShare(ledger, share); !refused.empty()) throw UsageError(refused);
-    return share;
-}
-
 std::optional<std::int64_t> kronerOption(const Arguments& args, const std::string& name) {
     const auto text = args.option(name);
     if (!text) return std::nullopt;
     const auto amount = parseWholeKroner(*text);
     if (!amount) throw UsageError(badAmountMessage(*text));
     return amount;
-}
-
-std::optional<LedgerDate> dateOption(const Arguments& args) {
-    const auto text = args.option("--dato");
-    if (!text) return std::nullopt;
-    const auto date = parseLedgerDate(*text);
-    if (!date) throw UsageError(badDateMessage(*text));
-    return date;
 }
 
 void refuseOptions(const Arguments& args, const std::string& verb, const std::vector<std::string>& allowed) {
@@ -189,7 +158,7 @@ int changeShare(const Arguments& args, Context& context, const std::string& verb
         return refusalExit(payFromBalance(context.workspace, serial, share, todayLedgerDate()), context);
     }
     const auto amount = kronerOption(args, "--belop");
-    const auto date = dateOption(args);
+    const auto date = dateOption(args, "--dato");
     if (verb == "pay") {
         if (amount) {
             if (const std::string problem = paymentAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
