@@ -8,6 +8,7 @@
 #include "support/recording_messages.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -77,6 +78,38 @@ private slots:
         const QString summary = season.findChild<QLabel*>(QStringLiteral("sesongsum"))->text();
         QVERIFY2(summary.contains(QStringLiteral("(1 uten resultat, ikke regnet med)")), qPrintable(summary));
         QVERIFY2(summary.contains(QStringLiteral("Resultat kr 1.999.580")), qPrintable(summary));
+    }
+
+    // The save dialog's choice is written, and the agent is told where it went.
+    void anExportSaysWhereItWent() {
+        QTemporaryDir directory;
+        const Workspace workspace(directory.path().toStdString());
+        saveLedger(workspace, ledger("1001", 47));
+        test::RecordingMessages messages;
+        Tsesong season(workspace, messages);
+        season.reload();
+        season.show();
+        for (const bool workbook : {true, false}) {
+            const QString file = directory.filePath(workbook ? QStringLiteral("sesong.xlsx") : QStringLiteral("sesong.csv"));
+            QString suggested;
+            season.setExportChooser([&](const QString& offered) -> std::optional<AccountsExportChoice> {
+                suggested = offered;
+                return AccountsExportChoice{file, workbook};
+            });
+            messages.shown.clear();
+            // Return in the table presses no button: only the click exports.
+            auto* table = season.findChild<QTableWidget*>(QStringLiteral("sesongtabell"));
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Return);
+            QVERIFY(suggested.isEmpty());
+            QTest::mouseClick(season.findChild<QPushButton*>(QStringLiteral("eksporter")), Qt::LeftButton);
+            QCOMPARE(suggested, directory.filePath(QStringLiteral("sesongen")));
+            QCOMPARE(messages.shown.size(), std::size_t{1});
+            QCOMPARE(messages.shown[0].text, "Lagret i\r" + file.toStdString());
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.read(2), workbook ? QByteArray("PK") : QByteArray("\xEF\xBB"));
+        }
     }
 
     void aSmallStakeStaysReadableBesideAPrizeOfMillions() {
