@@ -462,12 +462,10 @@ void Tandelsregnskap::voidLedger() {
 
 void Tandelsregnskap::exportAccounts() {
     if (!ledger_) return;
-    const Ledger ledger = *ledger_;
-    const LedgerResult result = result_;
-    const QString suggested = text(pathText(workspace_.root() / ("andelsregnskap_" + ledger.facts.serialNumber)));
+    const QString suggested = text(pathText(workspace_.root() / ("andelsregnskap_" + ledger_->facts.serialNumber)));
     andel::exportAccounts(suggested, chooseExport_,
-                          {[&] { return ledgerCsv(ledger); },
-                           [&](const std::filesystem::path& file) { writeLedgerWorkbook(file, ledger, result); }},
+                          {[&] { return ledgerCsv(*ledger_); },
+                           [&](const std::filesystem::path& file) { writeLedgerWorkbook(file, *ledger_, result_); }},
                           messages_);
 }
 

@@ -118,10 +118,9 @@ void Tsesong::render() {
 }
 
 void Tsesong::exportAccounts() {
-    const Season season = season_;
     andel::exportAccounts(text(pathText(workspace_.root() / "sesongen")), chooseExport_,
-                          {[&] { return seasonCsv(season); },
-                           [&](const std::filesystem::path& file) { writeSeasonWorkbook(file, season); }},
+                          {[&] { return seasonCsv(season_); },
+                           [&](const std::filesystem::path& file) { writeSeasonWorkbook(file, season_); }},
                           messages_);
 }
 
