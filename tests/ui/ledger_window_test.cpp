@@ -10,6 +10,7 @@
 #include "main_window/main_window.h"
 #include "model/text.h"
 #include "platform/file_io.h"
+#include "platform/message_box_dialog.h"
 #include "register/register_file.h"
 #include "register/register_window.h"
 #include "results/pools_history.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -615,6 +617,31 @@ private slots:
             QCOMPARE(messages_.shown[0].text, c.refusal);
             QCOMPARE(cell(c.row, Column::Paid), before);  // the refused amount is not left standing
         }
+    }
+
+    // With the program's own message boxes: a refusal's box takes the keyboard from the
+    // cell being typed in; afterwards the refused amount is gone and no editor is lost.
+    void aRefusalsBoxWhileTypingLeavesTheTableWhole() {
+        put(sold());
+        MessageBoxes boxes(nullptr);
+        window_ = std::make_unique<Tandelsregnskap>(workspace(), boxes);
+        window_->reload();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        std::string told;
+        test::ModalAnswer ok("QMessageBox", [&](QWidget* box) {
+            told = static_cast<QMessageBox*>(box)->text().toStdString();
+            static_cast<QMessageBox*>(box)->accept();
+        });
+        shares()->setFocus();
+        shares()->setCurrentCell(2, Column::Paid);
+        press(QStringLiteral("5000"));
+        press(Qt::Key_Tab);
+        QVERIFY2(ok.result().empty(), ok.result().c_str());
+        QCOMPARE(told, std::string("Beløpet kr 5.000 er mer enn prisen pr andel, kr 972."));
+        QTRY_COMPARE(cell(2, Column::Paid), QString());
+        QVERIFY(!stored().entries[2].paid);
+        window_.reset();  // before the boxes it shows messages in
     }
 
     // "Eksporter til regneark...": CSV or an Excel workbook, and the agent is told where it
