@@ -5,8 +5,10 @@
 #include "accounts/season_chart_panel.h"
 #include "accounts/season_window.h"
 #include "results/pools_history.h"
+#include "support/modal_answer.h"
 #include "support/recording_messages.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -110,6 +112,36 @@ private slots:
             QVERIFY(written.open(QIODevice::ReadOnly));
             QCOMPARE(written.read(2), workbook ? QByteArray("PK") : QByteArray("\xEF\xBB"));
         }
+    }
+
+    // The program's own save dialog offers the workbook beside CSV; a name typed without
+    // an ending gets the chosen kind's.
+    void theSaveDialogOffersAnExcelWorkbook() {
+        QTemporaryDir directory;
+        const Workspace workspace(directory.path().toStdString());
+        saveLedger(workspace, ledger("1001", 47));
+        test::RecordingMessages messages;
+        Tsesong season(workspace, messages);
+        season.reload();
+        season.show();
+        const QString workbook = QStringLiteral("Excel-arbeidsbok (*.xlsx)");
+        QStringList offered;
+        test::ModalAnswer save("QFileDialog", [&](QWidget* modal) {
+            auto* dialog = static_cast<QFileDialog*>(modal);
+            offered = dialog->nameFilters();
+            dialog->selectNameFilter(workbook);
+            dialog->selectFile(directory.filePath(QStringLiteral("min_sesong")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::mouseClick(season.findChild<QPushButton*>(QStringLiteral("eksporter")), Qt::LeftButton);
+        QVERIFY2(save.result().empty(), save.result().c_str());
+        QVERIFY2(offered.contains(workbook) && offered.size() == 2, qPrintable(offered.join(QLatin1Char('|'))));
+        const QString file = directory.filePath(QStringLiteral("min_sesong.xlsx"));
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QCOMPARE(messages.shown[0].text, "Lagret i\r" + file.toStdString());
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(2), QByteArray("PK"));
     }
 
     void aSmallStakeStaysReadableBesideAPrizeOfMillions() {
