@@ -152,6 +152,11 @@ Fields seasonMoneyTotalFields(const SeasonTotals& t, AmountStyle style) {
     return {amount(t.paidIn, style), std::to_string(t.unsold), amount(t.paidOut, style), ""};
 }
 
+std::optional<std::int64_t> shareWinnings(const ShareEntry& entry, const LedgerWinnings& winnings) {
+    if (!winnings.known || !entry.hasBuyer()) return std::nullopt;
+    return winnings.perShare;
+}
+
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) {
     LedgerTotals t;
     t.shares = ledger.facts.shares;
@@ -171,7 +176,7 @@ LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) 
         }
         if (!winnings.known) continue;
         const std::int64_t out = e.paidOut.value_or(0);
-        if (e.hasBuyer() && winnings.perShare > out) t.toPayOut += winnings.perShare - out;
+        if (const auto part = shareWinnings(e, winnings); part && *part > out) t.toPayOut += *part - out;
         if (out > winnings.perShare) t.overpaid += out - winnings.perShare;
     }
     return t;

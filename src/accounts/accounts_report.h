@@ -5,6 +5,7 @@
 #include "accounts/ledger_winnings.h"
 #include "accounts/season.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +46,10 @@ Fields seasonTotalFields(const SeasonTotals& totals, AmountStyle style);
 Fields seasonMoneyHeading();
 Fields seasonMoneyFields(const SeasonRow& row, AmountStyle style);
 Fields seasonMoneyTotalFields(const SeasonTotals& totals, AmountStyle style);
+
+// A share's part of the prize: the prize per share for a share with a buyer once the
+// result is known (a forecast until it is confirmed); nothing otherwise.
+std::optional<std::int64_t> shareWinnings(const ShareEntry& entry, const LedgerWinnings& winnings);
 
 struct LedgerTotals {
     int shares = 0, sold = 0, paidShares = 0, paidOutShares = 0;

@@ -119,7 +119,7 @@ void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger
         if (e.paidOut) number(shares, row, 6, static_cast<double>(*e.paidOut), book.kroner());
         date(shares, row, 7, e.paidOutOn, book.date());
         text(shares, row, 8, e.note);
-        if (w.known && e.hasBuyer()) number(shares, row, 9, static_cast<double>(w.perShare), book.kroner());
+        if (const auto part = shareWinnings(e, w)) number(shares, row, 9, static_cast<double>(*part), book.kroner());
         ++row;
     }
     const int last = row - 1;

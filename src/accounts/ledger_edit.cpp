@@ -123,6 +123,34 @@ std::string markPaid(Ledger& ledger, int share, std::optional<std::int64_t> amou
     return {};
 }
 
+std::string markSharesPaid(Ledger& ledger, const std::vector<int>& shares, const LedgerDate& today) {
+    // A voided ledger refuses them all for one reason: said once.
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    std::string refusals;
+    for (int share : shares) {
+        std::string refused = markPaid(ledger, share, std::nullopt, today);
+        if (refused.empty()) continue;
+        if (!refused.starts_with(shareName(share) + " ")) refused = shareName(share) + ": " + refused;
+        refusals += (refusals.empty() ? "" : "\r") + refused;
+    }
+    return refusals;
+}
+
+std::string payTypedAmount(Ledger& ledger, int share, std::string_view typed, const LedgerDate& today) {
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    const ShareEntry& entry = entryOf(ledger, share);
+    const std::string text = trimBlanks(typed);
+    const std::optional<std::int64_t> amount = text.empty() ? std::nullopt : parseWholeKroner(text);
+    if (!text.empty() && !amount) return badAmountMessage(text);
+    if (entry.paid == amount) return {};
+    if (entry.paid) {
+        return shareName(share) + " ble betalt " + recorded(entry.paid, entry.paidOn) +
+               ": angre betalingen først for å føre et annet beløp.";
+    }
+    if (!amount) return {};
+    return markPaid(ledger, share, amount, today);
+}
+
 std::optional<std::int64_t> confirmedPartPerShare(const Ledger& ledger) {
     const LedgerWinnings winnings = confirmedWinnings(ledger);
     if (!winnings.confirmed) return std::nullopt;

@@ -15,6 +15,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace andel {
 
@@ -39,6 +41,14 @@ std::string setBuyer(Ledger& ledger, int share, const BuyerChange& change);
 std::string paymentAmountProblem(const Ledger& ledger, std::int64_t amount);
 // Default amount: the price per share; default date: today.
 std::string markPaid(Ledger& ledger, int share, std::optional<std::int64_t> amount, std::optional<LedgerDate> date);
+// Marks each of the shares paid at the price, dated `today`. The shares refused are left
+// as they were and the others marked: returns the refusals, one line per share ("\r"
+// between them, each naming its share and what stands), "" when every share was marked.
+std::string markSharesPaid(Ledger& ledger, const std::vector<int>& shares, const LedgerDate& today);
+// An amount typed for a share's payment: whole kroner, at most the price, dated `today`.
+// The amount that stands is no change; another amount, or none, on a paid share is
+// refused with what stands, for a correction is an explicit undo.
+std::string payTypedAmount(Ledger& ledger, int share, std::string_view typed, const LedgerDate& today);
 
 // The share's part of the confirmed prize; nothing while the result is not confirmed.
 std::optional<std::int64_t> confirmedPartPerShare(const Ledger& ledger);

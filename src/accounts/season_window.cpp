@@ -1,14 +1,13 @@
 #include "accounts/season_window.h"
 
 #include "accounts/accounts_csv.h"
+#include "accounts/accounts_xlsx.h"
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_store.h"
 #include "accounts/season_chart_panel.h"
 #include "model/text.h"
 #include "platform/file_io.h"
-#include "platform/io_error.h"
 
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,17 +21,13 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-
 }  // namespace
 
 Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     : QDialog(parent), workspace_(std::move(workspace)), messages_(messages) {
     setObjectName(QStringLiteral("Tsesong"));
     setWindowTitle(QStringLiteral("Sesongen"));
-    chooseCsv_ = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksporter til regneark"), suggested,
-                                            QStringLiteral("Regneark (*.csv)"));
-    };
+    chooseExport_ = accountsExportDialog(this);
     auto* layout = new QVBoxLayout(this);
     chart_ = new SeasonChartPanel;
     layout->addWidget(chart_, 2);
@@ -74,8 +69,10 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportAccounts(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // Return in the table presses no button (it would open the save dialog).
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
     resize(900, 600);
 }
 
@@ -120,10 +117,11 @@ void Tsesong::render() {
     chart_->setSeason(&season_);
 }
 
-void Tsesong::exportCsv() {
-    const QString file = chooseCsv_(text(pathText(workspace_.root() / "sesongen.csv")));
-    if (file.isEmpty()) return;
-    replaceFile(std::filesystem::path(file.toStdU16String()), seasonCsv(season_));
+void Tsesong::exportAccounts() {
+    andel::exportAccounts(text(pathText(workspace_.root() / "sesongen")), chooseExport_,
+                          {[&] { return seasonCsv(season_); },
+                           [&](const std::filesystem::path& file) { writeSeasonWorkbook(file, season_); }},
+                          messages_);
 }
 
 }  // namespace andel

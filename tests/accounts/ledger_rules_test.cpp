@@ -134,6 +134,48 @@ TEST(LedgerRules, ClosingGivesTheUnsoldSharesToTheAgentAndReopeningTakesThemBack
     EXPECT_EQ(setBuyer(ledger, 3, {.name = "Per"}), "");
 }
 
+TEST(LedgerRules, SharesPaidTogetherAreRefusedOneByOne) {
+    Ledger ledger = weekLedger(false);
+    EXPECT_EQ(markSharesPaid(ledger, {1, 2, 3}, kDec9),
+              "Andel 1 ble betalt 01.12.2026, kr 21.\r"
+              "Andel 3 har ingen kjøper: velg kjøperen før andelen merkes betalt.");
+    EXPECT_EQ(ledger.entries[1].paid, 21) << "the share the rules allow is paid";
+    EXPECT_EQ(ledger.entries[1].paidOn, kDec9);
+    EXPECT_EQ(ledger.entries[0].paidOn, kDec1) << "what was recorded stands";
+    EXPECT_FALSE(ledger.entries[2].paid);
+
+    Ledger voided = weekLedger(false);
+    voided.voided = LedgerVoiding{kDec2, "feil spillenummer"};
+    EXPECT_EQ(markSharesPaid(voided, {2, 3}, kDec9), refuseVoided(voided)) << "one reason, said once";
+}
+
+// Share 1 paid 21 kr on 1.12., share 2 sold and not paid, share 3 unsold; the price 21 kr.
+TEST(LedgerRules, ATypedPaymentIsWholeKronerWithinThePrice) {
+    const struct {
+        std::string typed;
+        int share;
+        std::optional<std::int64_t> paid;  // afterwards
+        std::string refusal;               // a part of it; "" for none
+    } cases[] = {
+        {"12", 2, 12, ""},
+        {" 21 ", 2, 21, ""},
+        {"", 2, std::nullopt, ""},
+        {"21", 1, 21, ""},
+        {"12,50", 2, std::nullopt, "Beløpet \"12,50\" er ikke et helt antall kroner."},
+        {"22", 2, std::nullopt, "mer enn prisen pr andel, kr 21"},
+        {"20", 1, 21, "Andel 1 ble betalt 01.12.2026, kr 21: angre betalingen først"},
+        {"", 1, 21, "Andel 1 ble betalt 01.12.2026, kr 21: angre betalingen først"},
+        {"5", 3, std::nullopt, "Andel 3 har ingen kjøper"},
+    };
+    for (const auto& c : cases) {
+        Ledger ledger = weekLedger(false);
+        const std::string refusal = payTypedAmount(ledger, c.share, c.typed, kDec9);
+        if (c.refusal.empty()) EXPECT_EQ(refusal, "") << '"' << c.typed << '"';
+        else EXPECT_NE(refusal.find(c.refusal), std::string::npos) << '"' << c.typed << "\": " << refusal;
+        EXPECT_EQ(ledger.entries[static_cast<std::size_t>(c.share - 1)].paid, c.paid) << '"' << c.typed << '"';
+    }
+}
+
 TEST(LedgerRules, OutstandingIsWhatIsMissingOnEachSoldShare) {
     SyndicateFacts facts = smallSyndicate(3);
     facts.pricePerShare = 146;
