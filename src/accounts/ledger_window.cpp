@@ -11,8 +11,7 @@
 #include "accounts/sale_deadline.h"
 #include "accounts/season_window.h"
 #include "accounts/share_table_panel.h"
-#include "customers/balance_payment.h"
-#include "customers/customer_account_window.h"
+#include "accounts/balance_payment.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
@@ -171,10 +170,13 @@ void Tandelsregnskap::build() {
     exportButton->setObjectName(QStringLiteral("eksporter"));
     auto* season = new QPushButton(QStringLiteral("Sesongen..."));
     season->setObjectName(QStringLiteral("sesong"));
+    auto* owing = new QPushButton(QStringLiteral("Utestående..."));
+    owing->setObjectName(QStringLiteral("hvemskylder"));
     auto* close = new QPushButton(QStringLiteral("Lukk"));
     close->setObjectName(QStringLiteral("lukk"));
     bottom->addWidget(exportButton);
     bottom->addWidget(season);
+    bottom->addWidget(owing);
     bottom->addStretch();
     bottom->addWidget(close);
     layout->addLayout(bottom);
@@ -185,6 +187,11 @@ void Tandelsregnskap::build() {
     });
     connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportAccounts(); }); });
     connect(season, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { showSeason(); }); });
+    connect(owing, &QPushButton::clicked, this, [this] {
+        guardedStep(messages_, [this] {
+            if (links_.showOwing) links_.showOwing(this);
+        });
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     // Return belongs to the cell being typed in: no button of this window is pressed by it.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
@@ -208,6 +215,9 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         {"kundekonto", "Kundekonto...", [this] { showBuyerAccount(); }},
         {"stengsalg", "Steng salget...", [this] { closeOrReopenSale(true); }},
         {"apnesalg", "Åpne salget igjen...", [this] { closeOrReopenSale(false); }},
+        {"kvittering", "Kvittering...", [this] {
+             if (ledger_ && links_.printReceipts) links_.printReceipts(this, *ledger_, table_->selectedShares());
+         }},
     };
     auto* rows = new QGridLayout;
     int at = 0;
@@ -263,6 +273,11 @@ void Tandelsregnskap::choose(int index) {
 void Tandelsregnskap::render() {
     history_->clear();
     for (QPushButton* button : changeButtons_) button->setEnabled(ledger_ && !ledger_->voided);
+    // Receipts and the buyer's account come from the customers' side of the program.
+    for (QPushButton* button : changeButtons_) {
+        if (button->objectName() == QLatin1String("kvittering")) button->setEnabled(ledger_ && links_.printReceipts);
+        if (button->objectName() == QLatin1String("kundekonto")) button->setEnabled(ledger_ && links_.showAccount);
+    }
     if (!ledger_) {
         facts_->setText(QStringLiteral("Ingen andelsregnskap ennå: regnskapet lages når onlinefilen lages."));
         resultText_->clear();
@@ -477,7 +492,7 @@ void Tandelsregnskap::showBuyerAccount() {
         messages_.inform("Andel " + std::to_string(currentShare()) + " har ingen kunde: velg en solgt andel for å se kundekontoen.");
         return;
     }
-    showCustomerAccount(this, workspace_, messages_, entry);
+    if (links_.showAccount) links_.showAccount(this, entry);
 }
 
 void Tandelsregnskap::closeOrReopenSale(bool close) {
@@ -544,8 +559,13 @@ void Tandelsregnskap::showSeason() {
     season.raise();
 }
 
-void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages, const std::string& serialNumber,
-                      std::function<std::optional<MarkedRound>()> marked) {
+void Tandelsregnskap::setCustomerLinks(CustomerLinks links) {
+    links_ = std::move(links);
+    render();
+}
+
+Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
+                                  const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked) {
     Tandelsregnskap& window = childWindow<Tandelsregnskap>(
         mainWindow, [&](QWidget* owner) { return new Tandelsregnskap(workspace, messages, owner); });
     if (marked) window.setMarkedRound(std::move(marked));
@@ -554,6 +574,7 @@ void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages&
     window.show();
     window.raise();
     window.activateWindow();
+    return window;
 }
 
 }  // namespace andel

@@ -58,6 +58,16 @@ public:
     // The reason for voiding: by default a text dialog; nothing when the agent cancels.
     void setReasonAsker(std::function<std::optional<std::string>()> asker) { askReason_ = std::move(asker); }
 
+    // What the ledger window opens of the customers' side: a buyer's account, the
+    // receipts of the selected shares and the list of who owes. A missing one leaves its
+    // button disabled.
+    struct CustomerLinks {
+        std::function<void(QWidget* parent, const ShareEntry& buyer)> showAccount;
+        std::function<void(QWidget* parent, const Ledger& ledger, const std::vector<int>& shares)> printReceipts;
+        std::function<void(QWidget* parent)> showOwing;
+    };
+    void setCustomerLinks(CustomerLinks links);
+
 private:
     void build();
     void buildButtons(QVBoxLayout* layout);
@@ -93,6 +103,7 @@ private:
     AccountsExportChooser chooseExport_;
     std::function<std::optional<MarkedRound>()> markedRound_;
     ResultAsker askResult_;
+    CustomerLinks links_;
     std::function<std::optional<std::string>()> askReason_;
 
     QComboBox* choice_;
@@ -107,7 +118,7 @@ private:
 
 // The main window's command: shows the program's one ledger window beside it, on the
 // ledger of the syndicate in hand when it has one. `marked` gives the prize panel's result.
-void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
-                      const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked = {});
+Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
+                                  const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked = {});
 
 }  // namespace andel

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,7 +59,22 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
         table_->setColumnWidth(c, std::max(figure, metrics.horizontalAdvance(labels[c])) + 16);
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    layout->addWidget(table_, 3);
+    buyers_ = new QTableWidget(0, 7);
+    buyers_->setObjectName(QStringLiteral("kjopertabell"));
+    buyers_->setHorizontalHeaderLabels({QStringLiteral("Kjøper"), QStringLiteral("Telefon"), QStringLiteral("Spillenummer"),
+                                        QStringLiteral("Andeler"), QStringLiteral("Betalt"), QStringLiteral("Vunnet"),
+                                        QStringLiteral("Utbetalt")});
+    buyers_->verticalHeader()->hide();
+    buyers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    buyers_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    buyers_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    buyers_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Kari Nordmann Hansen")) + 16);
+    for (int c = 1; c < buyers_->columnCount(); ++c) buyers_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("000 000 000")) + 24);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("sesongfaner"));
+    tabs->addTab(table_, QStringLiteral("Pr runde"));
+    tabs->addTab(buyers_, QStringLiteral("Pr kjøper"));
+    layout->addWidget(tabs, 3);
 
     auto* buttons = new QHBoxLayout;
     auto* exportButton = new QPushButton(QStringLiteral("Eksporter til regneark..."));
@@ -80,6 +96,7 @@ void Tsesong::reload() {
     LedgerListing listing = listLedgers(workspace_);
     RoundResults results(workspace_);
     season_ = seasonOf(listing.ledgers, [&](const Ledger& ledger) { return ledgerResult(results, ledger).winnings; });
+    buyerSeason_ = customerSeasonOf(listing.ledgers);
     render();
 }
 
@@ -113,7 +130,24 @@ void Tsesong::render() {
                    formatAmount(t.settledPrize - t.settledStake);
     }
     if (t.open > 0) summary += "    (" + std::to_string(t.open) + " uten resultat, ikke regnet med)";
+    const CustomerSeason& b = buyerSeason_;
+    summary += "\n" + std::to_string(b.buyers) + (b.buyers == 1 ? " kjøper" : " ulike kjøpere");
+    if (b.biggestPrize > 0) {
+        summary += "    Største godkjente premie kr " + formatAmount(b.biggestPrize) + " (serienummer " + b.biggestPrizeSerial +
+                   ", " + weekText(b.biggestPrizeWeek) + ")";
+    }
     summary_->setText(text(summary));
+    buyers_->setRowCount(static_cast<int>(b.customers.size()));
+    for (int r = 0; r < buyers_->rowCount(); ++r) {
+        const CustomerSeasonRow& c = b.customers[static_cast<std::size_t>(r)];
+        const std::string cells[] = {c.name, c.telephone, c.playerNumber, std::to_string(c.shares),
+                                     formatAmount(c.paid), formatAmount(c.won), formatAmount(c.paidOut)};
+        for (int col = 0; col < 7; ++col) {
+            auto* item = new QTableWidgetItem(text(cells[col]));
+            if (col >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            buyers_->setItem(r, col, item);
+        }
+    }
     chart_->setSeason(&season_);
 }
 

@@ -4,6 +4,7 @@
 // the prize against the stake per round, and the export to a spreadsheet.
 #include "accounts/accounts_export_dialog.h"
 #include "accounts/season.h"
+#include "accounts/season_buyers.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 
@@ -25,6 +26,7 @@ public:
     // Reads every ledger and the rounds' results again.
     void reload();
     const Season& season() const { return season_; }
+    const CustomerSeason& buyerSeason() const { return buyerSeason_; }
     // Where an export goes: by default the save dialog; no answer writes nothing.
     void setExportChooser(AccountsExportChooser chooser) { chooseExport_ = std::move(chooser); }
 
@@ -35,8 +37,10 @@ private:
     Workspace workspace_;
     Messages& messages_;
     Season season_;
+    CustomerSeason buyerSeason_;
     AccountsExportChooser chooseExport_;
     QTableWidget* table_;
+    QTableWidget* buyers_;
     SeasonChartPanel* chart_;
     QLabel* summary_;
 };

@@ -7,26 +7,17 @@
 // A share belongs to a customer by player number when both have one, else by name and
 // telephone. Winnings count only on a result the agent confirmed: a forecast is never
 // money owed to anybody.
+#include "accounts/buyer_key.h"
 #include "accounts/ledger.h"
 #include "register/customer_record.h"
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <string>
 #include <vector>
 
 namespace andel {
 
-// Who a share's buyer or a register customer is, in comparable form.
-struct BuyerKey {
-    std::string playerNumber;  // digits without leading zeros; "" when none
-    std::string name;          // upper case, single blanks
-    std::string telephone;     // digits
-};
-BuyerKey buyerKey(const ShareEntry& entry);
-BuyerKey customerKey(const Tkunderec& customer);
-bool sameBuyer(const BuyerKey& a, const BuyerKey& b);
 
 struct AccountShare {
     std::string serialNumber;
@@ -71,34 +62,6 @@ struct OwingCustomer {
 // shares of a closed sale are nobody's debt and left out.
 std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers);
 
-// The season by buyer: how many different buyers, the biggest confirmed prize, and per
-// buyer the shares bought, paid, won (confirmed) and paid out, sorted by name.
-struct CustomerSeasonRow {
-    std::string name, telephone, playerNumber;
-    int shares = 0;
-    std::int64_t paid = 0, won = 0, paidOut = 0;
-};
-struct CustomerSeason {
-    int buyers = 0;
-    std::int64_t biggestPrize = 0;
-    std::string biggestPrizeSerial;
-    GameWeek biggestPrizeWeek;
-    std::vector<CustomerSeasonRow> customers;
-};
-CustomerSeason customerSeasonOf(const std::vector<Ledger>& ledgers);
 
-// Numbers the buyers in the order they are met, so that shares of one buyer come
-// together: a lookup, not a walk over every buyer met so far.
-class BuyerGroups {
-public:
-    BuyerGroups();
-    // The buyer's number; the next new number for a buyer not met before.
-    std::size_t groupOf(const BuyerKey& key);
-
-private:
-    std::vector<BuyerKey> keys_;
-    std::unordered_map<std::string, std::size_t> byPlayer_;
-    std::unordered_multimap<std::string, std::size_t> byName_;
-};
 
 }  // namespace andel

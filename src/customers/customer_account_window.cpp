@@ -3,7 +3,8 @@
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
-#include "customers/balance_payment.h"
+#include "accounts/balance_payment.h"
+#include "customers/customer_print_window.h"
 #include "model/text.h"
 #include "widgets/child_window.h"
 
@@ -11,9 +12,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace andel {
 namespace {
@@ -89,25 +93,50 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     pay_ = button("betalfrasaldo", "&Betal fra saldo...");
     undo_ = button("angrefrasaldo", "&Angre betaling fra saldo...");
     statement_ = button("kontoutskrift", "&Kontoutskrift...");
+    const auto dateField = [&](const char* name, const char* caption) {
+        buttons->addWidget(new QLabel(QString::fromUtf8(caption)));
+        auto* field = new QLineEdit;
+        field->setObjectName(QString::fromLatin1(name));
+        field->setPlaceholderText(QStringLiteral("DD.MM.ÅÅÅÅ"));
+        field->setMaxLength(10);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
+        buttons->addWidget(field);
+        return field;
+    };
+    from_ = dateField("fradato", "fra");
+    to_ = dateField("tildato", "til");
     buttons->addStretch();
     QPushButton* close = button("lukk", "Lukk");
     layout->addLayout(buttons);
     connect(pay_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { payFromBalanceClicked(); }); });
     connect(undo_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { undoFromBalanceClicked(); }); });
-    connect(statement_, &QPushButton::clicked, this, [this] {
-        guardedStep(messages_, [this] {
-            if (printStatement_) printStatement_(this, who_, account_);
-        });
-    });
+    connect(statement_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { statementClicked(); }); });
+    printStatement_ = [this](QWidget* parent, const ShareEntry& who, const StatementPeriod& period) {
+        printCustomerStatement(parent, workspace_, who, period, messages_);
+    };
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { render(); });
-    statement_->setEnabled(false);
-    resize(760, 380);
+    resize(820, 380);
 }
 
-void Tkundekonto::setStatementPrinter(StatementPrinter printer) {
-    printStatement_ = std::move(printer);
-    statement_->setEnabled(static_cast<bool>(printStatement_));
+void Tkundekonto::statementClicked() {
+    StatementPeriod period;
+    for (auto [field, end] : {std::pair{from_, &period.from}, std::pair{to_, &period.to}}) {
+        const std::string typed = field->text().trimmed().toStdString();
+        if (typed.empty()) continue;
+        *end = parseLedgerDate(typed);
+        if (!*end) {
+            messages_.inform(badDateMessage(typed));
+            field->setFocus();
+            return;
+        }
+    }
+    if (period.from && period.to &&
+        std::tuple(period.from->year, period.from->month, period.from->day) > std::tuple(period.to->year, period.to->month, period.to->day)) {
+        messages_.inform("Fra-datoen " + ledgerDateText(*period.from) + " er etter til-datoen " + ledgerDateText(*period.to) + ".");
+        return;
+    }
+    printStatement_(this, who_, period);
 }
 
 void Tkundekonto::showBuyer(const ShareEntry& who) {

@@ -6,6 +6,7 @@
 // under the ledger lock and leave history lines. Opened from the register and from a
 // share in the ledger window.
 #include "customers/customer_account.h"
+#include "customers/statement.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 
@@ -14,6 +15,7 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -28,9 +30,10 @@ public:
     void showBuyer(const ShareEntry& who);
     const CustomerAccount& account() const { return account_; }
 
-    // Prints the statement ("Kontoutskrift..."): by default the button is disabled.
-    using StatementPrinter = std::function<void(QWidget* parent, const ShareEntry& who, const CustomerAccount& account)>;
-    void setStatementPrinter(StatementPrinter printer);
+    // Prints the statement ("Kontoutskrift...") for the period typed beside the button
+    // (either end may be empty): by default the program's print choice.
+    using StatementPrinter = std::function<void(QWidget* parent, const ShareEntry& who, const StatementPeriod& period)>;
+    void setStatementPrinter(StatementPrinter printer) { printStatement_ = std::move(printer); }
 
 private:
     void reload();
@@ -38,6 +41,7 @@ private:
     const AccountShare* currentShare() const;
     void payFromBalanceClicked();
     void undoFromBalanceClicked();
+    void statementClicked();
 
     Workspace workspace_;
     Messages& messages_;
@@ -53,6 +57,8 @@ private:
     QPushButton* pay_;
     QPushButton* undo_;
     QPushButton* statement_;
+    QLineEdit* from_;
+    QLineEdit* to_;
 };
 
 // Shows the program's one account window (made on first use as a child of `owner`) on the buyer.

@@ -1,7 +1,6 @@
 #include "customers/owing_report.h"
 
 #include "accounts/accounts_csv.h"
-#include "platform/file_io.h"
 
 namespace andel {
 
@@ -24,10 +23,10 @@ std::int64_t owingTotal(const std::vector<OwingCustomer>& customers) {
     return total;
 }
 
-void writeOwingCsv(const std::filesystem::path& file, const std::vector<OwingCustomer>& customers) {
+std::string owingCsv(const std::vector<OwingCustomer>& customers) {
     std::vector<Fields> rows = {owingHeading()};
     for (Fields& row : owingRows(customers, AmountStyle::Grouped)) rows.push_back(std::move(row));
-    replaceFile(file, csvLines(rows));
+    return csvLines(rows);
 }
 
 void writeOwingWorkbook(const std::filesystem::path& file, const std::vector<OwingCustomer>& customers) {

@@ -17,7 +17,7 @@ std::int64_t owingTotal(const std::vector<OwingCustomer>& customers);
 
 // The list with its heading as CSV, or as a workbook (telephone and player numbers as
 // text, what is missing in kroner, a totals row).
-void writeOwingCsv(const std::filesystem::path& file, const std::vector<OwingCustomer>& customers);
+std::string owingCsv(const std::vector<OwingCustomer>& customers);
 void writeOwingWorkbook(const std::filesystem::path& file, const std::vector<OwingCustomer>& customers);
 
 }  // namespace andel

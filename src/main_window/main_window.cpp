@@ -3,6 +3,9 @@
 #include "accounts/ledger_certificate.h"
 #include "accounts/ledger_store.h"
 #include "accounts/ledger_window.h"
+#include "accounts/sale_deadline.h"
+#include "accounts/sale_deadline_dialog.h"
+#include "customers/owing_window.h"
 #include "main_window/program_about.h"
 #include "main_window/rows_export_dialog.h"
 #include "results/system_analysis_window.h"
@@ -108,6 +111,27 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     connectPanels();
     create();
     render();
+    // The sale's time left is counted down a minute at a time, and a late open sale named.
+    auto* deadlineClock = new QTimer(this);
+    deadlineClock->setInterval(60'000);
+    on(deadlineClock, &QTimer::timeout, [this] { renderSaleDeadline(); });
+    deadlineClock->start();
+    renderSaleDeadline();
+}
+
+void Tgridform::renderSaleDeadline() {
+    const SettingsStore settings = mainStore(workspace_, messages_);
+    const LocalDateTime now = localNow();
+    const auto deadline = storedSaleDeadline(settings, couponTypeOf(state_));
+    std::string text = deadline ? deadlineStatusText(*deadline, gameWeekOf(now.date), now) : std::string();
+    const std::vector<std::string> late = lateOpenSales(listLedgers(workspace_).ledgers, settings, now);
+    if (!late.empty()) text = late.front() + (late.size() > 1 ? " (+" + std::to_string(late.size() - 1) + " til)" : "");
+    bottomBar_->setDeadline(QString::fromStdString(text), !late.empty());
+    bottomBar_->findChild<QLabel*>(QStringLiteral("salgsfrist"))->setToolTip(QString::fromStdString([&] {
+        std::string all;
+        for (const std::string& line : late) all += (all.empty() ? "" : "\n") + line;
+        return all;
+    }()));
 }
 
 void Tgridform::buildMenu() {
@@ -118,6 +142,12 @@ void Tgridform::buildMenu() {
     QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
     accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
     on(accounts, &QAction::triggered, [this] { showAccounts(); });
+    QAction* owing = file->addAction(QStringLiteral("&Utestående..."));
+    owing->setObjectName(QStringLiteral("utestaende"));
+    on(owing, &QAction::triggered, [this] { showOwingWindow(this, workspace_, messages_); });
+    QAction* deadlines = file->addAction(QStringLiteral("Salgs&frister..."));
+    deadlines->setObjectName(QStringLiteral("salgsfrister"));
+    on(deadlines, &QAction::triggered, [this] { editSaleDeadlines(this, workspace_, messages_); });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {
@@ -301,7 +331,9 @@ void Tgridform::showSystemAnalysis() {
 
 void Tgridform::showAccounts() {
     // The prize panel's hand-marked result is offered when a ledger's result is confirmed.
-    showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
+    Tandelsregnskap& window =
+        showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
+    window.setCustomerLinks(customerLinks(workspace_, messages_));
 }
 
 void Tgridform::printCertificates() {

@@ -1,7 +1,5 @@
 #include "register/register_window.h"
 
-#include "accounts/ledger_edit.h"
-#include "customers/customer_account_window.h"
 
 #include "widgets/window_parts_panel.h"
 
@@ -134,6 +132,7 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     setTabOrder(add, change);
     setTabOrder(change, remove);
     setTabOrder(remove, account);
+    account->setEnabled(false);  // until the program gives the account window
 
     hold_->setChecked(true);
     resize(600, 420);
@@ -142,10 +141,13 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
 }
 
 void Tkundekartotek::showAccount() {
-    if (register_.cursorRow >= register_.table.rows.size()) return;
-    const ShareEntry who = buyerOf(rowToRecord(register_.table, register_.cursorRow));
-    if (!who.hasBuyer()) return;
-    showCustomerAccount(this, workspace_, messages_, who);
+    if (!openAccount_ || register_.cursorRow >= register_.table.rows.size()) return;
+    openAccount_(this, rowToRecord(register_.table, register_.cursorRow));
+}
+
+void Tkundekartotek::setAccountOpener(AccountOpener opener) {
+    openAccount_ = std::move(opener);
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("kundekonto"))) button->setEnabled(static_cast<bool>(openAccount_));
 }
 
 void Tkundekartotek::useNewCustomerDialog(Tnykunde* dialog) {

@@ -4,7 +4,7 @@
 #include "../accounts/accounts_fixture.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
-#include "customers/balance_payment.h"
+#include "accounts/balance_payment.h"
 #include "customers/customer_account.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"

@@ -1,6 +1,7 @@
 // A buyer's account across ledgers and the list of who owes: matched by player number,
 // else by name and telephone; winnings only on confirmed results; voided ledgers left out.
 #include "../accounts/accounts_fixture.h"
+#include "accounts/season_buyers.h"
 #include "customers/customer_account.h"
 
 #include <gtest/gtest.h>

@@ -88,7 +88,7 @@ int runOwing(const Arguments& args, Context& context) {
     const std::vector<OwingCustomer> customers = owingCustomers(readableLedgers(context));
     const auto path = [](const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); };
     if (csv) {
-        writeOwingCsv(path(*csv), customers);
+        replaceFile(path(*csv), owingCsv(customers));
         return 0;
     }
     if (xlsx) {

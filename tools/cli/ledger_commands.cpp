@@ -9,7 +9,7 @@
 #include "accounts/ledger_store.h"
 #include "accounts/season.h"
 #include "commands.h"
-#include "customers/balance_payment.h"
+#include "accounts/balance_payment.h"
 #include "ledger_arguments.h"
 #include "platform/file_io.h"
 #include "register_rows.h"

@@ -1,8 +1,8 @@
-#include "customers/balance_payment.h"
+#include "accounts/balance_payment.h"
 
+#include "accounts/buyer_key.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
-#include "customers/customer_account.h"
 
 #include <algorithm>
 #include <tuple>
