@@ -97,10 +97,13 @@ std::string deadlineStatusText(const SaleDeadline& deadline, const GameWeek& wee
     const std::string when = lowerDay(deadline.weekday) + " " + dateAndTime(deadlineIn(deadline, week));
     const long long left = minutesLeft(deadline, week, now);
     if (left < 0) return "Salgsfristen gikk ut " + when;
+    return "Salgsfrist " + when + ": " + timeLeftText(left) + " igjen";
+}
+
+std::string timeLeftText(long long left) {
     const long long days = left / (24 * 60), hours = left / 60 % 24, minutes = left % 60;
-    std::string rest = days > 0 ? std::to_string(days) + " d " : std::string();
-    rest += std::to_string(hours) + " t " + std::to_string(minutes) + " min igjen";
-    return "Salgsfrist " + when + ": " + rest;
+    std::string text = days > 0 ? std::to_string(days) + " d " : std::string();
+    return text + std::to_string(hours) + " t " + std::to_string(minutes) + " min";
 }
 
 std::vector<std::string> lateOpenSales(const std::vector<Ledger>& ledgers, const SettingsStore& settings,

@@ -36,6 +36,9 @@ bool storeSaleDeadline(SettingsStore& settings, CouponType type, const std::opti
 LocalDateTime deadlineIn(const SaleDeadline& deadline, const GameWeek& week);
 long long minutesLeft(const SaleDeadline& deadline, const GameWeek& week, const LocalDateTime& now);
 
+// "2 d 0 t 1 min", "2 t 15 min": whole minutes as the agent reads them.
+std::string timeLeftText(long long minutes);
+
 // "Salgsfrist lørdag 12.12.2026 kl. 14:45: 2 t 15 min igjen", or "Salgsfristen gikk ut
 // lørdag 12.12.2026 kl. 14:45".
 std::string deadlineStatusText(const SaleDeadline& deadline, const GameWeek& week, const LocalDateTime& now);

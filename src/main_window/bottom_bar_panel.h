@@ -17,7 +17,7 @@ public:
     void render();
     // The sale's deadline of the syndicate's coupon type this week; red when a sale of
     // this week is still open after its deadline.
-    void setDeadline(const QString& text, bool late);
+    void setDeadline(const QString& text, const QString& tip, bool late);
 
 signals:
     void onlineFileLabelClicked();

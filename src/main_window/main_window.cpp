@@ -122,16 +122,18 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
 void Tgridform::renderSaleDeadline() {
     const SettingsStore settings = mainStore(workspace_, messages_);
     const LocalDateTime now = localNow();
+    const GameWeek week = gameWeekOf(now.date);
     const auto deadline = storedSaleDeadline(settings, couponTypeOf(state_));
-    std::string text = deadline ? deadlineStatusText(*deadline, gameWeekOf(now.date), now) : std::string();
     const std::vector<std::string> late = lateOpenSales(listLedgers(workspace_).ledgers, settings, now);
-    if (!late.empty()) text = late.front() + (late.size() > 1 ? " (+" + std::to_string(late.size() - 1) + " til)" : "");
-    bottomBar_->setDeadline(QString::fromStdString(text), !late.empty());
-    bottomBar_->findChild<QLabel*>(QStringLiteral("salgsfrist"))->setToolTip(QString::fromStdString([&] {
-        std::string all;
-        for (const std::string& line : late) all += (all.empty() ? "" : "\n") + line;
-        return all;
-    }()));
+    // The bar has room for a few words; the tooltip says it in full.
+    std::string text, tip = deadline ? deadlineStatusText(*deadline, week, now) : std::string();
+    if (deadline) {
+        const long long left = minutesLeft(*deadline, week, now);
+        text = left < 0 ? "Salgsfristen er ute" : "Frist om " + timeLeftText(left);
+    }
+    if (!late.empty()) text = late.size() == 1 ? "Salg åpent etter frist!" : std::to_string(late.size()) + " salg åpne etter frist!";
+    for (const std::string& line : late) tip += (tip.empty() ? "" : "\n") + line;
+    bottomBar_->setDeadline(QString::fromStdString(text), QString::fromStdString(tip), !late.empty());
 }
 
 void Tgridform::buildMenu() {
