@@ -10,10 +10,43 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QAbstractTableModel>
+#include <QFontMetrics>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace andel {
+namespace {
+
+// The rows as a model: thousands of unpaid shares are shown without an item each.
+class OwingModel : public QAbstractTableModel {
+public:
+    void setRows(std::vector<Fields> rows) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : static_cast<int>(rows_.size()); }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : static_cast<int>(heading_.size()); }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid()) return {};
+        if (role == Qt::DisplayRole) {
+            return QString::fromStdString(rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())]);
+        }
+        if (role == Qt::TextAlignmentRole && index.column() >= 5) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        return QString::fromStdString(heading_[static_cast<std::size_t>(section)]);
+    }
+
+private:
+    Fields heading_ = owingHeading();
+    std::vector<Fields> rows_;
+};
+
+}  // namespace
 
 Tutestaaende::Tutestaaende(Workspace workspace, Messages& messages, QWidget* parent)
     : QDialog(parent), workspace_(std::move(workspace)), messages_(messages), chooseExport_(accountsExportDialog(this)) {
@@ -21,18 +54,21 @@ Tutestaaende::Tutestaaende(Workspace workspace, Messages& messages, QWidget* par
     setWindowTitle(QStringLiteral("Utestående"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Solgte andeler som ikke er betalt, i andelslag som ikke er annullert:")));
-    const Fields heading = owingHeading();
-    table_ = new QTableWidget(0, static_cast<int>(heading.size()));
+    table_ = new QTableView;
     table_->setObjectName(QStringLiteral("utestaende"));
-    QStringList captions;
-    for (const std::string& caption : heading) captions << QString::fromStdString(caption);
-    table_->setHorizontalHeaderLabels(captions);
+    model_ = new OwingModel;
+    model_->setParent(table_);
+    table_->setModel(model_);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths from the headings and the widest expected texts, not from every row.
+    const QFontMetrics metrics(table_->font());
+    const char* widest[] = {"Kari Nordmann Hansen", "000-00000", "000 000 000", "Serienummer", "UKE 00 -0000", "Andel", "000.000"};
+    for (int c = 0; c < 7; ++c) table_->setColumnWidth(c, metrics.horizontalAdvance(QString::fromUtf8(widest[c])) + 16);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
     layout->addWidget(table_);
 
     auto* bottom = new QHBoxLayout;
@@ -58,21 +94,12 @@ Tutestaaende::Tutestaaende(Workspace workspace, Messages& messages, QWidget* par
 
 void Tutestaaende::reload() {
     customers_.clear();
-    table_->setRowCount(0);
     guardedStep(messages_, [this] {
         LedgerListing listing = listLedgers(workspace_);
         for (const std::string& damaged : listing.damaged) messages_.inform(damaged);
         customers_ = owingCustomers(listing.ledgers);
     });
-    const std::vector<Fields> rows = owingRows(customers_, AmountStyle::Grouped);
-    table_->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
-            if (c + 1 == rows[r].size() || c == 5) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
-        }
-    }
+    static_cast<OwingModel*>(model_)->setRows(owingRows(customers_, AmountStyle::Grouped));
     total_->setText(QString::fromStdString("Sum utestående " + kronerText(owingTotal(customers_)) + " fra " +
                                            std::to_string(customers_.size()) + (customers_.size() == 1 ? " kunde" : " kunder")));
 }

@@ -10,7 +10,8 @@
 #include <QDialog>
 
 class QLabel;
-class QTableWidget;
+class QAbstractTableModel;
+class QTableView;
 
 namespace andel {
 
@@ -30,7 +31,8 @@ private:
     Messages& messages_;
     std::vector<OwingCustomer> customers_;
     AccountsExportChooser chooseExport_;
-    QTableWidget* table_;
+    QTableView* table_;
+    QAbstractTableModel* model_;
     QLabel* total_;
 };
 
