@@ -547,7 +547,7 @@ void Tandelsregnskap::exportAccounts() {
     if (!ledger_) return;
     const QString suggested = text(pathText(workspace_.root() / ("andelsregnskap_" + ledger_->facts.serialNumber)));
     andel::exportAccounts(suggested, chooseExport_,
-                          {[&] { return ledgerCsv(*ledger_); },
+                          {[&] { return ledgerCsv(*ledger_, result_); },
                            [&](const std::filesystem::path& file) { writeLedgerWorkbook(file, *ledger_, result_); }},
                           messages_);
 }

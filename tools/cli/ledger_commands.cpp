@@ -244,7 +244,7 @@ int exportLedger(const Arguments& args, Context& context) {
     const auto ledger = ledgerOf(serialArgument(args.positionals()[1]), context);
     if (!ledger) return 1;
     if (target->workbook) writeLedgerWorkbook(target->file, *ledger, ledgerResult(context.workspace, *ledger));
-    else replaceFile(target->file, ledgerCsv(*ledger));
+    else replaceFile(target->file, ledgerCsv(*ledger, ledgerResult(context.workspace, *ledger)));
     return 0;
 }
 
