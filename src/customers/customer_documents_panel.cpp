@@ -20,4 +20,9 @@ InchDocument receiptDocument(const std::vector<ReceiptSlip>& slips) {
             [&slips](InchCanvas& canvas, std::size_t page) { drawReceiptPage(canvas, slips, static_cast<int>(page)); }};
 }
 
+InchDocument owingDocument(const OwingSheet& sheet) {
+    return {QStringLiteral("Utestående"), owingPageCount(sheet.rows.size()),
+            [&sheet](InchCanvas& canvas, std::size_t page) { drawOwingPage(canvas, sheet, page); }};
+}
+
 }  // namespace andel

@@ -3,7 +3,9 @@
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
+#include "customers/customer_documents_panel.h"
 #include "customers/owing_report.h"
+#include "printing/document_print_dialog.h"
 #include "widgets/child_window.h"
 
 #include <QHBoxLayout>
@@ -79,17 +81,21 @@ Tutestaaende::Tutestaaende(Workspace workspace, Messages& messages, QWidget* par
     total_->setFont(bold);
     auto* exportButton = new QPushButton(QStringLiteral("&Eksporter til regneark..."));
     exportButton->setObjectName(QStringLiteral("eksporter"));
+    auto* printButton = new QPushButton(QStringLiteral("&Skriv ut..."));
+    printButton->setObjectName(QStringLiteral("skrivut"));
     auto* close = new QPushButton(QStringLiteral("Lukk"));
     close->setObjectName(QStringLiteral("lukk"));
-    for (QPushButton* b : {exportButton, close}) b->setAutoDefault(false);
+    for (QPushButton* b : {exportButton, printButton, close}) b->setAutoDefault(false);
     bottom->addWidget(total_);
     bottom->addStretch();
     bottom->addWidget(exportButton);
+    bottom->addWidget(printButton);
     bottom->addWidget(close);
     layout->addLayout(bottom);
     connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportList(); }); });
+    connect(printButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { printList(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    resize(720, 420);
+    resize(760, 420);
 }
 
 void Tutestaaende::reload() {
@@ -109,6 +115,15 @@ void Tutestaaende::exportList() {
                    {[this] { return owingCsv(customers_); },
                     [this](const std::filesystem::path& file) { writeOwingWorkbook(file, customers_); }},
                    messages_);
+}
+
+void Tutestaaende::printList() {
+    const OwingSheet sheet{owingRows(customers_, AmountStyle::Grouped), owingTotal(customers_), customers_.size(),
+                           todayLedgerDate()};
+    printThroughChoice(this, owingDocument(sheet),
+                       {QStringLiteral("Skriver ut utestående"), QStringLiteral("Forhåndsvisning av utestående"),
+                        "listen over utestående", QStringLiteral("utestaende.pdf")},
+                       messages_);
 }
 
 Tutestaaende& showOwingWindow(QWidget* owner, const Workspace& workspace, Messages& messages) {

@@ -1,7 +1,7 @@
 #pragma once
 // `Tutestaaende` ("Utestående"): every sold share not yet paid across the ledgers that
-// are not voided, by customer, with telephone and what is missing, the total, and the
-// export to CSV or an Excel workbook. Read anew each time it is shown.
+// are not voided, by customer, with telephone and what is missing, the total, the
+// export to CSV or an Excel workbook, and the list printed. Read anew each time it is shown.
 #include "accounts/accounts_export_dialog.h"
 #include "customers/customer_account.h"
 #include "platform/messages.h"
@@ -26,6 +26,8 @@ public:
 
 private:
     void exportList();
+    // Through the program's print choice: preview, printer or PDF.
+    void printList();
 
     Workspace workspace_;
     Messages& messages_;

@@ -9,6 +9,7 @@
 #include "accounts/sale_deadline_dialog.h"
 #include "accounts/season_window.h"
 #include "customers/customer_account_window.h"
+#include "customers/customer_documents_panel.h"
 #include "customers/owing_window.h"
 #include "main_window/program_window.h"
 #include "register/register_file.h"
@@ -16,6 +17,7 @@
 #include "support/recording_messages.h"
 
 #include <QComboBox>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,6 +186,24 @@ private slots:
         QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Kari Nordmann"));
         QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("150"));
         QVERIFY(child<QLabel>(owing, "sum")->text().startsWith(QStringLiteral("Sum utestående kr 300 fra 2 kunder")));
+
+        // Printed: a second page once the lines pass a page, the total under the last line.
+        OwingSheet sheet{{}, 0, 70, LedgerDate{11, 12, 2026}};
+        for (int i = 0; i < 70; ++i) sheet.rows.push_back({"Kunde " + std::to_string(i), "", "", "1001", "UKE 49 -2026", "2", "150"});
+        sheet.total = 70 * 150;
+        QCOMPARE(owingPageCount(0), std::size_t{1});
+        QCOMPARE(owingPageCount(kOwingLinesPerPage - 1), std::size_t{1});
+        QCOMPARE(owingPageCount(kOwingLinesPerPage), std::size_t{2});  // the total needs its own line
+        const QString pdf = directory_->filePath(QStringLiteral("utestaende.pdf"));
+        writeDocumentPdf(pdf, owingDocument(sheet));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("UTESTÅENDE")) && printed.contains(QStringLiteral("Kunde 69")) &&
+                     printed.contains(QStringLiteral("Side 2 av 2")) && printed.contains(QStringLiteral("kr 10.500")),
+                 qPrintable(printed.right(400)));
+        QVERIFY(!printed.section(QStringLiteral("Side 1 av 2"), 0, 0).contains(QStringLiteral("Kunde 52")));
 
         QTest::mouseClick(reopen, Qt::LeftButton);
         QVERIFY(!stored("1001").saleClosed);
