@@ -100,6 +100,8 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
     resize(std::max(860, tableWidth + layout()->contentsMargins().left() + layout()->contentsMargins().right()), 680);
 }
 
+Tandelsregnskap::~Tandelsregnskap() { QObject::disconnect(table_, nullptr, this, nullptr); }
+
 void Tandelsregnskap::build() {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;

@@ -37,6 +37,9 @@ class Tandelsregnskap : public QDialog {
     Q_OBJECT
 public:
     Tandelsregnskap(Workspace workspace, Messages& messages, QWidget* parent = nullptr);
+    // A cell still being typed in is committed while the children are destroyed: by then
+    // this window is no longer there to take it.
+    ~Tandelsregnskap() override;
 
     // Lists the ledgers again and shows the one of the serial number (else the newest); a
     // damaged file is named in a message when it is chosen.
