@@ -290,31 +290,32 @@ void Tandelsregnskap::render() {
         return;
     }
     const SyndicateFacts& f = ledger_->facts;
+    const SettingsStore settings = mainStore(workspace_, messages_);  // the sale's deadline, read once a render
     facts_->setText(text("Serienummer " + f.serialNumber + "    " + weekText(f.week) + "    " +
                          std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis)) +
                          "    " + formatAmount(f.rows) + " rekker    Innsats " + kronerText(f.stake) + "    " +
                          std::to_string(f.shares) + " andeler à " + kronerText(f.pricePerShare) +
-                         (f.player.empty() ? std::string() : "    Spiller: " + f.player) + saleText()));
+                         (f.player.empty() ? std::string() : "    Spiller: " + f.player) + saleText(settings)));
     for (QPushButton* button : changeButtons_) {
         if (button->objectName() == QLatin1String("stengsalg")) button->setEnabled(!ledger_->voided && !ledger_->saleClosed);
         if (button->objectName() == QLatin1String("apnesalg")) button->setEnabled(!ledger_->voided && ledger_->saleClosed);
     }
-    renderResult();
+    renderResult(settings);
     renderShares();
     for (const HistoryLine& line : ledger_->history) history_->addItem(text(ledgerDateText(line.on) + "  " + line.text));
     history_->scrollToBottom();
     renderTotals();
 }
 
-std::string Tandelsregnskap::saleText() const {
+std::string Tandelsregnskap::saleText(const SettingsStore& settings) const {
     if (ledger_->voided) return {};
     if (ledger_->saleClosed) return "\nSalget stengt " + ledgerDateText(*ledger_->saleClosed);
-    const auto deadline = storedSaleDeadline(mainStore(workspace_, messages_), ledger_->facts.couponType);
+    const auto deadline = storedSaleDeadline(settings, ledger_->facts.couponType);
     if (!deadline) return "\nSalget er åpent (ingen salgsfrist satt for " + std::string(couponTypeText(ledger_->facts.couponType)) + ")";
     return "\nSalget er åpent.    " + deadlineStatusText(*deadline, ledger_->facts.week, localNow());
 }
 
-void Tandelsregnskap::renderResult() {
+void Tandelsregnskap::renderResult(const SettingsStore& settings) {
     const LedgerWinnings& w = result_.winnings;
     std::vector<std::string> warnings;
     if (ledger_->voided) {
@@ -343,7 +344,7 @@ void Tandelsregnskap::renderResult() {
     if (const LedgerTotals t = ledgerTotals(*ledger_, w); t.overpaid > 0) {
         warnings.push_back("Utbetalt " + kronerText(t.overpaid) + " mer enn premien.");
     }
-    for (std::string& late : lateOpenSales({*ledger_}, mainStore(workspace_, messages_), localNow())) {
+    for (std::string& late : lateOpenSales({*ledger_}, settings, localNow())) {
         warnings.push_back(std::move(late));
     }
     std::string joined;

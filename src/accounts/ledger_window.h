@@ -75,9 +75,9 @@ private:
     void build();
     void buildButtons(QVBoxLayout* layout);
     void render();
-    void renderResult();
+    void renderResult(const SettingsStore& settings);
     // The sale's state for the facts: closed, or open with the time left to its deadline.
-    std::string saleText() const;
+    std::string saleText(const SettingsStore& settings) const;
     void renderShares();
     void renderTotals();
     void choose(int index);

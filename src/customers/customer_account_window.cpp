@@ -204,28 +204,29 @@ const AccountShare* Tkundekonto::currentShare() const {
 void Tkundekonto::payFromBalanceClicked() {
     const AccountShare* share = currentShare();
     if (!share) return;
-    const std::string question = "Betale andel " + std::to_string(share->share) + " i serienummer " + share->serialNumber +
-                                 " (" + weekText(share->week) + ", " + kronerText(share->price) + ") fra saldoen, " +
-                                 kronerText(account_.winningsDue) + " i gevinst til gode?\rGevinsten føres som utbetalt.";
-    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    const std::string serial = share->serialNumber;
-    const int number = share->share;
-    const std::string refused = payFromBalance(workspace_, serial, number, todayLedgerDate());
-    if (!refused.empty()) messages_.inform(refused);
-    reload();
+    balanceStep("Betale andel " + std::to_string(share->share) + " i serienummer " + share->serialNumber + " (" +
+                    weekText(share->week) + ", " + kronerText(share->price) + ") fra saldoen, " +
+                    kronerText(account_.winningsDue) + " i gevinst til gode?\rGevinsten føres som utbetalt.",
+                *share, payFromBalance);
 }
 
 void Tkundekonto::undoFromBalanceClicked() {
     const AccountShare* share = currentShare();
     if (!share) return;
-    const std::string question = "Angre betalingen fra saldo av andel " + std::to_string(share->share) + " i serienummer " +
-                                 share->serialNumber + " (" + kronerText(share->paid.value_or(0)) +
-                                 ")?\rGevinsten føres tilbake, og angringen føres i historikken.";
+    balanceStep("Angre betalingen fra saldo av andel " + std::to_string(share->share) + " i serienummer " +
+                    share->serialNumber + " (" + kronerText(share->paid.value_or(0)) +
+                    ")?\rGevinsten føres tilbake, og angringen føres i historikken.",
+                *share, undoBalancePayment);
+}
+
+void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
     if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    const std::string serial = share->serialNumber;
-    const int number = share->share;
-    const std::string refused = undoBalancePayment(workspace_, serial, number, todayLedgerDate());
-    if (!refused.empty()) messages_.inform(refused);
+    // Copied first: the reload below replaces the share the reference points into.
+    const std::string serial = share.serialNumber;
+    const int number = share.share;
+    if (const std::string refused = step(workspace_, serial, number, todayLedgerDate(), sleepMilliseconds); !refused.empty()) {
+        messages_.inform(refused);
+    }
     reload();
 }
 

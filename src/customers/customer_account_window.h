@@ -9,6 +9,7 @@
 #include "customers/statement.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
+#include "settings/settings_store.h"
 
 #include <QDialog>
 
@@ -42,6 +43,9 @@ private:
     void payFromBalanceClicked();
     void undoFromBalanceClicked();
     void statementClicked();
+    // Asks the question, then pays or undoes the share from the balance under the ledger lock.
+    using BalanceStep = std::string (*)(const Workspace&, const std::string&, int, const LedgerDate&, const WaitFunction&);
+    void balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step);
 
     Workspace workspace_;
     Messages& messages_;
