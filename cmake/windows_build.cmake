@@ -1,7 +1,8 @@
 # The Windows cross build (cmake/mingw-w64-x86_64.cmake): the core, its GoogleTest
 # programs, the demo generator and the command-line tool. Qt is not available to the
 # cross compiler, so there are no windows here and the tool's subcommands that paint
-# (certificates) come from tools/cli/windows/, which points to the desktop program.
+# (certificates, statements, receipts) come from tools/cli/windows/, which points to the
+# desktop program.
 
 # Windows 7 and later: SetFileInformationByHandle and the wide file functions.
 add_compile_definitions(_WIN32_WINNT=0x0601 WINVER=0x0601 UNICODE _UNICODE)
@@ -14,8 +15,9 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
 file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/cli/*.cpp)
-list(FILTER CLI_SOURCES EXCLUDE REGEX "/certificates_command\\.cpp$")
-add_executable(andelstipp-cli ${CLI_SOURCES} ${PROJECT_SOURCE_DIR}/tools/cli/windows/certificates_command.cpp)
+list(FILTER CLI_SOURCES EXCLUDE REGEX "/(certificates_command|printed_documents_command|gui_application)\\.cpp$")
+file(GLOB CLI_WINDOWS_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/cli/windows/*.cpp)
+add_executable(andelstipp-cli ${CLI_SOURCES} ${CLI_WINDOWS_SOURCES})
 target_include_directories(andelstipp-cli PRIVATE ${PROJECT_SOURCE_DIR}/tools/cli)
 target_link_libraries(andelstipp-cli PRIVATE andel_core)
 

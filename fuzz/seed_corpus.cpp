@@ -1,6 +1,7 @@
 // fuzz-seeds OUTDIR: the seed inputs of the fuzz targets, made by the program's own
 // writers: the demo working directory, and the rows file and online file of the default
 // syndicate. OUTDIR/<target>/ receives each target's seeds.
+#include "accounts/balance_transfer.h"
 #include "accounts/ledger_file.h"
 #include "demo_accounts.h"
 #include "demo_make_online.h"
@@ -92,6 +93,11 @@ void addDemoSeeds(const Seeds& seeds, const Workspace& demo) {
     const StatisticsRecord first = parseHistoryLine(history.substr(0, history.find('\n')));
     seeds.add("pools_history", "lf.txt", std::to_string(first.week) + " " + std::to_string(first.year) + "\n" + history);
 
+    for (const BalanceTransfer& transfer :
+         {BalanceTransfer{BalanceTransfer::Kind::Pay, {10, 12, 2026}, "1002", 2, {{"1001", 2, 40}, {"1000", 1, 106}}},
+          BalanceTransfer{BalanceTransfer::Kind::Undo, {10, 12, 2026}, "1002", 2, {{"1000", 1, 146}}}}) {
+        seeds.add("balance_journal", transfer.kind == BalanceTransfer::Kind::Pay ? "pay" : "undo", encodeTransfer(transfer));
+    }
     for (const WindowMessage& message : {WindowMessage{13319, 0, 0}, WindowMessage{12707, 1, -65536}}) {
         seeds.add("window_message", std::to_string(message.number), formatWindowMessage(message) + "\r\n");
     }

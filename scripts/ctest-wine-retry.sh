@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs the tests of BUILD with CTest and retries, once each, only the tests whose failure
 # shows a fault of Wine itself: its server connection lost and the like, recognised by the
-# messages Wine prints. A failure of a test's own assertions is never retried, so a race
+# messages Wine prints, or a program that printed nothing at all (every test program
+# prints its first line before any test runs; with Wine's messages off, a program Wine
+# could not start fails silently). A failure of a test's own assertions is never retried, so a race
 # that loses half the time fails the run. The summary names every test that was retried.
 # Usage: ctest-wine-retry.sh BUILD JOBS
 set -u
@@ -25,14 +27,22 @@ failed=$(awk '/^The following tests FAILED:/ { list = 1; next }
 # Those whose own output shows Wine's fault. --output-on-failure prints a failed test's
 # output right after its result line, up to the next line of CTest's.
 wine_faulted=$(awk -v pattern="$wine_fault" '
-    /^ *Start +[0-9]+: / || /tests passed/ { name = ""; next }
-    /^ *[0-9]+\/[0-9]+ Test +#[0-9]+: / {
-        name = $0
-        sub(/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: /, "", name)
-        sub(/ .*/, "", name)
+    function ctest_line() { return $0 ~ /^ *Start +[0-9]+: / || $0 ~ /tests passed/ || $0 ~ /^ *[0-9]+\/[0-9]+ Test +#[0-9]+: / }
+    function silent_end() { if (failed != "" && !said) print failed; failed = "" }
+    ctest_line() {
+        silent_end()
+        name = ""
+        if ($0 ~ /^ *[0-9]+\/[0-9]+ Test +#[0-9]+: /) {
+            name = $0
+            sub(/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: /, "", name)
+            sub(/ .*/, "", name)
+            if ($0 ~ /\*\*\*(Failed|Exception)/) { failed = name; said = 0 }
+        }
         next
     }
-    name != "" && $0 ~ pattern { print name; name = "" }' "$log")
+    /[^ \t]/ { said = 1 }
+    name != "" && $0 ~ pattern { print name; name = "" }
+    END { silent_end() }' "$log" | sort -u)
 
 retried=""
 still_failing=""

@@ -39,11 +39,28 @@ std::string csvLines(const std::vector<Fields>& rows) {
     return text;
 }
 
-std::string ledgerCsv(const Ledger& ledger) {
-    std::vector<Fields> rows = {ledgerHeading()};
+std::string ledgerCsv(const Ledger& ledger, const LedgerResult& result) {
+    Fields heading = ledgerHeading();
+    heading.push_back("Merknad");
+    heading.push_back(result.winnings.known && !result.winnings.confirmed ? "Gevinst (foreløpig)" : "Gevinst");
+    std::vector<Fields> rows = {heading};
+    std::int64_t paid = 0, paidOut = 0, won = 0;
     for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
-        rows.push_back(shareFields(static_cast<int>(i) + 1, ledger.entries[i], AmountStyle::Plain));
+        const ShareEntry& e = ledger.entries[i];
+        Fields fields = shareFields(static_cast<int>(i) + 1, e, AmountStyle::Plain);
+        const auto winnings = shareWinnings(e, result.winnings);
+        fields.push_back(e.note);
+        fields.push_back(winnings ? std::to_string(*winnings) : std::string());
+        rows.push_back(std::move(fields));
+        paid += e.paid.value_or(0);
+        paidOut += e.paidOut.value_or(0);
+        won += winnings.value_or(0);
     }
+    rows.push_back({"Sum", "", "", "", std::to_string(paid), "", std::to_string(paidOut), "", "",
+                    result.winnings.known ? std::to_string(won) : std::string()});
+    // The syndicate's facts below the shares, a key and its value a line, as `ledger show` gives them.
+    rows.push_back({});
+    for (const auto& [key, value] : ledgerFacts(ledger, result)) rows.push_back({key, value});
     return csvLines(rows);
 }
 

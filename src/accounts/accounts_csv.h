@@ -11,8 +11,9 @@ namespace andel {
 
 std::string csvLines(const std::vector<Fields>& rows);
 
-// A heading line, then one line per share.
-std::string ledgerCsv(const Ledger& ledger);
+// A heading line, one line per share with its note and winnings, the total line, then
+// the syndicate's facts and result as key;value lines.
+std::string ledgerCsv(const Ledger& ledger, const LedgerResult& result);
 // A heading line, one line per syndicate (oldest first), then the total line.
 std::string seasonCsv(const Season& season);
 

@@ -5,11 +5,13 @@
 #include <algorithm>
 
 namespace andel {
-namespace {
-
-std::string amount(std::int64_t value, AmountStyle style) {
+std::string styledAmount(std::int64_t value, AmountStyle style) {
     return style == AmountStyle::Grouped ? formatAmount(value) : std::to_string(value);
 }
+
+namespace {
+
+std::string amount(std::int64_t value, AmountStyle style) { return styledAmount(value, style); }
 std::string optionalAmount(const std::optional<std::int64_t>& value, AmountStyle style) {
     return value ? amount(*value, style) : std::string();
 }
@@ -44,6 +46,19 @@ std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledge
     const LedgerState state = ledgerState(ledger);
     facts.emplace_back("state", std::string(ledgerStateWord(state)));
     if (state == LedgerState::Final) facts.emplace_back("confirmed", ledgerDateText(ledger.confirmed->on));
+    if (ledger.saleClosed) facts.emplace_back("sale-closed", ledgerDateText(*ledger.saleClosed));
+    // Shares by number: held by the agent, paid from the buyer's balance, winnings that paid other shares.
+    std::string agent, fromBalance, toBalance;
+    for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
+        const ShareEntry& e = ledger.entries[i];
+        const auto add = [&](std::string& list, bool when) { if (when) list += (list.empty() ? "" : " ") + std::to_string(i + 1); };
+        add(agent, e.agentHeld);
+        add(fromBalance, !e.paidFromBalance.empty());
+        add(toBalance, !e.toBalance.empty());
+    }
+    if (!agent.empty()) facts.emplace_back("agent-shares", agent);
+    if (!fromBalance.empty()) facts.emplace_back("paid-from-balance", fromBalance);
+    if (!toBalance.empty()) facts.emplace_back("winnings-to-balance", toBalance);
     if (ledger.confirmed && result.historyDiffers) facts.emplace_back("history-differs", historyRoundsText(result.history));
     if (const LedgerTotals t = ledgerTotals(ledger, w); t.overpaid > 0) facts.emplace_back("overpaid", formatAmount(t.overpaid));
     return facts;
@@ -137,12 +152,17 @@ Fields seasonMoneyTotalFields(const SeasonTotals& t, AmountStyle style) {
     return {amount(t.paidIn, style), std::to_string(t.unsold), amount(t.paidOut, style), ""};
 }
 
+std::optional<std::int64_t> shareWinnings(const ShareEntry& entry, const LedgerWinnings& winnings) {
+    if (!winnings.known || !entry.hasBuyer()) return std::nullopt;
+    return winnings.perShare;
+}
+
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) {
     LedgerTotals t;
     t.shares = ledger.facts.shares;
     t.prize = winnings.known ? winnings.prize : 0;
     for (const ShareEntry& e : ledger.entries) {
-        if (e.hasBuyer()) {
+        if (e.sold()) {
             ++t.sold;
             t.outstanding += std::max<std::int64_t>(0, ledger.facts.pricePerShare - e.paid.value_or(0));
         }
@@ -156,7 +176,7 @@ LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) 
         }
         if (!winnings.known) continue;
         const std::int64_t out = e.paidOut.value_or(0);
-        if (e.hasBuyer() && winnings.perShare > out) t.toPayOut += winnings.perShare - out;
+        if (const auto part = shareWinnings(e, winnings); part && *part > out) t.toPayOut += *part - out;
         if (out > winnings.perShare) t.overpaid += out - winnings.perShare;
     }
     return t;

@@ -5,6 +5,7 @@
 #include "accounts/ledger_winnings.h"
 #include "accounts/season.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@ using Fields = std::vector<std::string>;
 // How amounts are written: grouped by thousands as the program shows them ("2.916"),
 // or plain digits for a spreadsheet ("2916").
 enum class AmountStyle { Grouped, Plain };
+std::string styledAmount(std::int64_t value, AmountStyle style);
 
 // The syndicate's facts, winnings and state as key/value pairs, in the order `ledger show`
 // prints: the result is the confirmed one when final, else the history's forecast.
@@ -44,6 +46,10 @@ Fields seasonTotalFields(const SeasonTotals& totals, AmountStyle style);
 Fields seasonMoneyHeading();
 Fields seasonMoneyFields(const SeasonRow& row, AmountStyle style);
 Fields seasonMoneyTotalFields(const SeasonTotals& totals, AmountStyle style);
+
+// A share's part of the prize: the prize per share for a share with a buyer once the
+// result is known (a forecast until it is confirmed); nothing otherwise.
+std::optional<std::int64_t> shareWinnings(const ShareEntry& entry, const LedgerWinnings& winnings);
 
 struct LedgerTotals {
     int shares = 0, sold = 0, paidShares = 0, paidOutShares = 0;

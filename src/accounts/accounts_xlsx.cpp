@@ -1,5 +1,6 @@
 #include "accounts/accounts_xlsx.h"
 
+#include "model/text.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 
@@ -118,7 +119,7 @@ void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger
         if (e.paidOut) number(shares, row, 6, static_cast<double>(*e.paidOut), book.kroner());
         date(shares, row, 7, e.paidOutOn, book.date());
         text(shares, row, 8, e.note);
-        if (w.known && e.hasBuyer()) number(shares, row, 9, static_cast<double>(w.perShare), book.kroner());
+        if (const auto part = shareWinnings(e, w)) number(shares, row, 9, static_cast<double>(*part), book.kroner());
         ++row;
     }
     const int last = row - 1;
@@ -196,6 +197,33 @@ void writeSeasonWorkbook(const std::filesystem::path& file, const Season& season
     book.finish();
 }
 
+void writeTableWorkbook(const std::filesystem::path& file, const std::string& sheetName,
+                        const std::vector<WorkbookColumn>& columns, const std::vector<Fields>& rows) {
+    Workbook book(file);
+    lxw_worksheet* sheet = workbook_add_worksheet(book.book(), sheetName.c_str());
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const auto column = static_cast<lxw_col_t>(c);
+        text(sheet, 0, static_cast<int>(c), columns[c].caption, book.bold());
+        worksheet_set_column(sheet, column, column, columns[c].width, nullptr);
+    }
+    int row = 1;
+    for (const Fields& fields : rows) {
+        for (std::size_t c = 0; c < columns.size() && c < fields.size(); ++c) {
+            if (columns[c].kroner && !fields[c].empty()) {
+                number(sheet, row, static_cast<int>(c), static_cast<double>(parseAmount(fields[c])), book.kroner());
+            } else {
+                text(sheet, row, static_cast<int>(c), fields[c]);
+            }
+        }
+        ++row;
+    }
+    text(sheet, row, 0, "Sum", book.bold());
+    for (std::size_t c = 0; c < columns.size() && row > 1; ++c) {
+        if (columns[c].kroner) formula(sheet, row, static_cast<int>(c), "=SUM(" + range(static_cast<int>(c), 1, row - 1) + ")", book.boldKroner());
+    }
+    book.finish();
+}
+
 #else
 
 namespace {
@@ -208,6 +236,10 @@ namespace {
 bool workbooksSupported() { return false; }
 void writeLedgerWorkbook(const std::filesystem::path&, const Ledger&, const LedgerResult&) { noWorkbooks(); }
 void writeSeasonWorkbook(const std::filesystem::path&, const Season&) { noWorkbooks(); }
+void writeTableWorkbook(const std::filesystem::path&, const std::string&, const std::vector<WorkbookColumn>&,
+                        const std::vector<Fields>&) {
+    noWorkbooks();
+}
 
 #endif
 

@@ -20,4 +20,14 @@ bool workbooksSupported();
 void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger, const LedgerResult& result);
 void writeSeasonWorkbook(const std::filesystem::path& file, const Season& season);
 
+// One sheet of text and kroner columns under a heading, with a totals row that sums the
+// kroner columns by formula. A kroner cell's text is read as whole kroner ("1.250").
+struct WorkbookColumn {
+    std::string caption;
+    bool kroner = false;
+    double width = 14;
+};
+void writeTableWorkbook(const std::filesystem::path& file, const std::string& sheetName,
+                        const std::vector<WorkbookColumn>& columns, const std::vector<Fields>& rows);
+
 }  // namespace andel

@@ -30,6 +30,12 @@ std::optional<SyndicateFacts> syndicateFactsOf(const WorkbenchState& state) {
     return facts;
 }
 
+std::int64_t ShareEntry::movedToBalance() const {
+    std::int64_t moved = 0;
+    for (const BalanceLink& link : toBalance) moved += link.amount;
+    return moved;
+}
+
 Ledger emptyLedger(const SyndicateFacts& facts) {
     Ledger ledger;
     ledger.facts = facts;

@@ -38,14 +38,34 @@ struct LedgerDate {
     friend bool operator==(const LedgerDate&, const LedgerDate&) = default;
 };
 
+// Money moved from one share's winnings to the payment of another share of the same
+// buyer ("betalt fra saldo"): the other share and the amount.
+struct BalanceLink {
+    std::string serialNumber;
+    int share = 0;
+    std::int64_t amount = 0;
+    friend bool operator==(const BalanceLink&, const BalanceLink&) = default;
+};
+
+// The buyer the unsold shares go to when the sale is closed: the agent holds them.
+inline constexpr std::string_view kAgentBuyerName = "Kommisjonær";
+
 struct ShareEntry {
     std::string name, telephone, playerNumber;
     std::optional<std::int64_t> paid;  // whole kroner
     std::optional<LedgerDate> paidOn;
-    std::optional<std::int64_t> paidOut;
+    std::optional<std::int64_t> paidOut;  // cash and winnings moved to other shares together
     std::optional<LedgerDate> paidOutOn;
     std::string note;
+    bool agentHeld = false;                   // left unsold when the sale closed
+    std::vector<BalanceLink> paidFromBalance;  // the winning shares this share was paid from
+    std::vector<BalanceLink> toBalance;        // the shares this share's winnings paid
     bool hasBuyer() const { return !name.empty() || !telephone.empty() || !playerNumber.empty(); }
+    // A customer's share: sold to somebody other than the agent.
+    bool sold() const { return hasBuyer() && !agentHeld; }
+    // The part of the payout that went to other shares, and the part paid in cash.
+    std::int64_t movedToBalance() const;
+    std::int64_t paidOutInCash() const { return paidOut.value_or(0) - movedToBalance(); }
     friend bool operator==(const ShareEntry&, const ShareEntry&) = default;
 };
 
@@ -84,6 +104,7 @@ struct Ledger {
     std::vector<ShareEntry> entries;  // share 1..N at index 0..N-1
     std::optional<ConfirmedResult> confirmed;
     std::optional<LedgerVoiding> voided;
+    std::optional<LedgerDate> saleClosed;  // no new buyers from this day until reopened
     std::vector<HistoryLine> history;  // oldest first
     friend bool operator==(const Ledger&, const Ledger&) = default;
 };

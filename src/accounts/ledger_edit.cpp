@@ -81,6 +81,14 @@ std::string setBuyer(Ledger& ledger, int share, const BuyerChange& change) {
     if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
     if (std::string problem = buyerChangeProblem(change); !problem.empty()) return problem;
     ShareEntry entry = entryOf(ledger, share);
+    const auto changes = [](const std::optional<std::string>& text, const std::string& now) {
+        return text && cleanFieldText(*text) != now;
+    };
+    if (ledger.saleClosed && (changes(change.name, entry.name) || changes(change.telephone, entry.telephone) ||
+                              changes(change.playerNumber, entry.playerNumber))) {
+        return "Salget ble stengt " + ledgerDateText(*ledger.saleClosed) +
+               ": åpne salget igjen før andelen får en ny kjøper.";
+    }
     if (change.name) entry.name = cleanFieldText(*change.name);
     if (change.telephone) entry.telephone = cleanFieldText(*change.telephone);
     if (change.playerNumber) entry.playerNumber = cleanFieldText(*change.playerNumber);
@@ -115,6 +123,34 @@ std::string markPaid(Ledger& ledger, int share, std::optional<std::int64_t> amou
     return {};
 }
 
+std::string markSharesPaid(Ledger& ledger, const std::vector<int>& shares, const LedgerDate& today) {
+    // A voided ledger refuses them all for one reason: said once.
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    std::string refusals;
+    for (int share : shares) {
+        std::string refused = markPaid(ledger, share, std::nullopt, today);
+        if (refused.empty()) continue;
+        if (!refused.starts_with(shareName(share) + " ")) refused = shareName(share) + ": " + refused;
+        refusals += (refusals.empty() ? "" : "\r") + refused;
+    }
+    return refusals;
+}
+
+std::string payTypedAmount(Ledger& ledger, int share, std::string_view typed, const LedgerDate& today) {
+    if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
+    const ShareEntry& entry = entryOf(ledger, share);
+    const std::string text = trimBlanks(typed);
+    const std::optional<std::int64_t> amount = text.empty() ? std::nullopt : parseWholeKroner(text);
+    if (!text.empty() && !amount) return badAmountMessage(text);
+    if (entry.paid == amount) return {};
+    if (entry.paid) {
+        return shareName(share) + " ble betalt " + recorded(entry.paid, entry.paidOn) +
+               ": angre betalingen først for å føre et annet beløp.";
+    }
+    if (!amount) return {};
+    return markPaid(ledger, share, amount, today);
+}
+
 std::optional<std::int64_t> confirmedPartPerShare(const Ledger& ledger) {
     const LedgerWinnings winnings = confirmedWinnings(ledger);
     if (!winnings.confirmed) return std::nullopt;
@@ -137,11 +173,20 @@ std::string markPaidOut(Ledger& ledger, int share, std::optional<std::int64_t> a
     ShareEntry& entry = entryOf(ledger, share);
     if (!entry.hasBuyer()) return shareName(share) + " har ingen kjøper: ingen gevinst skal utbetales.";
     if (!entry.paid) return shareName(share) + " er ikke betalt: bare en betalt andel får gevinsten utbetalt.";
-    if (entry.paidOut) return shareName(share) + " ble utbetalt " + recorded(entry.paidOut, entry.paidOutOn);
+    // What went to the buyer's other shares leaves the rest of the win to be paid in cash, once.
+    if (entry.paidOutInCash() > 0) return shareName(share) + " ble utbetalt " + recorded(entry.paidOut, entry.paidOutOn);
+    const std::int64_t moved = entry.movedToBalance();
+    if (moved > 0 && moved >= *part) {
+        return shareName(share) + " har brukt hele gevinsten, " + kronerText(moved) + ", til å betale andre andeler.";
+    }
     if (*part == 0 && !amount) return shareName(share) + " har ingen gevinst å utbetale.";
-    const std::int64_t paidOut = amount.value_or(*part);
-    if (std::string problem = payoutAmountProblem(ledger, paidOut); !problem.empty()) return problem;
-    entry.paidOut = paidOut;
+    const std::int64_t paidOut = amount.value_or(*part - moved);
+    if (std::string problem = payoutAmountProblem(ledger, paidOut + moved); !problem.empty()) {
+        return moved ? "Beløpet " + kronerText(paidOut) + " er mer enn det som er igjen av gevinsten, " +
+                           kronerText(*part - moved) + "."
+                     : problem;
+    }
+    entry.paidOut = paidOut + moved;
     entry.paidOutOn = date.value_or(todayLedgerDate());
     return {};
 }
@@ -150,6 +195,10 @@ std::string undoPayment(Ledger& ledger, int share, const LedgerDate& today) {
     if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
     ShareEntry& entry = entryOf(ledger, share);
     if (!entry.paid) return shareName(share) + " er ikke merket betalt; ingenting å angre.";
+    if (!entry.paidFromBalance.empty()) {
+        return shareName(share) + " ble betalt fra kundens saldo " + recorded(entry.paid, entry.paidOn) +
+               ": angre betalingen fra saldo, så føres gevinsten tilbake.";
+    }
     if (entry.paidOut) {
         return shareName(share) + " ble utbetalt " + recorded(entry.paidOut, entry.paidOutOn) +
                ": angre utbetalingen før betalingen.";
@@ -165,10 +214,60 @@ std::string undoPayout(Ledger& ledger, int share, const LedgerDate& today) {
     if (std::string refused = refuseChange(ledger, share); !refused.empty()) return refused;
     ShareEntry& entry = entryOf(ledger, share);
     if (!entry.paidOut) return shareName(share) + " er ikke merket utbetalt; ingenting å angre.";
+    const std::int64_t moved = entry.movedToBalance();
+    if (entry.paidOutInCash() <= 0) {
+        const BalanceLink& first = entry.toBalance.front();
+        return "Gevinsten til andel " + std::to_string(share) + " betalte andel " + std::to_string(first.share) +
+               " i serienummer " + first.serialNumber + " (" + kronerText(first.amount) +
+               "): angre den betalingen fra saldo først.";
+    }
+    ledger.history.push_back(HistoryLine{today, "Angret utbetaling av andel " + std::to_string(share) + ": " +
+                                                    recorded(entry.paidOutInCash(), entry.paidOutOn)});
+    if (moved > 0) {
+        entry.paidOut = moved;  // what paid the buyer's other shares stays
+    } else {
+        entry.paidOut.reset();
+        entry.paidOutOn.reset();
+    }
+    return {};
+}
+
+std::string closeSale(Ledger& ledger, const LedgerDate& today) {
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    if (ledger.saleClosed) return "Salget ble stengt " + ledgerDateText(*ledger.saleClosed) + ".";
+    std::string held;
+    for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
+        ShareEntry& entry = ledger.entries[i];
+        if (entry.hasBuyer()) continue;
+        entry.name = std::string(kAgentBuyerName);
+        entry.agentHeld = true;
+        held += (held.empty() ? "" : ", ") + std::to_string(i + 1);
+    }
+    ledger.saleClosed = today;
     ledger.history.push_back(HistoryLine{
-        today, "Angret utbetaling av andel " + std::to_string(share) + ": " + recorded(entry.paidOut, entry.paidOutOn)});
-    entry.paidOut.reset();
-    entry.paidOutOn.reset();
+        today, held.empty() ? "Salget stengt; alle andeler er solgt." : "Salget stengt; kommisjonæren holder andel " + held + "."});
+    return {};
+}
+
+std::string reopenSale(Ledger& ledger, const LedgerDate& today) {
+    if (std::string refused = refuseVoided(ledger); !refused.empty()) return refused;
+    if (!ledger.saleClosed) return "Salget for serienummer " + ledger.facts.serialNumber + " er ikke stengt.";
+    // The agent's shares go back on sale, except one with money recorded on it: that
+    // money stays with the agent until it is undone.
+    std::string back, kept;
+    for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
+        ShareEntry& entry = ledger.entries[i];
+        if (!entry.agentHeld) continue;
+        std::string& list = entry.paid || entry.paidOut ? kept : back;
+        list += (list.empty() ? "" : ", ") + std::to_string(i + 1);
+        if (entry.paid || entry.paidOut) continue;
+        entry = ShareEntry{};
+    }
+    std::string line = "Salget åpnet igjen (stengt " + ledgerDateText(*ledger.saleClosed) + ")";
+    if (!back.empty()) line += "; andel " + back + " tilbake til salg";
+    if (!kept.empty()) line += "; kommisjonæren beholder andel " + kept + " (betalt)";
+    ledger.saleClosed.reset();
+    ledger.history.push_back(HistoryLine{today, line + "."});
     return {};
 }
 

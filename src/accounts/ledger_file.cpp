@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kMaxShares = 120;
 constexpr std::int64_t kMaxHistoryLines = 10'000;
+constexpr std::size_t kMaxLinks = 1000;  // shares one payment was drawn from, or one win paid
 
 // A value is one line of plain text: a tab or line break typed into a field would shift
 // the pairs of the file or the columns of what is shown from it.
@@ -31,10 +32,46 @@ std::string amountText(const std::optional<std::int64_t>& amount) {
 }
 std::string dateText(const std::optional<LedgerDate>& date) { return date ? ledgerDateText(*date) : std::string(); }
 
+std::vector<std::string> splitAt(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(separator, start)) != std::string_view::npos; start = at + 1) {
+        parts.emplace_back(text.substr(start, at - start));
+    }
+    parts.emplace_back(text.substr(start));
+    return parts;
+}
+
+// "1234/3=20;1240/1=5": serial/share=amount for each link.
+std::string linksText(const std::vector<BalanceLink>& links) {
+    std::string text;
+    for (const BalanceLink& link : links) {
+        if (!text.empty()) text += ';';
+        text += link.serialNumber + "/" + std::to_string(link.share) + "=" + std::to_string(link.amount);
+    }
+    return text;
+}
+
 std::string couponDigits(const Coupon& coupon) {
     std::string digits;
     for (SignMask mask : coupon.masks) digits += static_cast<char>('0' + (mask & kAllSigns));
     return digits;
+}
+
+bool serialNumberText(std::string_view text) {
+    return text.size() == 4 && digitsOnly(text) == text;
+}
+
+// "1234/3=20": nothing unless serial number, share and amount are all there and sound.
+std::optional<BalanceLink> linkOf(const std::string& part) {
+    const std::size_t slash = part.find('/'), equals = part.find('=');
+    if (slash != 4 || equals == std::string::npos || equals < slash || !serialNumberText(part.substr(0, 4))) {
+        return std::nullopt;
+    }
+    const auto share = parseWholeKroner(part.substr(slash + 1, equals - slash - 1));
+    const auto amount = parseWholeKroner(part.substr(equals + 1));
+    if (!share || *share < 1 || *share > kMaxShares || !amount || *amount < 1) return std::nullopt;
+    return BalanceLink{part.substr(0, 4), static_cast<int>(*share), *amount};
 }
 
 // Reads the pairs in order; the first fault stops it.
@@ -92,6 +129,20 @@ public:
         r.prize10 = *p10;
         return r;
     }
+    std::vector<BalanceLink> links(std::string_view key) {
+        const std::string text = value(key);
+        std::vector<BalanceLink> links;
+        if (failed() || text.empty()) return links;
+        for (const std::string& part : splitAt(text, ';')) {
+            const std::optional<BalanceLink> link = linkOf(part);
+            if (!link || links.size() >= kMaxLinks) {
+                fail(std::string(key) + " har en ugyldig verdi");
+                return {};
+            }
+            links.push_back(*link);
+        }
+        return links;
+    }
     std::string fail(std::string fault) {
         if (fault_.empty()) fault_ = std::move(fault);
         return {};
@@ -117,9 +168,6 @@ std::optional<TimeBasis> timeBasisNamed(std::string_view text) {
     return std::nullopt;
 }
 
-bool serialNumberText(std::string_view text) {
-    return text.size() == 4 && digitsOnly(text) == text;
-}
 
 }  // namespace
 
@@ -171,6 +219,7 @@ std::string encodeLedger(const Ledger& ledger) {
     round("#PAUSE", confirmed ? confirmed->halfTime : std::nullopt);
     pair("#ANNULLERT", ledger.voided ? ledgerDateText(ledger.voided->on) : std::string());
     pair("#GRUNN", ledger.voided ? ledger.voided->reason : std::string());
+    pair("#SALGSTENGT", dateText(ledger.saleClosed));
     int share = 0;
     for (const ShareEntry& e : ledger.entries) {
         pair("#ANDEL", std::to_string(++share));
@@ -182,6 +231,9 @@ std::string encodeLedger(const Ledger& ledger) {
         pair("#UTBETALT", amountText(e.paidOut));
         pair("#UTBETALTDATO", dateText(e.paidOutOn));
         pair("#MERKNAD", e.note);
+        pair("#KOMMISJONAER", e.agentHeld ? "J" : "");
+        pair("#FRASALDO", linksText(e.paidFromBalance));
+        pair("#TILSALDO", linksText(e.toBalance));
     }
     pair("#HISTORIKK", std::to_string(ledger.history.size()));
     for (const HistoryLine& line : ledger.history) lines.push_back(ledgerDateText(line.on) + " " + flatValue(line.text));
@@ -195,9 +247,10 @@ DecodedLedger decodeLedger(std::string_view bytes) {
     Ledger ledger;
     SyndicateFacts& f = ledger.facts;
     const std::string version = in.value("#REGNSKAPSVERSJON");
-    // Version 1 ledgers were written before confirmed results, voiding and history.
-    const bool first = version == "1";
-    if (!in.failed() && !first && version != kLedgerVersion) in.fail("ukjent versjon");
+    // Version 1 ledgers were written before confirmed results, voiding and history;
+    // version 2 before closed sales and payments from a buyer's balance.
+    const bool first = version == "1", second = version == "2";
+    if (!in.failed() && !first && !second && version != kLedgerVersion) in.fail("ukjent versjon");
     f.serialNumber = in.value("#ONLINESERIENUMMER");
     if (!in.failed() && !serialNumberText(f.serialNumber)) in.fail("ugyldig serienummer");
     const std::string week = in.value("#UKE");
@@ -238,6 +291,7 @@ DecodedLedger decodeLedger(std::string_view bytes) {
         const auto voidedOn = in.optionalDate("#ANNULLERT");
         const std::string reason = in.value("#GRUNN");
         if (voidedOn) ledger.voided = LedgerVoiding{*voidedOn, reason};
+        if (!second) ledger.saleClosed = in.optionalDate("#SALGSTENGT");
     }
     for (int share = 1; share <= f.shares && !in.failed(); ++share) {
         if (in.value("#ANDEL") != std::to_string(share) && !in.failed()) in.fail("andel " + std::to_string(share) + " mangler");
@@ -250,6 +304,14 @@ DecodedLedger decodeLedger(std::string_view bytes) {
         e.paidOut = in.optionalAmount("#UTBETALT");
         e.paidOutOn = in.optionalDate("#UTBETALTDATO");
         e.note = in.value("#MERKNAD");
+        if (!first && !second) {
+            const std::string agent = in.value("#KOMMISJONAER");
+            if (!in.failed() && !agent.empty() && agent != "J") in.fail("#KOMMISJONAER har en ugyldig verdi");
+            e.agentHeld = agent == "J";
+            e.paidFromBalance = in.links("#FRASALDO");
+            e.toBalance = in.links("#TILSALDO");
+            if (!in.failed() && e.movedToBalance() > e.paidOut.value_or(0)) in.fail("andel " + std::to_string(share) + " har mer til saldo enn utbetalt");
+        }
         ledger.entries.push_back(std::move(e));
     }
     if (!first) {

@@ -12,7 +12,7 @@
 namespace andel {
 
 inline constexpr std::string_view kLedgerDirectory = "andelsregnskap";
-inline constexpr std::string_view kLedgerVersion = "2";
+inline constexpr std::string_view kLedgerVersion = "3";
 
 // "REGNSKAP_1042_UKE_50_2026.TXT": by serial number and week. The serial number alone
 // finds a ledger; the week in the name must agree with the file's own.

@@ -1,5 +1,7 @@
 #include "accounts/ledger_store.h"
 
+#include "accounts/balance_transfer.h"
+
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_file.h"
 #include "model/codepage.h"
@@ -174,6 +176,7 @@ std::string noLedgerMessage(const std::string& serialNumber) {
 LedgerChange changeLedger(const Workspace& workspace, const std::string& serialNumber, const LedgerStep& step,
                           const WaitFunction& wait) {
     const LedgerLock lock(workspace, wait);
+    finishPendingTransfer(workspace);
     LedgerChange change;
     change.before = findLedger(workspace, serialNumber);
     if (!change.before) {

@@ -1,12 +1,17 @@
 #include "accounts/ledger_window.h"
 
 #include "accounts/accounts_csv.h"
+#include "accounts/accounts_export_dialog.h"
+#include "accounts/accounts_xlsx.h"
 #include "accounts/confirm_result_dialog.h"
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_difference.h"
 #include "accounts/ledger_edit.h"
 #include "accounts/ledger_store.h"
+#include "accounts/sale_deadline.h"
 #include "accounts/season_window.h"
+#include "accounts/share_table_panel.h"
+#include "accounts/balance_payment.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
@@ -16,47 +21,18 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace andel {
 namespace {
-
-// Table columns: the fields of `ledger show` and the note. Name, telephone, player number
-// and note are typed in place; amounts and dates come from the buttons.
-enum Column { Share, Name, Telephone, PlayerNumber, Paid, PaidOn, PaidOut, PaidOutOn, Note, ColumnCount };
-
-// The longest text a typed column holds; 0 for a column that is not typed in.
-constexpr std::size_t typedLength(int column) {
-    switch (column) {
-        case Name: return kNameLength;
-        case Telephone: return kTelephoneLength;
-        case PlayerNumber: return kPlayerNumberLength;
-        case Note: return kNoteLength;
-        default: return 0;
-    }
-}
-
-// Typing stops where the field ends, so nothing is cut or refused after the fact.
-class FieldLengthDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(static_cast<int>(typedLength(index.column())));
-        return editor;
-    }
-};
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -109,10 +85,7 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
         if (reg.exec() != QDialog::Accepted || !reg.currentCustomer()) return std::nullopt;
         return rowToRecord(reg.customerRegister().table, reg.customerRegister().cursorRow);
     };
-    chooseCsv_ = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksporter til regneark"), suggested,
-                                            QStringLiteral("Regneark (*.csv)"));
-    };
+    chooseExport_ = accountsExportDialog(this);
     askResult_ = [this](const SyndicateFacts& facts, const HistoryRounds& history,
                         const std::optional<ConfirmedRound>& marked) -> std::optional<ConfirmedResult> {
         Tgodkjennresultat dialog(facts, history, marked, this);
@@ -121,8 +94,13 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
     };
     askReason_ = [this] { return askReasonByDialog(this); };
     build();
-    resize(860, 680);  // ten shares, the result of both halves and the warnings without scrolling
+    // Ten shares, every column, the result of both halves and the warnings without scrolling.
+    int tableWidth = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() + 80;  // 80: the note
+    for (int c = 0; c + 1 < table_->columnCount(); ++c) tableWidth += table_->columnWidth(c);
+    resize(std::max(860, tableWidth + layout()->contentsMargins().left() + layout()->contentsMargins().right()), 680);
 }
+
+Tandelsregnskap::~Tandelsregnskap() { QObject::disconnect(table_, nullptr, this, nullptr); }
 
 void Tandelsregnskap::build() {
     auto* layout = new QVBoxLayout(this);
@@ -150,21 +128,7 @@ void Tandelsregnskap::build() {
         layout->addWidget(label);
     }
 
-    table_ = new QTableWidget(0, ColumnCount);
-    table_->setObjectName(QStringLiteral("andeler"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Andel"), QStringLiteral("Navn"), QStringLiteral("Telefon"),
-                                       QStringLiteral("Spillenummer"), QStringLiteral("Betalt"), QStringLiteral("Dato"),
-                                       QStringLiteral("Utbetalt"), QStringLiteral("Dato"), QStringLiteral("Merknad")});
-    table_->setItemDelegate(new FieldLengthDelegate(table_));
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    const int widths[ColumnCount] = {44, 150, 84, 100, 64, 76, 64, 76, 80};
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    for (int c = 0; c < ColumnCount; ++c) table_->setColumnWidth(c, widths[c]);
+    table_ = new ShareTablePanel;
     layout->addWidget(table_, 1);
 
     buildButtons(layout);
@@ -208,20 +172,31 @@ void Tandelsregnskap::build() {
     exportButton->setObjectName(QStringLiteral("eksporter"));
     auto* season = new QPushButton(QStringLiteral("Sesongen..."));
     season->setObjectName(QStringLiteral("sesong"));
+    auto* owing = new QPushButton(QStringLiteral("Utestående..."));
+    owing->setObjectName(QStringLiteral("hvemskylder"));
     auto* close = new QPushButton(QStringLiteral("Lukk"));
     close->setObjectName(QStringLiteral("lukk"));
     bottom->addWidget(exportButton);
     bottom->addWidget(season);
+    bottom->addWidget(owing);
     bottom->addStretch();
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { guardedStep(messages_, [&] { choose(index); }); });
-    connect(table_, &QTableWidget::cellChanged, this,
-            [this](int row, int column) { guardedStep(messages_, [&] { cellEdited(row, column); }); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
+    connect(table_, &ShareTablePanel::typed, this, [this](int share, int column, const QString& typed) {
+        guardedStep(messages_, [&] { cellTyped(share, column, typed.toStdString()); });
+    });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportAccounts(); }); });
     connect(season, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { showSeason(); }); });
+    connect(owing, &QPushButton::clicked, this, [this] {
+        guardedStep(messages_, [this] {
+            if (links_.showOwing) links_.showOwing(this);
+        });
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // Return belongs to the cell being typed in: no button of this window is pressed by it.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
 }
 
 void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
@@ -231,20 +206,26 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         std::function<void()> run;
     } actions[] = {
         {"velgkjoper", "Velg kjøper fra kundekartoteket...", [this] { pickBuyer(); }},
-        {"merkbetalt", "Merk betalt", [this] { change([this](Ledger& l) { return markPaid(l, currentShare(), {}, {}); }); }},
+        {"merkbetalt", "Merk betalt", [this] { markSelectedPaid(); }},
         {"angrebetalt", "Angre betaling...", [this] { undo(false); }},
         {"merkutbetalt", "Merk utbetalt",
          [this] { change([this](Ledger& l) { return markPaidOut(l, currentShare(), {}, {}); }); }},
         {"angreutbetalt", "Angre utbetaling...", [this] { undo(true); }},
         {"godkjennresultat", "Godkjenn resultat...", [this] { confirmResult(); }},
         {"annuller", "Annuller andelslaget...", [this] { voidLedger(); }},
+        {"betalfrasaldo", "Betal fra saldo...", [this] { payFromBalanceClicked(); }},
+        {"kundekonto", "Kundekonto...", [this] { showBuyerAccount(); }},
+        {"stengsalg", "Steng salget...", [this] { closeOrReopenSale(true); }},
+        {"apnesalg", "Åpne salget igjen...", [this] { closeOrReopenSale(false); }},
+        {"kvittering", "Kvittering...", [this] {
+             if (ledger_ && links_.printReceipts) links_.printReceipts(this, *ledger_, table_->selectedShares());
+         }},
     };
     auto* rows = new QGridLayout;
     int at = 0;
     for (const auto& action : actions) {
         auto* button = new QPushButton(QString::fromUtf8(action.caption));
         button->setObjectName(QString::fromLatin1(action.name));
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, run = action.run] { guardedStep(messages_, run); });
         rows->addWidget(button, at / 5, at % 5);
         ++at;
@@ -292,46 +273,49 @@ void Tandelsregnskap::choose(int index) {
 }
 
 void Tandelsregnskap::render() {
-    const QSignalBlocker quiet(table_);
-    const int keepRow = table_->currentRow();
-    table_->setRowCount(0);
     history_->clear();
     for (QPushButton* button : changeButtons_) button->setEnabled(ledger_ && !ledger_->voided);
+    // Receipts and the buyer's account come from the customers' side of the program.
+    for (QPushButton* button : changeButtons_) {
+        if (button->objectName() == QLatin1String("kvittering")) button->setEnabled(ledger_ && links_.printReceipts);
+        if (button->objectName() == QLatin1String("kundekonto")) button->setEnabled(ledger_ && links_.showAccount);
+    }
     if (!ledger_) {
         facts_->setText(QStringLiteral("Ingen andelsregnskap ennå: regnskapet lages når onlinefilen lages."));
         resultText_->clear();
         warning_->clear();
         warning_->hide();
+        table_->showShares({}, false, QStringLiteral("Gevinst"));
         renderTotals();
         return;
     }
     const SyndicateFacts& f = ledger_->facts;
+    const SettingsStore settings = mainStore(workspace_, messages_);  // the sale's deadline, read once a render
     facts_->setText(text("Serienummer " + f.serialNumber + "    " + weekText(f.week) + "    " +
                          std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis)) +
                          "    " + formatAmount(f.rows) + " rekker    Innsats " + kronerText(f.stake) + "    " +
                          std::to_string(f.shares) + " andeler à " + kronerText(f.pricePerShare) +
-                         (f.player.empty() ? std::string() : "    Spiller: " + f.player)));
-    renderResult();
-    table_->setRowCount(static_cast<int>(ledger_->entries.size()));
-    const bool live = !ledger_->voided;
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(row)];
-        Fields fields = shareFields(row + 1, entry, AmountStyle::Grouped);
-        fields.push_back(entry.note);
-        for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(text(fields[static_cast<std::size_t>(column)]));
-            if (!live || typedLength(column) == 0) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (column == Share || column == Paid || column == PaidOut) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(row, column, item);
-        }
+                         (f.player.empty() ? std::string() : "    Spiller: " + f.player) + saleText(settings)));
+    for (QPushButton* button : changeButtons_) {
+        if (button->objectName() == QLatin1String("stengsalg")) button->setEnabled(!ledger_->voided && !ledger_->saleClosed);
+        if (button->objectName() == QLatin1String("apnesalg")) button->setEnabled(!ledger_->voided && ledger_->saleClosed);
     }
-    if (table_->rowCount() > 0) table_->setCurrentCell(std::clamp(keepRow, 0, table_->rowCount() - 1), Name);
+    renderResult(settings);
+    renderShares();
     for (const HistoryLine& line : ledger_->history) history_->addItem(text(ledgerDateText(line.on) + "  " + line.text));
     history_->scrollToBottom();
     renderTotals();
 }
 
-void Tandelsregnskap::renderResult() {
+std::string Tandelsregnskap::saleText(const SettingsStore& settings) const {
+    if (ledger_->voided) return {};
+    if (ledger_->saleClosed) return "\nSalget stengt " + ledgerDateText(*ledger_->saleClosed);
+    const auto deadline = storedSaleDeadline(settings, ledger_->facts.couponType);
+    if (!deadline) return "\nSalget er åpent (ingen salgsfrist satt for " + std::string(couponTypeText(ledger_->facts.couponType)) + ")";
+    return "\nSalget er åpent.    " + deadlineStatusText(*deadline, ledger_->facts.week, localNow());
+}
+
+void Tandelsregnskap::renderResult(const SettingsStore& settings) {
     const LedgerWinnings& w = result_.winnings;
     std::vector<std::string> warnings;
     if (ledger_->voided) {
@@ -360,10 +344,30 @@ void Tandelsregnskap::renderResult() {
     if (const LedgerTotals t = ledgerTotals(*ledger_, w); t.overpaid > 0) {
         warnings.push_back("Utbetalt " + kronerText(t.overpaid) + " mer enn premien.");
     }
+    for (std::string& late : lateOpenSales({*ledger_}, settings, localNow())) {
+        warnings.push_back(std::move(late));
+    }
     std::string joined;
     for (const std::string& warning : warnings) joined += (joined.empty() ? "" : "\n") + warning;
     warning_->setText(text(joined));
     warning_->setVisible(!joined.empty());  // no empty line between the result and the shares
+}
+
+void Tandelsregnskap::renderShares() {
+    const LedgerWinnings& w = result_.winnings;
+    std::vector<Fields> rows;
+    for (std::size_t i = 0; i < ledger_->entries.size(); ++i) {
+        const ShareEntry& entry = ledger_->entries[i];
+        Fields fields = shareFields(static_cast<int>(i) + 1, entry, AmountStyle::Grouped);
+        const auto part = shareWinnings(entry, w);
+        fields.insert(fields.begin() + ShareTablePanel::Winnings,
+                      part ? formatAmount(*part) : entry.hasBuyer() ? std::string("-") : std::string());
+        fields.push_back(entry.note);
+        rows.push_back(std::move(fields));
+    }
+    // A forecast says so, as the prize's total does.
+    const QString heading = w.known && !w.confirmed ? QStringLiteral("Gevinst (foreløpig)") : QStringLiteral("Gevinst");
+    table_->showShares(std::move(rows), !ledger_->voided, heading);
 }
 
 void Tandelsregnskap::renderTotals() {
@@ -384,7 +388,7 @@ void Tandelsregnskap::renderTotals() {
     }
 }
 
-int Tandelsregnskap::currentShare() const { return table_->currentRow() + 1; }
+int Tandelsregnskap::currentShare() const { return table_->currentShare(); }
 
 void Tandelsregnskap::change(const LedgerStep& step) {
     if (!ledger_) return;
@@ -413,15 +417,34 @@ void Tandelsregnskap::pickBuyer() {
     change([&](Ledger& l) { return setBuyer(l, share, {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt}); });
 }
 
-void Tandelsregnskap::cellEdited(int row, int column) {
-    const std::optional<std::string> typed = table_->item(row, column)->text().toStdString();
+void Tandelsregnskap::cellTyped(int share, int column, const std::string& typed) {
+    if (column == ShareTablePanel::Paid) {
+        const LedgerDate today = todayLedgerDate();
+        change([&](Ledger& l) { return payTypedAmount(l, share, typed, today); });
+        return;
+    }
     BuyerChange edit;
-    if (column == Name) edit.name = typed;
-    else if (column == Telephone) edit.telephone = typed;
-    else if (column == PlayerNumber) edit.playerNumber = typed;
-    else if (column == Note) edit.note = typed;
+    if (column == ShareTablePanel::Name) edit.name = typed;
+    else if (column == ShareTablePanel::Telephone) edit.telephone = typed;
+    else if (column == ShareTablePanel::PlayerNumber) edit.playerNumber = typed;
+    else if (column == ShareTablePanel::Note) edit.note = typed;
     else return;
-    change([&](Ledger& l) { return setBuyer(l, row + 1, edit); });
+    change([&](Ledger& l) { return setBuyer(l, share, edit); });
+}
+
+void Tandelsregnskap::markSelectedPaid() {
+    if (!ledger_) return;
+    const std::vector<int> shares = table_->selectedShares();
+    if (shares.empty()) return;
+    const LedgerDate today = todayLedgerDate();
+    // The shares that may be paid are; the refusals are told together afterwards.
+    std::string refusals;
+    change([&](Ledger& l) {
+        refusals = markSharesPaid(l, shares, today);
+        return std::string();
+    });
+    if (refusals.empty()) return;
+    messages_.inform(shares.size() > 1 ? "Ikke merket betalt:\r" + refusals : refusals);
 }
 
 void Tandelsregnskap::undo(bool payout) {
@@ -438,7 +461,53 @@ void Tandelsregnskap::undo(bool payout) {
         if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
     }
     const LedgerDate today = todayLedgerDate();
+    // A payment from the buyer's balance is undone on both ledgers: the win gets its money back.
+    if (!payout && !entry.paidFromBalance.empty()) {
+        const std::string serial = ledger_->facts.serialNumber;
+        if (const std::string refused = undoBalancePayment(workspace_, serial, share, today); !refused.empty()) {
+            messages_.inform(refused);
+        }
+        reload(serial);
+        return;
+    }
     change([&](Ledger& l) { return payout ? undoPayout(l, share, today) : undoPayment(l, share, today); });
+}
+
+void Tandelsregnskap::payFromBalanceClicked() {
+    if (!ledger_ || currentShare() < 1) return;
+    const int share = currentShare();
+    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(share - 1)];
+    const std::string question = "Betale andel " + std::to_string(share) + " (" + kronerText(ledger_->facts.pricePerShare) +
+                                 ") fra saldoen til " + (entry.name.empty() ? std::string("kjøperen") : entry.name) +
+                                 "?\rGevinst til gode i andre andelslag føres som utbetalt, eldste først.";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    const std::string serial = ledger_->facts.serialNumber;
+    if (const std::string refused = payFromBalance(workspace_, serial, share, todayLedgerDate()); !refused.empty()) {
+        messages_.inform(refused);
+    }
+    reload(serial);
+}
+
+void Tandelsregnskap::showBuyerAccount() {
+    if (!ledger_ || currentShare() < 1) return;
+    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(currentShare() - 1)];
+    if (!entry.sold()) {
+        messages_.inform("Andel " + std::to_string(currentShare()) + " har ingen kunde: velg en solgt andel for å se kundekontoen.");
+        return;
+    }
+    if (links_.showAccount) links_.showAccount(this, entry);
+}
+
+void Tandelsregnskap::closeOrReopenSale(bool close) {
+    if (!ledger_) return;
+    const std::string question =
+        close ? "Stenge salget for serienummer " + ledger_->facts.serialNumber +
+                    "?\rAndeler uten kjøper går til kommisjonæren, og ingen ny kjøper tas inn før salget åpnes igjen."
+              : "Åpne salget igjen for serienummer " + ledger_->facts.serialNumber +
+                    "?\rKommisjonærens andeler uten betaling går tilbake til salg.";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    const LedgerDate today = todayLedgerDate();
+    change([&](Ledger& l) { return close ? closeSale(l, today) : reopenSale(l, today); });
 }
 
 void Tandelsregnskap::confirmResult() {
@@ -477,12 +546,13 @@ void Tandelsregnskap::voidLedger() {
     reload();
 }
 
-void Tandelsregnskap::exportCsv() {
+void Tandelsregnskap::exportAccounts() {
     if (!ledger_) return;
-    const QString suggested = text(pathText(workspace_.root() / ("andelsregnskap_" + ledger_->facts.serialNumber + ".csv")));
-    const QString file = chooseCsv_(suggested);
-    if (file.isEmpty()) return;
-    replaceFile(std::filesystem::path(file.toStdU16String()), ledgerCsv(*ledger_));
+    const QString suggested = text(pathText(workspace_.root() / ("andelsregnskap_" + ledger_->facts.serialNumber)));
+    andel::exportAccounts(suggested, chooseExport_,
+                          {[&] { return ledgerCsv(*ledger_, result_); },
+                           [&](const std::filesystem::path& file) { writeLedgerWorkbook(file, *ledger_, result_); }},
+                          messages_);
 }
 
 void Tandelsregnskap::showSeason() {
@@ -492,8 +562,13 @@ void Tandelsregnskap::showSeason() {
     season.raise();
 }
 
-void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages, const std::string& serialNumber,
-                      std::function<std::optional<MarkedRound>()> marked) {
+void Tandelsregnskap::setCustomerLinks(CustomerLinks links) {
+    links_ = std::move(links);
+    render();
+}
+
+Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
+                                  const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked) {
     Tandelsregnskap& window = childWindow<Tandelsregnskap>(
         mainWindow, [&](QWidget* owner) { return new Tandelsregnskap(workspace, messages, owner); });
     if (marked) window.setMarkedRound(std::move(marked));
@@ -502,6 +577,7 @@ void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages&
     window.show();
     window.raise();
     window.activateWindow();
+    return window;
 }
 
 }  // namespace andel

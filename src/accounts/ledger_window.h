@@ -1,13 +1,15 @@
 #pragma once
 // `Tandelsregnskap` ("Andelsregnskap"): the accounts of one syndicate at a time, chosen
 // from all ledgers (newest week first, each with its coupon type, player and state). The
-// syndicate's facts, where its result comes from and whether it is final, a row per share,
-// the buyer picked from the customer register, payments and payouts with today's date,
-// their undoing (with a Ja/Nei question and a history line), the confirmed result, the
-// voiding and the totals. Not modal.
+// syndicate's facts, where its result comes from and whether it is final, a row per share
+// with its winnings, the buyer picked from the customer register or typed, payments (of
+// several shares at once, or an amount typed) and payouts with today's date, their undoing
+// (with a Ja/Nei question and a history line), the confirmed result, the voiding, the
+// totals and the export to a spreadsheet. Not modal.
 //
 // Every change re-reads the ledger under the ledger lock and is made on the file as it
 // stands: what another program changed meanwhile is shown, never overwritten.
+#include "accounts/accounts_export_dialog.h"
 #include "accounts/accounts_report.h"
 #include "accounts/ledger.h"
 #include "accounts/ledger_store.h"
@@ -25,15 +27,19 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
 class QVBoxLayout;
 
 namespace andel {
+
+class ShareTablePanel;
 
 class Tandelsregnskap : public QDialog {
     Q_OBJECT
 public:
     Tandelsregnskap(Workspace workspace, Messages& messages, QWidget* parent = nullptr);
+    // A cell still being typed in is committed while the children are destroyed: by then
+    // this window is no longer there to take it.
+    ~Tandelsregnskap() override;
 
     // Lists the ledgers again and shows the one of the serial number (else the newest); a
     // damaged file is named in a message when it is chosen.
@@ -44,8 +50,8 @@ public:
 
     // Who picks a buyer: by default the program's customer register window, shown to choose.
     void setCustomerPicker(std::function<std::optional<Tkunderec>()> picker) { pickCustomer_ = std::move(picker); }
-    // Where the CSV goes: by default a file dialog; an empty answer writes nothing.
-    void setCsvFileChooser(std::function<QString(const QString& suggested)> chooser) { chooseCsv_ = std::move(chooser); }
+    // Where an export goes: by default the save dialog; no answer writes nothing.
+    void setExportChooser(AccountsExportChooser chooser) { chooseExport_ = std::move(chooser); }
     // The result marked in the prize panel, offered when confirming (by default none).
     void setMarkedRound(std::function<std::optional<MarkedRound>()> marked) { markedRound_ = std::move(marked); }
     // The confirmed result the agent enters: by default the "Godkjenn resultat" dialog.
@@ -55,11 +61,24 @@ public:
     // The reason for voiding: by default a text dialog; nothing when the agent cancels.
     void setReasonAsker(std::function<std::optional<std::string>()> asker) { askReason_ = std::move(asker); }
 
+    // What the ledger window opens of the customers' side: a buyer's account, the
+    // receipts of the selected shares and the list of who owes. A missing one leaves its
+    // button disabled.
+    struct CustomerLinks {
+        std::function<void(QWidget* parent, const ShareEntry& buyer)> showAccount;
+        std::function<void(QWidget* parent, const Ledger& ledger, const std::vector<int>& shares)> printReceipts;
+        std::function<void(QWidget* parent)> showOwing;
+    };
+    void setCustomerLinks(CustomerLinks links);
+
 private:
     void build();
     void buildButtons(QVBoxLayout* layout);
     void render();
-    void renderResult();
+    void renderResult(const SettingsStore& settings);
+    // The sale's state for the facts: closed, or open with the time left to its deadline.
+    std::string saleText(const SettingsStore& settings) const;
+    void renderShares();
     void renderTotals();
     void choose(int index);
     int currentShare() const;
@@ -67,11 +86,15 @@ private:
     // shows what another program changed meanwhile, and a refusal or a file error.
     void change(const LedgerStep& step);
     void pickBuyer();
-    void cellEdited(int row, int column);
+    void cellTyped(int share, int column, const std::string& typed);
+    void markSelectedPaid();
     void undo(bool payout);
     void confirmResult();
     void voidLedger();
-    void exportCsv();
+    void payFromBalanceClicked();
+    void showBuyerAccount();
+    void closeOrReopenSale(bool close);
+    void exportAccounts();
     void showSeason();
 
     Workspace workspace_;
@@ -80,16 +103,17 @@ private:
     std::optional<Ledger> ledger_;
     LedgerResult result_;
     std::function<std::optional<Tkunderec>()> pickCustomer_;
-    std::function<QString(const QString&)> chooseCsv_;
+    AccountsExportChooser chooseExport_;
     std::function<std::optional<MarkedRound>()> markedRound_;
     ResultAsker askResult_;
+    CustomerLinks links_;
     std::function<std::optional<std::string>()> askReason_;
 
     QComboBox* choice_;
     QLabel* facts_;
     QLabel* resultText_;
     QLabel* warning_;
-    QTableWidget* table_;
+    ShareTablePanel* table_;
     QListWidget* history_;
     std::vector<QPushButton*> changeButtons_;
     std::vector<std::pair<const char*, QLabel*>> totals_;
@@ -97,7 +121,7 @@ private:
 
 // The main window's command: shows the program's one ledger window beside it, on the
 // ledger of the syndicate in hand when it has one. `marked` gives the prize panel's result.
-void showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
-                      const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked = {});
+Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
+                                  const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked = {});
 
 }  // namespace andel

@@ -9,7 +9,7 @@ SeasonRow seasonRowOf(const Ledger& ledger, const LedgerWinnings& winnings) {
     const SyndicateFacts& f = ledger.facts;
     SeasonRow row{f.serialNumber, f.week, f.couponType, f.rows, f.stake, f.shares, 0, 0, 0, winnings};
     for (const ShareEntry& e : ledger.entries) {
-        if (e.hasBuyer()) ++row.sold;
+        if (e.sold()) ++row.sold;
         row.paidIn += e.paid.value_or(0);
         row.paidOut += e.paidOut.value_or(0);
     }

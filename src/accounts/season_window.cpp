@@ -1,19 +1,19 @@
 #include "accounts/season_window.h"
 
 #include "accounts/accounts_csv.h"
+#include "accounts/accounts_xlsx.h"
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_store.h"
 #include "accounts/season_chart_panel.h"
 #include "model/text.h"
 #include "platform/file_io.h"
-#include "platform/io_error.h"
 
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,17 +22,13 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-
 }  // namespace
 
 Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     : QDialog(parent), workspace_(std::move(workspace)), messages_(messages) {
     setObjectName(QStringLiteral("Tsesong"));
     setWindowTitle(QStringLiteral("Sesongen"));
-    chooseCsv_ = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksporter til regneark"), suggested,
-                                            QStringLiteral("Regneark (*.csv)"));
-    };
+    chooseExport_ = accountsExportDialog(this);
     auto* layout = new QVBoxLayout(this);
     chart_ = new SeasonChartPanel;
     layout->addWidget(chart_, 2);
@@ -63,7 +59,22 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
         table_->setColumnWidth(c, std::max(figure, metrics.horizontalAdvance(labels[c])) + 16);
     }
     table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    layout->addWidget(table_, 3);
+    buyers_ = new QTableWidget(0, 7);
+    buyers_->setObjectName(QStringLiteral("kjopertabell"));
+    buyers_->setHorizontalHeaderLabels({QStringLiteral("Kjøper"), QStringLiteral("Telefon"), QStringLiteral("Spillenummer"),
+                                        QStringLiteral("Andeler"), QStringLiteral("Betalt"), QStringLiteral("Vunnet"),
+                                        QStringLiteral("Utbetalt")});
+    buyers_->verticalHeader()->hide();
+    buyers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    buyers_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    buyers_->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    buyers_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Kari Nordmann Hansen")) + 16);
+    for (int c = 1; c < buyers_->columnCount(); ++c) buyers_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("000 000 000")) + 24);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("sesongfaner"));
+    tabs->addTab(table_, QStringLiteral("Pr runde"));
+    tabs->addTab(buyers_, QStringLiteral("Pr kjøper"));
+    layout->addWidget(tabs, 3);
 
     auto* buttons = new QHBoxLayout;
     auto* exportButton = new QPushButton(QStringLiteral("Eksporter til regneark..."));
@@ -74,8 +85,10 @@ Tsesong::Tsesong(Workspace workspace, Messages& messages, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportCsv(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { exportAccounts(); }); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // Return in the table presses no button (it would open the save dialog).
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
     resize(900, 600);
 }
 
@@ -83,6 +96,7 @@ void Tsesong::reload() {
     LedgerListing listing = listLedgers(workspace_);
     RoundResults results(workspace_);
     season_ = seasonOf(listing.ledgers, [&](const Ledger& ledger) { return ledgerResult(results, ledger).winnings; });
+    buyerSeason_ = customerSeasonOf(listing.ledgers);
     render();
 }
 
@@ -116,14 +130,32 @@ void Tsesong::render() {
                    formatAmount(t.settledPrize - t.settledStake);
     }
     if (t.open > 0) summary += "    (" + std::to_string(t.open) + " uten resultat, ikke regnet med)";
+    const CustomerSeason& b = buyerSeason_;
+    summary += "\n" + std::to_string(b.buyers) + (b.buyers == 1 ? " kjøper" : " ulike kjøpere");
+    if (b.biggestPrize > 0) {
+        summary += "    Største godkjente premie kr " + formatAmount(b.biggestPrize) + " (serienummer " + b.biggestPrizeSerial +
+                   ", " + weekText(b.biggestPrizeWeek) + ")";
+    }
     summary_->setText(text(summary));
+    buyers_->setRowCount(static_cast<int>(b.customers.size()));
+    for (int r = 0; r < buyers_->rowCount(); ++r) {
+        const CustomerSeasonRow& c = b.customers[static_cast<std::size_t>(r)];
+        const std::string cells[] = {c.name, c.telephone, c.playerNumber, std::to_string(c.shares),
+                                     formatAmount(c.paid), formatAmount(c.won), formatAmount(c.paidOut)};
+        for (int col = 0; col < 7; ++col) {
+            auto* item = new QTableWidgetItem(text(cells[col]));
+            if (col >= 3) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            buyers_->setItem(r, col, item);
+        }
+    }
     chart_->setSeason(&season_);
 }
 
-void Tsesong::exportCsv() {
-    const QString file = chooseCsv_(text(pathText(workspace_.root() / "sesongen.csv")));
-    if (file.isEmpty()) return;
-    replaceFile(std::filesystem::path(file.toStdU16String()), seasonCsv(season_));
+void Tsesong::exportAccounts() {
+    andel::exportAccounts(text(pathText(workspace_.root() / "sesongen")), chooseExport_,
+                          {[&] { return seasonCsv(season_); },
+                           [&](const std::filesystem::path& file) { writeSeasonWorkbook(file, season_); }},
+                          messages_);
 }
 
 }  // namespace andel

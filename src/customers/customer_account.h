@@ -7,6 +7,7 @@
 // A share belongs to a customer by player number when both have one, else by name and
 // telephone. Winnings count only on a result the agent confirmed: a forecast is never
 // money owed to anybody.
+#include "accounts/buyer_key.h"
 #include "accounts/ledger.h"
 #include "register/customer_record.h"
 
@@ -17,15 +18,6 @@
 
 namespace andel {
 
-// Who a share's buyer or a register customer is, in comparable form.
-struct BuyerKey {
-    std::string playerNumber;  // digits without leading zeros; "" when none
-    std::string name;          // upper case, single blanks
-    std::string telephone;     // digits
-};
-BuyerKey buyerKey(const ShareEntry& entry);
-BuyerKey customerKey(const Tkunderec& customer);
-bool sameBuyer(const BuyerKey& a, const BuyerKey& b);
 
 struct AccountShare {
     std::string serialNumber;
@@ -38,6 +30,8 @@ struct AccountShare {
     std::optional<std::int64_t> winnings;  // the share's part of a confirmed prize
     std::optional<std::int64_t> paidOut;
     std::optional<LedgerDate> paidOutOn;
+    bool paidFromBalance = false;      // "betalt fra saldo"
+    std::int64_t movedToBalance = 0;   // of the payout, what paid the buyer's other shares
 };
 
 struct CustomerAccount {
@@ -64,7 +58,10 @@ struct OwingCustomer {
     std::vector<OwingShare> shares;
     std::int64_t total = 0;
 };
-// Sorted by name; the grand total is the sum of the customers' totals.
+// Sorted by name; the grand total is the sum of the customers' totals. The agent's own
+// shares of a closed sale are nobody's debt and left out.
 std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers);
+
+
 
 }  // namespace andel

@@ -40,18 +40,27 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
     serialNumber_ = addLabel(QStringLiteral("onlinefilserienummer"), this, QRect(460, 2, 50, 15));
     serialNumber_->setStyleSheet(QStringLiteral("font-weight: bold;"));
 
+    deadline_ = addLabel(QStringLiteral("salgsfrist"), this, QRect(478, 18, 154, 15));
+    deadline_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
     auto* caption = addLabel(QStringLiteral("tippekommisjonaer"), this, QRect(6, 18, 124, 15));
     caption->setText(QStringLiteral("Tippekommisjonær:"));
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     for (int copy = 0; copy < 2; ++copy) {
         const int offset = copy == 0 ? 1 : 0;
         const QString suffix = copy == 0 ? QStringLiteral("skygge") : QString();
-        line1_[copy] = addLabel(QStringLiteral("agentlinje1") + suffix, this, QRect(134 + offset, 18 + offset, 500, 15));
+        line1_[copy] = addLabel(QStringLiteral("agentlinje1") + suffix, this, QRect(134 + offset, 18 + offset, 340, 15));
         line2_[copy] = addLabel(QStringLiteral("agentlinje2") + suffix, this, QRect(134 + offset, 33 + offset, 500, 15));
         const QString colour = copy == 0 ? QStringLiteral("color: white;") : QStringLiteral("color: #202050;");
         line1_[copy]->setStyleSheet(colour);
         line2_[copy]->setStyleSheet(colour);
     }
+}
+
+void BottomBarPanel::setDeadline(const QString& text, const QString& tip, bool late) {
+    deadline_->setText(text);
+    deadline_->setToolTip(tip);
+    setStyleIfChanged(*deadline_, late ? QStringLiteral("color: #c00000; font-weight: bold;") : QStringLiteral("color: #202050;"));
 }
 
 bool BottomBarPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -15,6 +15,9 @@ class BottomBarPanel : public QFrame {
 public:
     BottomBarPanel(const WorkbenchState& state, QWidget* parent);
     void render();
+    // The sale's deadline of the syndicate's coupon type this week; red when a sale of
+    // this week is still open after its deadline.
+    void setDeadline(const QString& text, const QString& tip, bool late);
 
 signals:
     void onlineFileLabelClicked();
@@ -30,6 +33,7 @@ private:
     QLabel* label32_;  // hidden: its caption is too wide for the bar
     QLabel* serialCaption_;
     QLabel* serialNumber_;
+    QLabel* deadline_;
     // Each agent line is shown twice, a light copy under a dark one, for a raised look.
     std::array<QLabel*, 2> line1_{};
     std::array<QLabel*, 2> line2_{};

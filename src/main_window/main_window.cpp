@@ -3,6 +3,9 @@
 #include "accounts/ledger_certificate.h"
 #include "accounts/ledger_store.h"
 #include "accounts/ledger_window.h"
+#include "accounts/sale_deadline.h"
+#include "accounts/sale_deadline_dialog.h"
+#include "customers/owing_window.h"
 #include "main_window/program_about.h"
 #include "main_window/rows_export_dialog.h"
 #include "results/system_analysis_window.h"
@@ -108,6 +111,29 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     connectPanels();
     create();
     render();
+    // The sale's time left is counted down a minute at a time, and a late open sale named.
+    auto* deadlineClock = new QTimer(this);
+    deadlineClock->setInterval(60'000);
+    on(deadlineClock, &QTimer::timeout, [this] { renderSaleDeadline(); });
+    deadlineClock->start();
+    renderSaleDeadline();
+}
+
+void Tgridform::renderSaleDeadline() {
+    const SettingsStore settings = mainStore(workspace_, messages_);
+    const LocalDateTime now = localNow();
+    const GameWeek week = gameWeekOf(now.date);
+    const auto deadline = storedSaleDeadline(settings, couponTypeOf(state_));
+    const std::vector<std::string> late = lateOpenSales(listLedgers(workspace_).ledgers, settings, now);
+    // The bar has room for a few words; the tooltip says it in full.
+    std::string text, tip = deadline ? deadlineStatusText(*deadline, week, now) : std::string();
+    if (deadline) {
+        const long long left = minutesLeft(*deadline, week, now);
+        text = left < 0 ? "Salgsfristen er ute" : "Frist om " + timeLeftText(left);
+    }
+    if (!late.empty()) text = late.size() == 1 ? "Salg åpent etter frist!" : std::to_string(late.size()) + " salg åpne etter frist!";
+    for (const std::string& line : late) tip += (tip.empty() ? "" : "\n") + line;
+    bottomBar_->setDeadline(QString::fromStdString(text), QString::fromStdString(tip), !late.empty());
 }
 
 void Tgridform::buildMenu() {
@@ -118,6 +144,12 @@ void Tgridform::buildMenu() {
     QAction* accounts = file->addAction(QStringLiteral("&Andelsregnskap"));
     accounts->setObjectName(QStringLiteral("Andelsregnskap1"));
     on(accounts, &QAction::triggered, [this] { showAccounts(); });
+    QAction* owing = file->addAction(QStringLiteral("&Utestående..."));
+    owing->setObjectName(QStringLiteral("utestaende"));
+    on(owing, &QAction::triggered, [this] { showOwingWindow(this, workspace_, messages_); });
+    QAction* deadlines = file->addAction(QStringLiteral("Salgs&frister..."));
+    deadlines->setObjectName(QStringLiteral("salgsfrister"));
+    on(deadlines, &QAction::triggered, [this] { editSaleDeadlines(this, workspace_, messages_); });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {
@@ -301,7 +333,9 @@ void Tgridform::showSystemAnalysis() {
 
 void Tgridform::showAccounts() {
     // The prize panel's hand-marked result is offered when a ledger's result is confirmed.
-    showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
+    Tandelsregnskap& window =
+        showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
+    window.setCustomerLinks(customerLinks(workspace_, messages_));
 }
 
 void Tgridform::printCertificates() {

@@ -75,6 +75,8 @@ public:
     void attachWindows(ProgramWindows windows = {});
     // Shows the state in every control.
     void render();
+    // The bottom bar's deadline of the sale, and a sale of this week still open after it.
+    void renderSaleDeadline();
     // The colour dialog of the colour panel (tests give their own).
     void useColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
     // Where "Eksporter rekker..." writes (tests give their own; by default a save dialog).

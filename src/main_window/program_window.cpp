@@ -1,7 +1,10 @@
 #include "main_window/program_window.h"
 
 #include "accounts/deleted_syndicate.h"
-
+#include "accounts/ledger_edit.h"
+#include "customers/customer_account_window.h"
+#include "customers/customer_print_window.h"
+#include "customers/owing_window.h"
 #include "online/online_dialog.h"
 #include "online/online_file_window.h"
 #include "printing/certificate_print_dialog.h"
@@ -23,6 +26,16 @@ void ensure(Window*& window, Make&& make) {
 
 }  // namespace
 
+Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Messages& messages) {
+    return {[workspace, &messages](QWidget* parent, const ShareEntry& buyer) {
+                showCustomerAccount(parent, workspace, messages, buyer);
+            },
+            [workspace, &messages](QWidget* parent, const Ledger& ledger, const std::vector<int>& shares) {
+                printShareReceipts(parent, workspace, ledger, shares, messages);
+            },
+            [workspace, &messages](QWidget* parent) { showOwingWindow(parent, workspace, messages); }};
+}
+
 void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
                             Messages& messages,
                             std::function<std::optional<std::filesystem::path>()> diskette) {
@@ -37,6 +50,9 @@ void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const 
     ensure(windows.onlineDialog, [&] { return new Tonlineform(parent); });
     ensure(windows.onlineFileWindow, [&] { return new Tonlinefilform(workspace, &messages, parent); });
     windows.customerRegister->useNewCustomerDialog(windows.newCustomer);
+    windows.customerRegister->setAccountOpener([workspace, &messages](QWidget* parent, const Tkunderec& customer) {
+        showCustomerAccount(parent, workspace, messages, buyerOf(customer));
+    });
     windows.storageBrowser->useDeleteDialog(windows.deleteStorage);
     windows.storageBrowser->setDeletedSyndicateHook([workspace, &messages](const std::string& serialNumber) {
         offerVoidingOfDeletedSyndicate(workspace, serialNumber, messages);

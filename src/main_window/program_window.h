@@ -1,6 +1,7 @@
 #pragma once
 // The eight windows beside the main window. Each exists once for the program's life, a
 // child of the main window, so the dialogs remember what they were shown with.
+#include "accounts/ledger_window.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 
@@ -31,6 +32,10 @@ struct ProgramWindows {
     Tonlineform* onlineDialog = nullptr;
     Tonlinefilform* onlineFileWindow = nullptr;
 };
+
+// What the ledger window opens of the customers' side: the buyer's account, receipts and
+// who owes.
+Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Messages& messages);
 
 // Creates every window still missing, in the program's start-up order, and ties the
 // register to its new-customer dialog and the browser to its delete question and to the

@@ -3,6 +3,7 @@
 // the inch canvas onto a printer, a print preview or a PDF.
 #include "platform/messages.h"
 #include "printing/certificate_template.h"
+#include "printing/page_output_panel.h"
 #include "printing/print_jobs.h"
 
 #include <QString>
@@ -13,15 +14,6 @@ class QPagedPaintDevice;
 class QPrinter;
 
 namespace andel {
-
-// The printer chosen in the print dialog, shared by the whole process.
-QPrinter& selectedPrinter();
-// True when the selected printer can take a job: a printer of the system, or a PDF file
-// chosen in the printer choice.
-bool printerReady();
-// The selected printer's name ("PDF-fil: " and the file for a PDF), the system's
-// default while none was chosen.
-QString currentPrinterName();
 
 // All jobs on one device, a new page before each job after the first (preview, PDF).
 void paintCertificatePages(QPagedPaintDevice& device, const CertificateTemplate& page,

@@ -1,5 +1,6 @@
 #include "register/register_window.h"
 
+
 #include "widgets/window_parts_panel.h"
 
 #include "model/text.h"
@@ -22,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -68,7 +70,11 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     QFont bold = hold_->font();
     bold.setBold(true);
     hold_->setFont(bold);
-    for (QWidget* w : std::initializer_list<QWidget*>{close, add, change, remove}) bar->addWidget(w);
+    auto* account = new QPushButton(QStringLiteral("&Kundekonto..."), this);
+    account->setObjectName(QStringLiteral("kundekonto"));
+    account->setAutoDefault(false);
+    account->setToolTip(QStringLiteral("Kundens andeler i alle andelslag, og saldoen"));
+    for (QWidget* w : std::initializer_list<QWidget*>{close, add, change, remove, account}) bar->addWidget(w);
     bar->addWidget(hold_, 1);
     layout->addLayout(bar);
     layout->addWidget(buildKeyboard());
@@ -108,6 +114,7 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     connect(add, &QToolButton::clicked, this, [this] { editCustomer(false); });
     connect(change, &QToolButton::clicked, this, [this] { editCustomer(true); });
     connect(remove, &QToolButton::clicked, this, &Tkundekartotek::deleteSelected);
+    connect(account, &QPushButton::clicked, this, [this] { guarded([this] { showAccount(); }); });
     connect(hold_, &QCheckBox::toggled, this, [this](bool on) { register_.hold = on; });
     connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) { rowClicked(row); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { rowClicked(row); });
@@ -124,11 +131,23 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     setTabOrder(close, add);
     setTabOrder(add, change);
     setTabOrder(change, remove);
+    setTabOrder(remove, account);
+    account->setEnabled(false);  // until the program gives the account window
 
     hold_->setChecked(true);
     resize(600, 420);
     guarded([this] { loadRegister(register_, workspace_, settings_); });
     render();
+}
+
+void Tkundekartotek::showAccount() {
+    if (!openAccount_ || register_.cursorRow >= register_.table.rows.size()) return;
+    openAccount_(this, rowToRecord(register_.table, register_.cursorRow));
+}
+
+void Tkundekartotek::setAccountOpener(AccountOpener opener) {
+    openAccount_ = std::move(opener);
+    if (auto* button = findChild<QPushButton*>(QStringLiteral("kundekonto"))) button->setEnabled(static_cast<bool>(openAccount_));
 }
 
 void Tkundekartotek::useNewCustomerDialog(Tnykunde* dialog) {

@@ -39,6 +39,10 @@ public:
     // The program's one `Tnykunde` enters and changes customers; without it the register
     // makes its own when first needed and keeps it.
     void useNewCustomerDialog(Tnykunde* dialog);
+    // Opens the highlighted customer's account ("Kundekonto..."); the button is disabled
+    // until the program gives it.
+    using AccountOpener = std::function<void(QWidget* parent, const Tkunderec& customer)>;
+    void setAccountOpener(AccountOpener opener);
     // Replaces the `Tnykunde` dialog (tests fill the fields themselves).
     void setCustomerEditor(std::function<bool(CustomerFields&)> editor) { editor_ = std::move(editor); }
 
@@ -56,6 +60,8 @@ private:
     bool typeIntoSearch(const QKeyEvent& key);
     QWidget* buildKeyboard();
     void buildMenu();
+    // The highlighted customer's account across the ledgers ("Kundekonto...").
+    void showAccount();
     void render();
     void placeHeaderLabels();
     void rowClicked(int row);
@@ -71,6 +77,7 @@ private:
     CustomerRegister register_;
     Tnykunde* newCustomer_ = nullptr;
     std::function<bool(CustomerFields&)> editor_;
+    AccountOpener openAccount_;
     QTableWidget* table_;
     QCheckBox* hold_;
     QLineEdit* search_;

@@ -25,7 +25,12 @@ Ledger filledLedger() {
     first.paidOut = 1250;
     first.paidOutOn = LedgerDate{31, 12, 2026};
     first.note = "betaler kontant";
+    first.toBalance = {{"1050", 2, 584}, {"1051", 1, 16}};
+    ledger.entries[1] = ShareEntry{.name = std::string(kAgentBuyerName), .agentHeld = true};
     ledger.entries[2].name = "Ola";
+    ledger.entries[2].paid = 584;
+    ledger.entries[2].paidFromBalance = {{"0999", 3, 584}};
+    ledger.saleClosed = LedgerDate{5, 12, 2026};
     ledger.facts.player = "Kari Nordmann";
     ledger.confirmed = ConfirmedResult{{6, 12, 2026}, {"1X21X21X21X2", 250000, 1500, 126}, std::nullopt};
     ledger.history = {{{7, 12, 2026}, "Angret betaling av andel 2: 01.12.2026, kr 584"}};
@@ -52,18 +57,31 @@ TEST(LedgerFile, VoidedBeggeLedgerRoundTripsAndAFirstVersionFileIsStillRead) {
     ASSERT_TRUE(decoded.ledger) << decoded.fault;
     EXPECT_EQ(*decoded.ledger, ledger);
 
-    // A ledger written before results were confirmed: no player, result, voiding or history.
-    std::string first = encodeLedger(emptyLedger(smallSyndicate(1)));
+    // Ledgers written before closed sales and balances (version 2), and before results
+    // were confirmed (version 1: no player, result, voiding or history).
+    std::string older = encodeLedger(emptyLedger(smallSyndicate(1)));
     const auto cut = [&](const std::string& from, const std::string& to) {
-        first.erase(first.find(from), first.find(to) - first.find(from));
+        older.erase(older.find(from), older.find(to) - older.find(from));
     };
+    const auto version = [&](const char* number) {
+        older.replace(older.find("#REGNSKAPSVERSJON\r\n3\r\n"), 22, std::string("#REGNSKAPSVERSJON\r\n") + number + "\r\n");
+    };
+    cut("#SALGSTENGT\r\n", "#ANDEL");
+    for (std::size_t at; (at = older.find("#KOMMISJONAER")) != std::string::npos;) {
+        older.erase(at, older.find("#TILSALDO", at) + 13 - at);  // the three pairs, each value empty
+    }
+    version("2");
+    const DecodedLedger second = decodeLedger(older);
+    ASSERT_TRUE(second.ledger) << second.fault;
+    EXPECT_EQ(*second.ledger, emptyLedger(smallSyndicate(1)));
+
     cut("#SPILLER\r\n", "#REKKER");
     cut("#GODKJENT\r\n", "#ANDEL");
     cut("#HISTORIKK\r\n", "#SLUTT");
-    first.replace(first.find("\r\n2\r\n"), 5, "\r\n1\r\n");
-    const DecodedLedger old = decodeLedger(first);
-    ASSERT_TRUE(old.ledger) << old.fault;
-    EXPECT_EQ(*old.ledger, emptyLedger(smallSyndicate(1)));
+    older.replace(older.find("\r\n2\r\n"), 5, "\r\n1\r\n");
+    const DecodedLedger first = decodeLedger(older);
+    ASSERT_TRUE(first.ledger) << first.fault;
+    EXPECT_EQ(*first.ledger, emptyLedger(smallSyndicate(1)));
 }
 
 TEST(LedgerFile, LineBreaksInAFieldCannotShiftThePairs) {
@@ -97,6 +115,13 @@ TEST(LedgerFile, EveryCutAndGarbledFileIsRefused) {
         replaced("#GODKJENT\r\n06.12.2026", "#GODKJENT\r\n"),
         replaced("#HISTORIKK\r\n1", "#HISTORIKK\r\n2"),
         replaced("07.12.2026 Angret", "07-12-2026 Angret"),
+        replaced("1050/2=584", "1050/2=0"),
+        replaced("1050/2=584", "1050/200=584"),
+        replaced("1050/2=584", "105/2=584"),
+        replaced("1050/2=584;", "1050/2=584;;"),
+        replaced("1051/1=16", "1051/1=1600"),  // more moved than paid out
+        replaced("#KOMMISJONAER\r\nJ", "#KOMMISJONAER\r\nNEI"),
+        replaced("#SALGSTENGT\r\n05.12.2026", "#SALGSTENGT\r\n5.12.2026"),
         bytes + "#ANDEL\r\n4\r\n",
         std::string(5000, '\0'),
     };

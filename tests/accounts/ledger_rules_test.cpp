@@ -32,6 +32,9 @@ TEST(LedgerRules, EveryRefusalNamesWhatStandsAndChangesNothing) {
     paidOut.entries[0].paidOutOn = kDec2;
     Ledger voided = weekLedger();
     voided.voided = LedgerVoiding{kDec2, "feil spillenummer"};
+    Ledger closed = weekLedger();
+    closed.saleClosed = kDec2;
+    closed.entries[2] = ShareEntry{.name = std::string(kAgentBuyerName), .agentHeld = true};
     struct Case {
         const char* what;
         Ledger ledger;
@@ -71,6 +74,13 @@ TEST(LedgerRules, EveryRefusalNamesWhatStandsAndChangesNothing) {
          [](Ledger& l) { return confirmResult(l, ConfirmedResult{kDec9, {"111111111111", 0, 0, 0}, {}}); }, "kan ikke endres"},
         {"void twice", voided, [](Ledger& l) { return voidLedger(l, "igjen", kDec9); }, "er allerede annullert 02.12.2026"},
         {"void without a reason", weekLedger(), [](Ledger& l) { return voidLedger(l, " \t ", kDec9); }, "Skriv grunnen"},
+        {"a new buyer after the sale closed", closed, [](Ledger& l) { return setBuyer(l, 3, {.name = "Per"}); },
+         "Salget ble stengt 02.12.2026: åpne salget igjen før andelen får en ny kjøper."},
+        {"another buyer after the sale closed", closed, [](Ledger& l) { return setBuyer(l, 2, {.telephone = "99"}); },
+         "Salget ble stengt"},
+        {"close twice", closed, [](Ledger& l) { return closeSale(l, kDec9); }, "Salget ble stengt 02.12.2026."},
+        {"reopen an open sale", weekLedger(), [](Ledger& l) { return reopenSale(l, kDec9); }, "er ikke stengt"},
+        {"close a voided ledger", voided, [](Ledger& l) { return closeSale(l, kDec9); }, "kan ikke endres"},
         {"a share that does not exist", weekLedger(), [](Ledger& l) { return markPaid(l, 4, {}, {}); }, "andel 1 til 3"},
     };
     for (const Case& c : cases) {
@@ -98,6 +108,72 @@ TEST(LedgerRules, PaymentPayoutAndTheirUndoingLeaveAHistory) {
     EXPECT_EQ(ledger.voided, (LedgerVoiding{kDec9, "feil spillenummer"}));
     EXPECT_EQ(ledger.history.back().text, "Andelslaget annullert: feil spillenummer");
     EXPECT_EQ(ledgerState(ledger), LedgerState::Voided);
+}
+
+TEST(LedgerRules, ClosingGivesTheUnsoldSharesToTheAgentAndReopeningTakesThemBack) {
+    Ledger ledger = weekLedger();
+    ledger.entries.resize(4);
+    ASSERT_EQ(closeSale(ledger, kDec2), "");
+    EXPECT_EQ(ledger.saleClosed, std::optional<LedgerDate>(kDec2));
+    for (int share : {3, 4}) {
+        EXPECT_EQ(ledger.entries[share - 1].name, kAgentBuyerName);
+        EXPECT_TRUE(ledger.entries[share - 1].agentHeld);
+        EXPECT_FALSE(ledger.entries[share - 1].sold());
+    }
+    EXPECT_EQ(ledger.history.back().text, "Salget stengt; kommisjonæren holder andel 3, 4.");
+    EXPECT_EQ(setBuyer(ledger, 1, {.note = "hentet kvittering"}), "") << "a note is no new buyer";
+    EXPECT_EQ(ledgerTotals(ledger, LedgerWinnings{}).sold, 2) << "the agent's shares are not sold";
+
+    ledger.entries[3].paid = 21;  // the agent paid one of them in
+    ASSERT_EQ(reopenSale(ledger, kDec9), "");
+    EXPECT_FALSE(ledger.saleClosed);
+    EXPECT_EQ(ledger.entries[2], ShareEntry{});
+    EXPECT_TRUE(ledger.entries[3].agentHeld);
+    EXPECT_EQ(ledger.history.back().text,
+              "Salget åpnet igjen (stengt 02.12.2026); andel 3 tilbake til salg; kommisjonæren beholder andel 4 (betalt).");
+    EXPECT_EQ(setBuyer(ledger, 3, {.name = "Per"}), "");
+}
+
+TEST(LedgerRules, SharesPaidTogetherAreRefusedOneByOne) {
+    Ledger ledger = weekLedger(false);
+    EXPECT_EQ(markSharesPaid(ledger, {1, 2, 3}, kDec9),
+              "Andel 1 ble betalt 01.12.2026, kr 21.\r"
+              "Andel 3 har ingen kjøper: velg kjøperen før andelen merkes betalt.");
+    EXPECT_EQ(ledger.entries[1].paid, 21) << "the share the rules allow is paid";
+    EXPECT_EQ(ledger.entries[1].paidOn, kDec9);
+    EXPECT_EQ(ledger.entries[0].paidOn, kDec1) << "what was recorded stands";
+    EXPECT_FALSE(ledger.entries[2].paid);
+
+    Ledger voided = weekLedger(false);
+    voided.voided = LedgerVoiding{kDec2, "feil spillenummer"};
+    EXPECT_EQ(markSharesPaid(voided, {2, 3}, kDec9), refuseVoided(voided)) << "one reason, said once";
+}
+
+// Share 1 paid 21 kr on 1.12., share 2 sold and not paid, share 3 unsold; the price 21 kr.
+TEST(LedgerRules, ATypedPaymentIsWholeKronerWithinThePrice) {
+    const struct {
+        std::string typed;
+        int share;
+        std::optional<std::int64_t> paid;  // afterwards
+        std::string refusal;               // a part of it; "" for none
+    } cases[] = {
+        {"12", 2, 12, ""},
+        {" 21 ", 2, 21, ""},
+        {"", 2, std::nullopt, ""},
+        {"21", 1, 21, ""},
+        {"12,50", 2, std::nullopt, "Beløpet \"12,50\" er ikke et helt antall kroner."},
+        {"22", 2, std::nullopt, "mer enn prisen pr andel, kr 21"},
+        {"20", 1, 21, "Andel 1 ble betalt 01.12.2026, kr 21: angre betalingen først"},
+        {"", 1, 21, "Andel 1 ble betalt 01.12.2026, kr 21: angre betalingen først"},
+        {"5", 3, std::nullopt, "Andel 3 har ingen kjøper"},
+    };
+    for (const auto& c : cases) {
+        Ledger ledger = weekLedger(false);
+        const std::string refusal = payTypedAmount(ledger, c.share, c.typed, kDec9);
+        if (c.refusal.empty()) EXPECT_EQ(refusal, "") << '"' << c.typed << '"';
+        else EXPECT_NE(refusal.find(c.refusal), std::string::npos) << '"' << c.typed << "\": " << refusal;
+        EXPECT_EQ(ledger.entries[static_cast<std::size_t>(c.share - 1)].paid, c.paid) << '"' << c.typed << '"';
+    }
 }
 
 TEST(LedgerRules, OutstandingIsWhatIsMissingOnEachSoldShare) {

@@ -155,11 +155,21 @@ TEST(AccountsCsv, LedgerBytesForANorwegianSpreadsheet) {
     ledger.entries[0].name = "Åse; \"Lillemor\"";
     ledger.entries[0].paid = 2916;
     ledger.entries[0].paidOn = LedgerDate{7, 3, 2026};
-    EXPECT_EQ(ledgerCsv(ledger),
+    ledger.entries[0].note = "=kontant";
+    ledger.entries[0].paidOut = 21;
+    ledger.confirmed = ConfirmedResult{{9, 3, 2026}, {"1X21X21X21X2", 42, 0, 0}, std::nullopt};
+    LedgerResult result;
+    result.winnings = confirmedWinnings(ledger);
+    const std::string csv = ledgerCsv(ledger, result);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n\r\n") + 4),
               "\xEF\xBB\xBF"
-              "Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n"
-              "1;\"\xC3\x85se; \"\"Lillemor\"\"\";;;2916;07.03.2026;;\r\n"
-              "2;;;;;;;\r\n");
+              "Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato;Merknad;Gevinst\r\n"
+              "1;\"\xC3\x85se; \"\"Lillemor\"\"\";;;2916;07.03.2026;21;;'=kontant;21\r\n"
+              "2;;;;;;;;;\r\n"
+              "Sum;;;;2916;;21;;;21\r\n"
+              "\r\n");
+    EXPECT_NE(csv.find("\r\nserial;1042\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nstate;final\r\n"), std::string::npos) << csv;
 }
 
 // Nothing a buyer typed runs as a formula when the CSV is opened; negative figures stay numbers.

@@ -152,8 +152,8 @@ run "pay out again" 0 ledger payout 1000 1 --dato 17.03.2009
 # CSV: byte-order mark, ";" and CR LF.
 run "export" 0 ledger export 1000 --csv "$work/regnskap.csv"
 head -c 3 "$work/regnskap.csv" | od -An -tx1 | grep -q 'ef bb bf' || fail "export: no byte-order mark"
-printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato\r\n2;Ola Nordmann;99 88 77 66;;500;03.03.2009;;\r\n' >"$work/want"
-{ head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(od -c "$work/regnskap.csv" | head -5)"
+printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato;Merknad;Gevinst\r\n2;Ola Nordmann;99 88 77 66;;500;03.03.2009;;;betaler fredag;%s\r\n' "$(printf '%s' "$part" | tr -d .)" >"$work/want"
+{ head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(head -3 "$work/regnskap.csv" | od -c | tail -4)"
 run "export needs --csv" 2 ledger export 1000
 run "export to both" 2 ledger export 1000 --csv "$work/a.csv" --xlsx "$work/a.xlsx"
 

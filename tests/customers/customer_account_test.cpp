@@ -1,9 +1,13 @@
 // A buyer's account across ledgers and the list of who owes: matched by player number,
 // else by name and telephone; winnings only on confirmed results; voided ledgers left out.
 #include "../accounts/accounts_fixture.h"
+#include "accounts/season_buyers.h"
 #include "customers/customer_account.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 namespace andel::test {
 namespace {
@@ -69,6 +73,54 @@ TEST(CustomerAccount, BalanceIsConfirmedWinningsNotPaidOutLessPricesNotPaid) {
     EXPECT_EQ(owing[0].shares[0].missing, 100);
     EXPECT_EQ(owing[1].name, "Ola Hansen");
     EXPECT_EQ(owing[1].total, 146);
+}
+
+TEST(CustomerAccount, BuyersAreGroupedAsAWalkOverTheFirstSharesWouldGroupThem) {
+    // A group is known by its first share: a numbered buyer matches by number only, an
+    // unnumbered one by name and telephone, and the earliest matching group wins.
+    const std::vector<ShareEntry> shares = {
+        buyer("Kari Nordmann", "22", ""),     buyer("Kari Nordmann", "22", "111"), buyer("Kari Nordmann", "22", "222"),
+        buyer("Ola", "55", "333"),            buyer("Ola", "55", "444"),          buyer("ola", "55", ""),
+        buyer("Per", "", "333"),              buyer("", "99", ""),                buyer("", "99", ""),
+    };
+    BuyerGroups groups;
+    std::vector<std::size_t> walked, looked;
+    std::vector<BuyerKey> firsts;
+    for (const ShareEntry& e : shares) {
+        const BuyerKey key = buyerKey(e);
+        const auto found = std::find_if(firsts.begin(), firsts.end(), [&](const BuyerKey& k) { return sameBuyer(k, key); });
+        walked.push_back(static_cast<std::size_t>(found - firsts.begin()));
+        if (found == firsts.end()) firsts.push_back(key);
+        looked.push_back(groups.groupOf(key));
+    }
+    EXPECT_EQ(looked, walked);
+    EXPECT_EQ(looked, (std::vector<std::size_t>{0, 0, 0, 1, 2, 1, 1, 3, 4}));
+}
+
+TEST(CustomerAccount, SeasonByBuyerLeavesTheAgentAndVoidedLedgersOut) {
+    Ledger won = weekLedger("1000", 48, 100);
+    won.entries[0] = buyer("Kari Nordmann", "", "123456789", 100);
+    won.entries[0].paidOut = 300;
+    won.entries[1] = buyer("Ola Hansen", "555", "", 100);
+    won.entries[2] = ShareEntry{.name = std::string(kAgentBuyerName), .agentHeld = true};
+    won.confirmed = ConfirmedResult{{1, 12, 2026}, {"1X21X21X21X2", 900, 0, 0}, std::nullopt};
+    Ledger next = weekLedger("1001", 49, 50);
+    next.entries[0] = buyer("KARI NORDMANN", "", "123 456 789");
+    Ledger voided = weekLedger("0999", 50, 999);
+    voided.entries[0] = buyer("Eva", "", "");
+    voided.confirmed = ConfirmedResult{{2, 12, 2026}, {"1X21X21X21X2", 99000, 0, 0}, std::nullopt};
+    voided.voided = LedgerVoiding{{2, 12, 2026}, "feil"};
+
+    const CustomerSeason season = customerSeasonOf({next, voided, won});
+    EXPECT_EQ(season.buyers, 2);
+    EXPECT_EQ(season.biggestPrize, 900);
+    EXPECT_EQ(season.biggestPrizeSerial, "1000");
+    ASSERT_EQ(season.customers.size(), 2u);
+    const CustomerSeasonRow& kari = season.customers[0];
+    EXPECT_EQ(kari.name, "KARI NORDMANN");
+    EXPECT_EQ(std::tuple(kari.shares, kari.paid, kari.won, kari.paidOut), std::tuple(2, std::int64_t{100}, std::int64_t{300}, std::int64_t{300}));
+    EXPECT_EQ(season.customers[1].telephone, "555");
+    EXPECT_EQ(season.customers[1].won, 300);
 }
 
 }  // namespace

@@ -31,6 +31,10 @@ scenario() {
             case $t in
             wine) once wine_fault 'wine: recvmsg: Connection reset by peer' ;;
             own) once own_race 'race_test.cpp:40: Failure Expected equality: 2 == 1' ;;
+            silent)
+                printf 'if [ ! -e "%s/silent.ran" ]; then : >"%s/silent.ran"; exit 1; fi\necho ok; : >"%s/silent.again"\n' \
+                    "$work" "$work" "$work" >"$work/silent.sh"
+                printf 'add_test(silent "sh" "%s")\n' "$work/silent.sh" ;;
             esac
         done
     } >"$work/build/CTestTestfile.cmake"
@@ -52,6 +56,13 @@ scenario "both" 1 wine own
 grep -qx 'Retried after a fault of Wine: wine_fault' "$work/out" || fail "both: retry not named"
 grep -qx 'Failed: own_race' "$work/out" || fail "both: own failure not named"
 [ -e "$work/own_race.again" ] && fail "both: the test's own failure was retried"
+
+# A program Wine could not start prints nothing (Wine's own messages are off).
+scenario "a silent failure" 1 silent own
+grep -qx 'Retried after a fault of Wine: silent' "$work/out" || fail "silent: retry not named: $(cat "$work/out")"
+[ -e "$work/silent.again" ] || fail "silent: not run again"
+[ -e "$work/own_race.again" ] && fail "silent: the test's own failure was retried"
+grep -qx 'Failed: own_race' "$work/out" || fail "silent: own failure not named"
 
 scenario "all pass" 0
 grep -q 'summary' "$work/out" && fail "all pass: a summary of failures"

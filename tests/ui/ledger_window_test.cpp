@@ -6,7 +6,11 @@
 #include "accounts/ledger_store.h"
 #include "accounts/ledger_window.h"
 #include "accounts/season_window.h"
+#include "accounts/share_table_panel.h"
 #include "main_window/main_window.h"
+#include "model/text.h"
+#include "platform/file_io.h"
+#include "platform/message_box_dialog.h"
 #include "register/register_file.h"
 #include "register/register_window.h"
 #include "results/pools_history.h"
@@ -20,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -31,6 +36,20 @@
 #include <functional>
 
 using namespace andel;
+using Column = ShareTablePanel;
+
+namespace {
+
+// What Qt says when a table is rebuilt under an open cell editor: the editor and what was
+// typed in it are lost. Every test of this window fails on it.
+QStringList editorWarnings;
+QtMessageHandler qtHandler = nullptr;
+void catchEditorWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QStringLiteral("closeEditor"))) editorWarnings << text;
+    qtHandler(type, context, text);
+}
+
+}  // namespace
 
 class LedgerWindowTest : public QObject {
     Q_OBJECT
@@ -47,7 +66,7 @@ private:
         if (!found) qFatal("no child %s", name);
         return found;
     }
-    QTableWidget* shares() const { return child<QTableWidget>(window_.get(), "andeler"); }
+    ShareTablePanel* shares() const { return child<ShareTablePanel>(window_.get(), "andeler"); }
     QString total(const char* name) const { return child<QLabel>(window_.get(), name)->text(); }
     QString cell(int row, int column) const { return shares()->item(row, column)->text(); }
     void click(const char* button) { QTest::mouseClick(child<QPushButton>(window_.get(), button), Qt::LeftButton); }
@@ -63,6 +82,24 @@ private:
         return nullptr;
     }
     QStringList warnings() const { return child<QLabel>(window_.get(), "advarsel")->text().split(QLatin1Char('\n')); }
+    // Keys as the agent presses them: each to the widget that has the keyboard, the cell's
+    // editor once a key has opened it.
+    void press(const QString& keys) {
+        for (QChar key : keys) QTest::keyClicks(cellEditor() ? static_cast<QWidget*>(cellEditor()) : shares(), QString(key));
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(cellEditor() ? static_cast<QWidget*>(cellEditor()) : shares(), key, modifiers);
+    }
+    // Types the text into the cell and commits it with Return (the commit is queued).
+    void typeIntoCell(int row, int column, const QString& typed) {
+        shares()->setFocus();
+        shares()->setCurrentCell(row, column);
+        press(typed);
+        QVERIFY(cellEditor());
+        press(Qt::Key_Return);
+        QTRY_VERIFY(!cellEditor());
+    }
+    QPoint currentCell() const { return {shares()->currentRow(), shares()->currentColumn()}; }
 
     // Share 1 sold to Kari and paid, share 2 unsold, share 3 sold to Ola and not paid.
     static Ledger sold() {
@@ -113,6 +150,12 @@ private:
     }
 
 private slots:
+    void initTestCase() { qtHandler = qInstallMessageHandler(catchEditorWarnings); }
+    void cleanup() {
+        const QStringList seen = std::exchange(editorWarnings, {});
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.join(QLatin1Char('\n'))));
+    }
+
     void init() {
         directory_ = std::make_unique<QTemporaryDir>();
         QDir(directory_->path()).mkdir(QStringLiteral("tippehistorikk"));
@@ -153,16 +196,16 @@ private slots:
         });
         click("velgkjoper");
         QVERIFY2(chooseKari.result().empty(), chooseKari.result().c_str());
-        QCOMPARE(cell(1, 1), QStringLiteral("Kari Nordmann"));
-        QCOMPARE(cell(1, 2), QStringLiteral("223-34455"));
-        QCOMPARE(cell(1, 3), QStringLiteral("123 456 789"));
+        QCOMPARE(cell(1, Column::Name), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(cell(1, Column::Telephone), QStringLiteral("223-34455"));
+        QCOMPARE(cell(1, Column::PlayerNumber), QStringLiteral("123 456 789"));
         QCOMPARE(stored().entries[1].name, std::string("Kari Nordmann"));
         QCOMPARE(total("solgte"), QStringLiteral("1 av 3"));
         QCOMPARE(total("utestaende"), QStringLiteral("kr 972"));
 
         click("merkbetalt");
-        QCOMPARE(cell(1, 4), QStringLiteral("972"));
-        QCOMPARE(cell(1, 5), QString::fromStdString(ledgerDateText(todayLedgerDate())));
+        QCOMPARE(cell(1, Column::Paid), QStringLiteral("972"));
+        QCOMPARE(cell(1, Column::PaidOn), QString::fromStdString(ledgerDateText(todayLedgerDate())));
         QCOMPARE(total("innbetalt"), QStringLiteral("kr 972"));
         QCOMPARE(total("utestaende"), QStringLiteral("kr 0"));
         QVERIFY(stored().entries[1].paid == 972);
@@ -225,9 +268,9 @@ private slots:
             int column;
             std::string question, history;
         } cases[] = {
-            {"angrebetalt", 4, "Angre betalingen av andel 3 (kr 972, 02.12.2026)?",
+            {"angrebetalt", Column::Paid, "Angre betalingen av andel 3 (kr 972, 02.12.2026)?",
              "Angret betaling av andel 3: 02.12.2026, kr 972"},
-            {"angreutbetalt", 6, "Angre utbetalingen av andel 1 (kr 33.333, 03.12.2026)?",
+            {"angreutbetalt", Column::PaidOut, "Angre utbetalingen av andel 1 (kr 33.333, 03.12.2026)?",
              "Angret utbetaling av andel 1: 03.12.2026, kr 33.333"},
         };
         for (const auto& c : cases) {
@@ -269,6 +312,11 @@ private slots:
         writeResult();
         put(sold());
         QCOMPARE(total("premie"), QStringLiteral("kr 100.000 (foreløpig)"));
+        // Each sold share's part of the prize, said to be a forecast until it is confirmed.
+        const auto winningsHeading = [&] { return shares()->horizontalHeaderItem(Column::Winnings)->text(); };
+        QCOMPARE(winningsHeading(), QStringLiteral("Gevinst (foreløpig)"));
+        const QStringList forecast = {cell(0, Column::Winnings), cell(1, Column::Winnings), cell(2, Column::Winnings)};
+        QCOMPARE(forecast, (QStringList{QStringLiteral("33.333"), QString(), QStringLiteral("33.333")}));
         clickRow(shares(), 0);
         test::ModalAnswer confirm("andel::Tgodkjennresultat", [&](QWidget* dialog) {
             const std::pair<const char*, QString> typed[] = {{"resultat", QStringLiteral("1x21x21x21x2")},
@@ -289,10 +337,12 @@ private slots:
         QVERIFY(stored().confirmed);
         QCOMPARE(stored().confirmed->fullTime, (ConfirmedRound{"1X21X21X21X2", 100000, 0, 0}));
         QVERIFY(child<QLabel>(window_.get(), "resultat")->text().startsWith(QStringLiteral("Resultat godkjent")));
+        QCOMPARE(winningsHeading(), QStringLiteral("Gevinst"));
+        QCOMPARE(cell(2, Column::Winnings), QStringLiteral("33.333"));
 
         click("merkutbetalt");
         QVERIFY(messages_.shown.empty());
-        QCOMPARE(cell(0, 6), QStringLiteral("33.333"));
+        QCOMPARE(cell(0, Column::PaidOut), QStringLiteral("33.333"));
         QCOMPARE(total("tilutbetaling"), QStringLiteral("kr 33.333"));  // share 3's part
         QCOMPARE(warnings(), QStringList{QString()});
 
@@ -305,7 +355,7 @@ private slots:
                  qPrintable(warnings()[0]));
         QCOMPARE(total("premie"), QStringLiteral("kr 100.000"));
         QCOMPARE(total("utbetalt"), QStringLiteral("kr 33.333"));
-        QCOMPARE(cell(0, 6), QStringLiteral("33.333"));
+        QCOMPARE(cell(0, Column::PaidOut), QStringLiteral("33.333"));
     }
 
     // The confirmed prize lowered after a payout: the overpayment is shown in red.
@@ -409,8 +459,8 @@ private slots:
             QCOMPARE(now.entries[1].name, std::string("Per Aas"));
             QVERIFY2(now.entries[1].paid == 972 && now.entries[1].paidOn == (LedgerDate{4, 12, 2026}), who);
             QVERIFY2(now.entries[2].paid == 972, who);
-            QCOMPARE(cell(1, 1), QStringLiteral("Per Aas"));
-            QCOMPARE(cell(1, 4), QStringLiteral("972"));
+            QCOMPARE(cell(1, Column::Name), QStringLiteral("Per Aas"));
+            QCOMPARE(cell(1, Column::Paid), QStringLiteral("972"));
         }
     }
 
@@ -420,10 +470,10 @@ private slots:
             int column;
             std::size_t length;
             std::string ShareEntry::*field;
-        } fields[] = {{1, kNameLength, &ShareEntry::name},
-                      {2, kTelephoneLength, &ShareEntry::telephone},
-                      {3, kPlayerNumberLength, &ShareEntry::playerNumber},
-                      {8, kNoteLength, &ShareEntry::note}};
+        } fields[] = {{Column::Name, kNameLength, &ShareEntry::name},
+                      {Column::Telephone, kTelephoneLength, &ShareEntry::telephone},
+                      {Column::PlayerNumber, kPlayerNumberLength, &ShareEntry::playerNumber},
+                      {Column::Note, kNoteLength, &ShareEntry::note}};
         for (const auto& f : fields) {
             shares()->setFocus();
             shares()->setCurrentCell(0, f.column);
@@ -437,6 +487,206 @@ private slots:
             QCOMPARE(cell(0, f.column), QString::fromStdString(typed));
         }
         QVERIFY(messages_.shown.empty());
+    }
+
+    // A buyer written at the counter without the mouse: the name, Tab, the telephone,
+    // Return. Both are kept, no button is pressed, and Tab and Shift+Tab walk the typed
+    // cells of a share and on to the next or previous share.
+    void aBuyerIsTypedCellByCellFromTheKeyboard() {
+        int picked = 0, pressed = 0;
+        window_->setCustomerPicker([&]() -> std::optional<Tkunderec> {
+            ++picked;
+            return std::nullopt;
+        });
+        for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+            connect(button, &QPushButton::clicked, [&] { ++pressed; });
+        }
+        shares()->setFocus();
+        shares()->setCurrentCell(0, Column::Name);
+        press(QStringLiteral("Kari Nordmann"));
+        press(Qt::Key_Tab);
+        QCOMPARE(currentCell(), QPoint(0, Column::Telephone));
+        QVERIFY2(cellEditor(), "Tab opens the telephone for typing");
+        press(QStringLiteral("22334455"));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(stored().entries[0].telephone, std::string("22334455"));
+        QCOMPARE(stored().entries[0].name, std::string("Kari Nordmann"));
+        QCOMPARE(cell(0, Column::Telephone), QStringLiteral("22334455"));
+        press(Qt::Key_Return);  // once more, on the table itself
+        QCOMPARE(picked + pressed, 0);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(messages_.shown.empty());
+
+        // Shift+Tab comes as Backtab, as the keyboard gives it.
+        const struct {
+            Qt::Key key;
+            QPoint to;  // row, column
+        } moves[] = {
+            {Qt::Key_Tab, {0, Column::PlayerNumber}}, {Qt::Key_Tab, {0, Column::Paid}},
+            {Qt::Key_Tab, {0, Column::Note}},         {Qt::Key_Tab, {1, Column::Name}},
+            {Qt::Key_Backtab, {0, Column::Note}},     {Qt::Key_Backtab, {0, Column::Paid}},
+        };
+        for (const auto& move : moves) {
+            press(move.key, move.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(currentCell(), move.to);
+        }
+        // Shift+Tab from a cell being typed in keeps what was typed there.
+        press(QStringLiteral("3"));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(currentCell(), QPoint(0, Column::PlayerNumber));
+        QTRY_VERIFY(stored().entries[0].paid == 3);
+        QCOMPARE(picked + pressed, 0);
+    }
+
+    // Another program changes the ledger while a cell is being typed in, and the window
+    // shows the change: the cell's editor and what is typed in it stay.
+    void aRefreshWaitsForTheCellBeingTyped() {
+        shares()->setFocus();
+        shares()->setCurrentCell(0, Column::Name);
+        press(QStringLiteral("Per"));
+        QLineEdit* editor = cellEditor();
+        QVERIFY(editor);
+        QVERIFY(changeLedger(workspace(), "1042", [](Ledger& l) { return setBuyer(l, 3, {.name = "Ola"}); }).refused.empty());
+        window_->reload();
+        QCOMPARE(cell(2, Column::Name), QStringLiteral("Ola"));
+        QCOMPARE(cellEditor(), editor);
+        press(QStringLiteral(" Aas"));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(stored().entries[0].name, std::string("Per Aas"));
+        QCOMPARE(stored().entries[2].name, std::string("Ola"));
+    }
+
+    // Several shares selected and marked paid at once: those the money rules allow are
+    // paid, and one message names every other share with what stands.
+    void severalSharesAreMarkedPaidAndEachRefusalNamed() {
+        Ledger ledger = sold();
+        ledger.facts.shares = 4;
+        ledger.entries.resize(4);
+        ledger.entries[3].name = "Per Aas";
+        put(ledger);
+        clickRow(shares(), 0);
+        QTest::mouseClick(shares()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          shares()->visualRect(shares()->model()->index(3, Column::Name)).center());
+        QCOMPARE(shares()->selectedShares(), (std::vector<int>{1, 2, 3, 4}));
+        click("merkbetalt");
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown[0].text, std::string("Ikke merket betalt:\r"
+                                                      "Andel 1 ble betalt 01.12.2026, kr 972.\r"
+                                                      "Andel 2 har ingen kjøper: velg kjøperen før andelen merkes betalt."));
+        const Ledger now = stored();
+        QVERIFY(now.entries[0].paid == 972 && now.entries[0].paidOn == (LedgerDate{1, 12, 2026}));
+        QVERIFY(!now.entries[1].paid);
+        QVERIFY(now.entries[2].paid == 972 && now.entries[3].paid == 972);
+        QCOMPARE(cell(3, Column::Paid), QStringLiteral("972"));
+        QCOMPARE(total("innbetalt"), QStringLiteral("kr 2.916"));
+    }
+
+    // A payment of another amount than the price is typed in the share's "Betalt" cell.
+    void aPaidAmountIsTypedWithinThePrice() {
+        const struct {
+            const char* what;
+            int row;
+            QString typed;
+            std::optional<std::int64_t> stored;  // the share's payment afterwards
+            std::string refusal;
+        } cases[] = {
+            {"part of the price", 2, QStringLiteral("500"), 500, ""},
+            {"the whole price", 2, QStringLiteral("972"), 972, ""},
+            {"letters are not taken", 2, QStringLiteral("4x0"), 40, ""},
+            {"more than the price", 2, QStringLiteral("1.000"), std::nullopt,
+             "Beløpet kr 1.000 er mer enn prisen pr andel, kr 972."},
+            {"nothing", 2, QStringLiteral("0"), std::nullopt, "Beløpet må være minst kr 1."},
+            {"a share with no buyer", 1, QStringLiteral("100"), std::nullopt,
+             "Andel 2 har ingen kjøper: velg kjøperen før andelen merkes betalt."},
+            {"another amount on a paid share", 0, QStringLiteral("500"), 972,
+             "Andel 1 ble betalt 01.12.2026, kr 972: angre betalingen først for å føre et annet beløp."},
+        };
+        for (const auto& c : cases) {
+            put(sold());
+            messages_.shown.clear();
+            const QString before = cell(c.row, Column::Paid);
+            typeIntoCell(c.row, Column::Paid, c.typed);
+            QVERIFY2(stored().entries[static_cast<std::size_t>(c.row)].paid == c.stored, c.what);
+            if (c.refusal.empty()) {
+                QVERIFY2(messages_.shown.empty(), c.what);
+                QCOMPARE(cell(c.row, Column::Paid), QString::fromStdString(formatAmount(*c.stored)));
+                QCOMPARE(cell(c.row, Column::PaidOn), QString::fromStdString(ledgerDateText(todayLedgerDate())));
+                continue;
+            }
+            QVERIFY2(messages_.shown.size() == 1, c.what);
+            QCOMPARE(messages_.shown[0].text, c.refusal);
+            QCOMPARE(cell(c.row, Column::Paid), before);  // the refused amount is not left standing
+        }
+    }
+
+    // With the program's own message boxes: a refusal's box takes the keyboard from the
+    // cell being typed in; afterwards the refused amount is gone and no editor is lost.
+    void aRefusalsBoxWhileTypingLeavesTheTableWhole() {
+        put(sold());
+        MessageBoxes boxes(nullptr);
+        window_ = std::make_unique<Tandelsregnskap>(workspace(), boxes);
+        window_->reload();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        std::string told;
+        test::ModalAnswer ok("QMessageBox", [&](QWidget* box) {
+            told = static_cast<QMessageBox*>(box)->text().toStdString();
+            static_cast<QMessageBox*>(box)->accept();
+        });
+        shares()->setFocus();
+        shares()->setCurrentCell(2, Column::Paid);
+        press(QStringLiteral("5000"));
+        press(Qt::Key_Tab);
+        QVERIFY2(ok.result().empty(), ok.result().c_str());
+        QCOMPARE(told, std::string("Beløpet kr 5.000 er mer enn prisen pr andel, kr 972."));
+        QTRY_COMPARE(cell(2, Column::Paid), QString());
+        QVERIFY(!stored().entries[2].paid);
+        window_.reset();  // before the boxes it shows messages in
+    }
+
+    // "Eksporter til regneark...": CSV or an Excel workbook, and the agent is told where it
+    // went; a file that cannot be written is named with why, and the old file stays whole.
+    void anExportSaysWhereItWentOrWhyNot() {
+        writeResult();
+        put(sold());
+        const QString kept = directory_->filePath(QStringLiteral("kept.xlsx"));
+        {
+            QFile old(kept);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        const struct {
+            const char* what;
+            QString file;
+            bool workbook;
+            bool diskFull;
+            QByteArray starts;  // the file's first bytes afterwards
+            std::string told;
+        } cases[] = {
+            {"a workbook", directory_->filePath(QStringLiteral("regnskap.xlsx")), true, false, "PK",
+             "Lagret i\r" + directory_->filePath(QStringLiteral("regnskap.xlsx")).toStdString()},
+            {"a CSV file", directory_->filePath(QStringLiteral("regnskap.csv")), false, false, "\xEF\xBB\xBF" "Andel;",
+             "Lagret i\r" + directory_->filePath(QStringLiteral("regnskap.csv")).toStdString()},
+            {"into a folder that is not there", directory_->filePath(QStringLiteral("borte/regnskap.xlsx")), true, false, "",
+             "Mappen " + directory_->filePath(QStringLiteral("borte")).toStdString() + " finnes ikke."},
+            {"on a full disk", kept, true, true, "old", "Eksporten ble ikke lagret.\rKan ikke skrive filen"},
+        };
+        for (const auto& c : cases) {
+            messages_.shown.clear();
+            window_->setExportChooser([&](const QString& suggested) -> std::optional<AccountsExportChoice> {
+                if (!suggested.endsWith(QStringLiteral("andelsregnskap_1042"))) return std::nullopt;
+                return AccountsExportChoice{c.file, c.workbook};
+            });
+            if (c.diskFull) simulateDiskFullAfter(0);
+            click("eksporter");
+            simulateDiskFullAfter(std::nullopt);
+            QVERIFY2(messages_.shown.size() == 1, c.what);
+            const std::string& told = messages_.shown[0].text;
+            QVERIFY2(told.starts_with(c.told) || (told.starts_with("Eksporten ble ikke lagret.") && told.ends_with(c.told)),
+                     told.c_str());
+            QFile file(c.file);
+            QCOMPARE(file.open(QIODevice::ReadOnly) ? file.read(c.starts.size()) : QByteArray(), c.starts);
+        }
     }
 
     void aDamagedLedgerIsNamedAndLeftAlone() {

@@ -5,9 +5,12 @@
 #include "accounts/season_chart_panel.h"
 #include "accounts/season_window.h"
 #include "results/pools_history.h"
+#include "support/modal_answer.h"
 #include "support/recording_messages.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -77,6 +80,60 @@ private slots:
         const QString summary = season.findChild<QLabel*>(QStringLiteral("sesongsum"))->text();
         QVERIFY2(summary.contains(QStringLiteral("(1 uten resultat, ikke regnet med)")), qPrintable(summary));
         QVERIFY2(summary.contains(QStringLiteral("Resultat kr 1.999.580")), qPrintable(summary));
+    }
+
+    // The save dialog's choice is written, and the agent is told where it went.
+    void anExportSaysWhereItWent() {
+        QTemporaryDir directory;
+        const Workspace workspace(directory.path().toStdString());
+        saveLedger(workspace, ledger("1001", 47));
+        test::RecordingMessages messages;
+        Tsesong season(workspace, messages);
+        season.reload();
+        season.show();
+        // Told where it went, and there it is: a workbook (a zip) or CSV (a byte-order mark).
+        const auto saidAndSaved = [&](const QString& file, const QByteArray& starts) {
+            QCOMPARE(messages.shown.size(), std::size_t{1});
+            QCOMPARE(messages.shown[0].text, "Lagret i\r" + file.toStdString());
+            QFile written(file);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.read(starts.size()), starts);
+        };
+        for (const bool workbook : {true, false}) {
+            const QString file = directory.filePath(workbook ? QStringLiteral("sesong.xlsx") : QStringLiteral("sesong.csv"));
+            QString suggested;
+            season.setExportChooser([&](const QString& offered) -> std::optional<AccountsExportChoice> {
+                suggested = offered;
+                return AccountsExportChoice{file, workbook};
+            });
+            messages.shown.clear();
+            // Return in the table presses no button: only the click exports.
+            auto* table = season.findChild<QTableWidget*>(QStringLiteral("sesongtabell"));
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Return);
+            QVERIFY(suggested.isEmpty());
+            QTest::mouseClick(season.findChild<QPushButton*>(QStringLiteral("eksporter")), Qt::LeftButton);
+            QCOMPARE(suggested, directory.filePath(QStringLiteral("sesongen")));
+            saidAndSaved(file, workbook ? QByteArray("PK") : QByteArray("\xEF\xBB\xBF"));
+        }
+
+        // The program's own save dialog offers the workbook beside CSV; a name typed
+        // without an ending gets the chosen kind's.
+        season.setExportChooser(accountsExportDialog(&season));
+        messages.shown.clear();
+        const QString workbook = QStringLiteral("Excel-arbeidsbok (*.xlsx)");
+        QStringList offered;
+        test::ModalAnswer save("QFileDialog", [&](QWidget* modal) {
+            auto* dialog = static_cast<QFileDialog*>(modal);
+            offered = dialog->nameFilters();
+            dialog->selectNameFilter(workbook);
+            dialog->selectFile(directory.filePath(QStringLiteral("min_sesong")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::mouseClick(season.findChild<QPushButton*>(QStringLiteral("eksporter")), Qt::LeftButton);
+        QVERIFY2(save.result().empty(), save.result().c_str());
+        QVERIFY2(offered.contains(workbook) && offered.size() == 2, qPrintable(offered.join(QLatin1Char('|'))));
+        saidAndSaved(directory.filePath(QStringLiteral("min_sesong.xlsx")), QByteArray("PK"));
     }
 
     void aSmallStakeStaysReadableBesideAPrizeOfMillions() {

@@ -2,43 +2,16 @@
 // the pages the print dialog would print with the same choices.
 #include "accounts/ledger_certificate.h"
 #include "commands.h"
+#include "gui_application.h"
 #include "platform/clock.h"
 #include "printing/certificate_command.h"
 #include "printing/certificate_fill.h"
 #include "printing/certificate_output_panel.h"
 #include "stored_syndicate.h"
-#include "widgets/norwegian_look_panel.h"
 #include "workbench/recompute.h"
 #include "workbench/startup.h"
 
-#include <QGuiApplication>
-
-#include <cstdio>
-#include <memory>
-
 namespace andel::cli {
-namespace {
-
-// Qt's own notes (no runtime directory and the like) would mix with the messages on
-// stderr; only its critical errors pass.
-void criticalOnly(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-}
-
-// Painting text needs a GUI application; without a display it paints offscreen.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(criticalOnly);
-    static int argc = 1;
-    static char name[] = "andelstipp-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    installNorwegianTranslation(*application);
-    return application;
-}
-
-}  // namespace
 
 int runCertificates(const Arguments& args, Context& context) {
     args.expectPositionals(1, 1);
@@ -63,7 +36,6 @@ int runCertificates(const Arguments& args, Context& context) {
     }
 
     const auto application = guiApplication();
-    installLayoutFonts();
     CertificateTemplate page = fillCertificate(state, choices, localNow());
     const auto buyers = ledgerBuyers(state, context.workspace, context.messages);
     if (!buyers) return 1;

@@ -29,5 +29,6 @@ int runLedger(const Arguments& args, Context& context), runSeason(const Argument
 int runRows(const Arguments& args, Context& context), runCheck(const Arguments& args, Context& context);
 int runAnalyse(const Arguments& args, Context& context);
 int runCustomer(const Arguments& args, Context& context), runOwing(const Arguments& args, Context& context);
+int runCustomerStatement(const Arguments& args, Context& context), runReceipt(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -5,6 +5,7 @@
 #include "accounts/ledger_store.h"
 #include "commands.h"
 #include "customers/customer_account.h"
+#include "customers/owing_report.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "register_rows.h"
@@ -44,30 +45,8 @@ int list(const Arguments& args, Context& context) {
 
 int show(const Arguments& args, Context& context) {
     args.expectPositionals(1, 2);
-    const auto number = args.option("--spillenummer");
-    if ((args.positionals().size() == 2) == number.has_value()) {
-        throw UsageError("customer show needs ROW or --spillenummer N");
-    }
-    const std::vector<Tkunderec> customers = customersBySurname(context);
-    std::optional<Tkunderec> customer;
-    if (number) {
-        const std::string digits = digitsOnly(*number);
-        if (digits.empty() || digits.size() > 9) throw UsageError("--spillenummer must be at most nine digits, not \"" + *number + "\"");
-        for (const Tkunderec& c : customers) {
-            if (c.playerNumber != 0 && c.playerNumber == std::stoul(digits)) customer = c;
-        }
-        if (!customer) {
-            context.messages.inform("Fant ingen kunde med spillenummer " + *number + " i kundekartoteket.");
-            return 1;
-        }
-    } else {
-        const int row = parseNumber(args.positionals()[1], 1, static_cast<int>(std::max<std::size_t>(customers.size(), 1)), "ROW");
-        if (customers.empty()) {
-            context.messages.inform("Kundekartoteket er tomt.");
-            return 1;
-        }
-        customer = customers[static_cast<std::size_t>(row - 1)];
-    }
+    const std::optional<Tkunderec> customer = chosenCustomer(args, "customer show", context);
+    if (!customer) return 1;
     const ShareEntry who = buyerOf(*customer);
     const CustomerAccount account = accountOf(customerKey(*customer), readableLedgers(context));
     context.out << "name " << who.name << '\n' << "telephone " << who.telephone << '\n' << "player " << who.playerNumber << '\n';
@@ -85,34 +64,39 @@ int show(const Arguments& args, Context& context) {
 }  // namespace
 
 int runCustomer(const Arguments& args, Context& context) {
-    if (args.positionals().empty()) throw UsageError("customer needs list or show");
+    if (args.positionals().empty()) throw UsageError("customer needs list, show or statement");
     const std::string& verb = args.positionals()[0];
     if (verb == "list") {
         if (args.option("--spillenummer")) throw UsageError("option --spillenummer does not belong to customer list");
         return list(args, context);
     }
+    if (verb != "statement") {
+        for (const char* name : {"--pdf", "--fra", "--til"}) {
+            if (args.option(name)) throw UsageError(std::string("option ") + name + " does not belong to customer " + verb);
+        }
+    }
     if (verb == "show") return show(args, context);
+    if (verb == "statement") return runCustomerStatement(args, context);
     throw UsageError("unknown customer command " + verb);
 }
 
 int runOwing(const Arguments& args, Context& context) {
     args.expectPositionals(0, 0);
-    std::vector<Fields> rows = {{"Navn", "Telefon", "Spillenummer", "Serienummer", "Uke", "Andel", "Mangler"}};
-    std::int64_t total = 0;
-    for (const OwingCustomer& customer : owingCustomers(readableLedgers(context))) {
-        for (const OwingShare& s : customer.shares) {
-            rows.push_back({customer.name, customer.telephone, customer.playerNumber, s.serialNumber, weekText(s.week),
-                            std::to_string(s.share), formatAmount(s.missing)});
-        }
-        total += customer.total;
-    }
-    if (const auto csv = args.option("--csv")) {
-        if (csv->empty()) throw UsageError("owing: the file name is empty");
-        replaceFile(std::filesystem::path(std::u8string(csv->begin(), csv->end())), csvLines(rows));
+    const auto csv = args.option("--csv"), xlsx = args.option("--xlsx");
+    if (csv && xlsx) throw UsageError("owing takes --csv FILE or --xlsx FILE, not both");
+    if ((csv && csv->empty()) || (xlsx && xlsx->empty())) throw UsageError("owing: the file name is empty");
+    const std::vector<OwingCustomer> customers = owingCustomers(readableLedgers(context));
+    const auto path = [](const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); };
+    if (csv) {
+        replaceFile(path(*csv), owingCsv(customers));
         return 0;
     }
-    for (std::size_t i = 1; i < rows.size(); ++i) printFields(context.out, rows[i]);
-    context.out << "total " << formatAmount(total) << '\n';
+    if (xlsx) {
+        writeOwingWorkbook(path(*xlsx), customers);
+        return 0;
+    }
+    for (const Fields& row : owingRows(customers, AmountStyle::Grouped)) printFields(context.out, row);
+    context.out << "total " << formatAmount(owingTotal(customers)) << '\n';
     return 0;
 }
 

@@ -1,4 +1,4 @@
-// andelstipp-cli ledger open|list|show|set|pay|payout|undo|confirm|void|export and season:
+// andelstipp-cli ledger open|list|show|set|pay|payout|undo|confirm|void|close|reopen|export and season:
 // the syndicates' accounts as the window "Andelsregnskap" keeps them. Every change runs
 // under the ledger lock on the ledger as it stands then, so the window and other runs of
 // the tool never lose each other's changes.
@@ -9,6 +9,8 @@
 #include "accounts/ledger_store.h"
 #include "accounts/season.h"
 #include "commands.h"
+#include "accounts/balance_payment.h"
+#include "ledger_arguments.h"
 #include "platform/file_io.h"
 #include "register_rows.h"
 #include "stored_syndicate.h"
@@ -28,30 +30,6 @@ void reportDamaged(const LedgerListing& listing, Context& context) {
     for (const std::string& message : listing.damaged) context.messages.inform(message);
 }
 
-std::string serialArgument(const std::string& text) {
-    if (text.size() != 4 || text.find_first_not_of("0123456789") != std::string::npos) {
-        throw UsageError("SERIAL must be the four digits of an online file's serial number, not \"" + text + "\"");
-    }
-    return text;
-}
-
-// The ledger of the SERIAL argument; nothing (after its message) when there is none.
-std::optional<Ledger> ledgerOf(const std::string& serial, Context& context) {
-    auto ledger = findLedger(context.workspace, serial);
-    if (!ledger) context.messages.inform(noLedgerMessage(serial));
-    return ledger;
-}
-
-int shareArgument(const std::string& text, const Ledger& ledger) {
-    const int shares = ledger.facts.shares;
-    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
-        throw UsageError("SHARE must be a number from 1 to " + std::to_string(shares) + ", not \"" + text + "\"");
-    }
-    const int share = std::stoi(text);
-    if (const std::string refused = checkShare(ledger, share); !refused.empty()) throw UsageError(refused);
-    return share;
-}
-
 std::optional<std::int64_t> kronerOption(const Arguments& args, const std::string& name) {
     const auto text = args.option(name);
     if (!text) return std::nullopt;
@@ -60,17 +38,9 @@ std::optional<std::int64_t> kronerOption(const Arguments& args, const std::strin
     return amount;
 }
 
-std::optional<LedgerDate> dateOption(const Arguments& args) {
-    const auto text = args.option("--dato");
-    if (!text) return std::nullopt;
-    const auto date = parseLedgerDate(*text);
-    if (!date) throw UsageError(badDateMessage(*text));
-    return date;
-}
-
 void refuseOptions(const Arguments& args, const std::string& verb, const std::vector<std::string>& allowed) {
     for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx",
-                             "--grunn", "--resultat", "--p12", "--p11", "--p10", "--betaling", "--utbetaling"}) {
+                             "--grunn", "--resultat", "--p12", "--p11", "--p10", "--betaling", "--utbetaling", "--fra-saldo"}) {
         if ((args.option(name) || args.flag(name)) && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
             throw UsageError(std::string("option ") + name + " does not belong to " + verb);
         }
@@ -86,12 +56,26 @@ ShareEntry customerRow(const std::string& text, Context& context) {
     return buyer;
 }
 
-// Runs the change under the ledger lock; a refusal is printed and exits 1.
-int applyChange(const std::string& serial, const LedgerStep& step, Context& context) {
-    const LedgerChange change = changeLedger(context.workspace, serial, step);
-    if (change.refused.empty()) return 0;
-    context.messages.inform(change.refused);
+// A refusal is printed and exits 1.
+int refusalExit(const std::string& refused, Context& context) {
+    if (refused.empty()) return 0;
+    context.messages.inform(refused);
     return 1;
+}
+
+// Runs the change under the ledger lock.
+int applyChange(const std::string& serial, const LedgerStep& step, Context& context) {
+    return refusalExit(changeLedger(context.workspace, serial, step).refused, context);
+}
+
+// close and reopen: the sale of a ledger.
+int saleCommand(const Arguments& args, Context& context, bool close) {
+    args.expectPositionals(2, 2);
+    refuseOptions(args, close ? "ledger close" : "ledger reopen", {});
+    const std::string serial = serialArgument(args.positionals()[1]);
+    if (!ledgerOf(serial, context)) return 1;
+    const LedgerDate today = todayLedgerDate();
+    return applyChange(serial, [&](Ledger& l) { return close ? closeSale(l, today) : reopenSale(l, today); }, context);
 }
 
 int openForStorage(const Arguments& args, Context& context) {
@@ -139,6 +123,7 @@ int changeShare(const Arguments& args, Context& context, const std::string& verb
     args.expectPositionals(3, 3);
     if (verb == "set") refuseOptions(args, "ledger set", {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad"});
     else if (verb == "undo") refuseOptions(args, "ledger undo", {"--betaling", "--utbetaling"});
+    else if (verb == "pay") refuseOptions(args, "ledger pay", {"--belop", "--dato", "--fra-saldo"});
     else refuseOptions(args, "ledger " + verb, {"--belop", "--dato"});
     const std::string serial = serialArgument(args.positionals()[1]);
     const auto ledger = ledgerOf(serial, context);
@@ -160,12 +145,20 @@ int changeShare(const Arguments& args, Context& context, const std::string& verb
         const bool payment = args.flag("--betaling"), payout = args.flag("--utbetaling");
         if (payment == payout) throw UsageError("ledger undo needs either --betaling or --utbetaling");
         const LedgerDate today = todayLedgerDate();
+        // A payment from the balance is undone on both sides: the win gets its money back.
+        if (payment && !ledger->entries[static_cast<std::size_t>(share - 1)].paidFromBalance.empty()) {
+            return refusalExit(undoBalancePayment(context.workspace, serial, share, today), context);
+        }
         return applyChange(serial, [&](Ledger& l) {
             return payment ? undoPayment(l, share, today) : undoPayout(l, share, today);
         }, context);
     }
+    if (verb == "pay" && args.flag("--fra-saldo")) {
+        if (args.option("--belop") || args.option("--dato")) throw UsageError("ledger pay --fra-saldo pays the price today; --belop and --dato do not belong to it");
+        return refusalExit(payFromBalance(context.workspace, serial, share, todayLedgerDate()), context);
+    }
     const auto amount = kronerOption(args, "--belop");
-    const auto date = dateOption(args);
+    const auto date = dateOption(args, "--dato");
     if (verb == "pay") {
         if (amount) {
             if (const std::string problem = paymentAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
@@ -251,7 +244,7 @@ int exportLedger(const Arguments& args, Context& context) {
     const auto ledger = ledgerOf(serialArgument(args.positionals()[1]), context);
     if (!ledger) return 1;
     if (target->workbook) writeLedgerWorkbook(target->file, *ledger, ledgerResult(context.workspace, *ledger));
-    else replaceFile(target->file, ledgerCsv(*ledger));
+    else replaceFile(target->file, ledgerCsv(*ledger, ledgerResult(context.workspace, *ledger)));
     return 0;
 }
 
@@ -259,7 +252,7 @@ int exportLedger(const Arguments& args, Context& context) {
 
 int runLedger(const Arguments& args, Context& context) {
     if (args.positionals().empty()) {
-        throw UsageError("ledger needs open, list, show, set, pay, payout, undo, confirm, void or export");
+        throw UsageError("ledger needs open, list, show, set, pay, payout, undo, confirm, void, close, reopen or export");
     }
     const std::string& verb = args.positionals()[0];
     if (verb == "open") return openForStorage(args, context);
@@ -268,6 +261,7 @@ int runLedger(const Arguments& args, Context& context) {
     if (verb == "set" || verb == "pay" || verb == "payout" || verb == "undo") return changeShare(args, context, verb);
     if (verb == "confirm") return confirm(args, context);
     if (verb == "void") return voidCommand(args, context);
+    if (verb == "close" || verb == "reopen") return saleCommand(args, context, verb == "close");
     if (verb == "export") return exportLedger(args, context);
     throw UsageError("unknown ledger command " + verb);
 }

@@ -61,16 +61,26 @@ const std::vector<Command>& commands() {
         {"customer",
          "andelstipp-cli customer list\n"
          "andelstipp-cli customer show ROW|--spillenummer N\n"
+         "andelstipp-cli customer statement ROW|--spillenummer N --pdf FILE [--fra DD.MM.YYYY] [--til DD.MM.YYYY]\n"
          "  Each register customer's shares across the ledgers that are not voided (ROW as `register\n"
          "  list` numbers it): list gives one line per customer with the number of shares and the\n"
          "  balance; show gives the account, one line per share, then unpaid, winnings-due and balance\n"
-         "  (confirmed winnings not yet paid out less prices not yet paid).",
-         runCustomer, {"--spillenummer"}, {}},
+         "  (confirmed winnings not yet paid out less prices not yet paid); statement writes the\n"
+         "  customer's statement (\"Kontoutskrift\") as an A4 PDF: the shares whose round is played\n"
+         "  from --fra to --til (both included, either left open), each with the balance after it.",
+         runCustomer, {"--spillenummer", "--pdf", "--fra", "--til"}, {}},
+        {"receipt",
+         "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE\n"
+         "  Writes a receipt (\"Kvittering for andel\") for each sold share of the ledger as an A4\n"
+         "  PDF, three slips to a page: the syndicate, the share, the buyer, the price, the payment\n"
+         "  and the system's guarantee.",
+         runReceipt, {"--pdf"}, {}},
         {"owing",
-         "andelstipp-cli owing [--csv FILE]\n"
+         "andelstipp-cli owing [--csv FILE | --xlsx FILE]\n"
          "  Every sold share not paid in full in a ledger that is not voided, by customer (name,\n"
-         "  telephone, player number, serial, week, share, what is missing), then the total.",
-         runOwing, {"--csv"}, {}},
+         "  telephone, player number, serial, week, share, what is missing), then the total.\n"
+         "  The agent's own shares of a closed sale are left out.",
+         runOwing, {"--csv", "--xlsx"}, {}},
         {"rows",
          "andelstipp-cli rows STORAGEFILE [--layout e|plain] [--out FILE]\n"
          "  The stored syndicate's rows, the nine coupons expanded to single rows in coupon order:\n"
@@ -113,21 +123,25 @@ const std::vector<Command>& commands() {
          "andelstipp-cli ledger show SERIAL\n"
          "andelstipp-cli ledger set SERIAL SHARE [--navn TEXT] [--telefon TEXT] [--spillenummer TEXT] [--kunde ROW]\n"
          "                                       [--merknad TEXT]\n"
-         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY] | --fra-saldo\n"
          "andelstipp-cli ledger confirm SERIAL [--resultat SIGNS] [--p12 N] [--p11 N] [--p10 N]\n"
          "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
          "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling\n"
          "andelstipp-cli ledger void SERIAL --grunn TEXT\n"
+         "andelstipp-cli ledger close SERIAL | reopen SERIAL\n"
          "andelstipp-cli ledger export SERIAL --csv FILE | --xlsx FILE\n"
          "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
          "  each share won and what was paid out. Only a share with a buyer can be paid, only a paid\n"
          "  share paid out, and only after the round's result was confirmed as final; corrections\n"
          "  are undone with a history line. --kunde takes the buyer from the register row as\n"
-         "  `register list --sort 1` numbers it; amounts are whole kroner.",
+         "  `register list --sort 1` numbers it; amounts are whole kroner. --fra-saldo pays the\n"
+         "  share's price from its buyer's confirmed winnings not yet paid out (oldest first);\n"
+         "  undoing that payment gives the winnings back. close gives the unsold shares to the\n"
+         "  agent (\"Kommisjonær\") and takes no new buyers until reopen.",
          runLedger,
          {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx", "--grunn",
           "--resultat", "--p12", "--p11", "--p10"},
-         {"--betaling", "--utbetaling"}},
+         {"--betaling", "--utbetaling", "--fra-saldo"}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"

@@ -1,0 +1,243 @@
+#include "customers/customer_account_window.h"
+
+#include "accounts/guarded_step.h"
+#include "accounts/ledger_edit.h"
+#include "accounts/ledger_store.h"
+#include "accounts/balance_payment.h"
+#include "customers/customer_print_window.h"
+#include "model/text.h"
+#include "widgets/child_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <tuple>
+
+namespace andel {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+std::string optionalKroner(const std::optional<std::int64_t>& amount) { return amount ? formatAmount(*amount) : std::string(); }
+
+const char* const kColumns[] = {"Uke", "Serienr", "Kupong", "Andel", "Pris", "Betalt", "Gevinst", "Utbetalt", "Merknad"};
+
+std::string noteOf(const AccountShare& s) {
+    std::string note;
+    if (s.paidFromBalance) note = "betalt fra saldo";
+    if (s.movedToBalance > 0) note += (note.empty() ? "" : "; ") + kronerText(s.movedToBalance) + " til andre andeler";
+    return note;
+}
+
+}  // namespace
+
+Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* parent)
+    : QDialog(parent), workspace_(std::move(workspace)), messages_(messages) {
+    setObjectName(QStringLiteral("Tkundekonto"));
+    setWindowTitle(QStringLiteral("Kundekonto"));
+    auto* layout = new QVBoxLayout(this);
+    buyer_ = new QLabel;
+    buyer_->setObjectName(QStringLiteral("kunde"));
+    QFont bold = buyer_->font();
+    bold.setBold(true);
+    buyer_->setFont(bold);
+    layout->addWidget(buyer_);
+
+    table_ = new QTableWidget(0, static_cast<int>(std::size(kColumns)));
+    table_->setObjectName(QStringLiteral("konto"));
+    QStringList headings;
+    for (const char* heading : kColumns) headings << QString::fromUtf8(heading);
+    table_->setHorizontalHeaderLabels(headings);
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table_);
+
+    auto* sums = new QGridLayout;
+    const auto sum = [&](const char* name, const char* caption, int column) {
+        auto* value = new QLabel;
+        value->setObjectName(QString::fromLatin1(name));
+        value->setFrameShape(QFrame::Panel);
+        value->setFrameShadow(QFrame::Sunken);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setFont(bold);
+        value->setMinimumWidth(110);
+        sums->addWidget(new QLabel(QString::fromUtf8(caption)), 0, column);
+        sums->addWidget(value, 1, column);
+        return value;
+    };
+    unpaid_ = sum("ubetalt", "Ikke betalt", 0);
+    winningsDue_ = sum("gevinsttilgode", "Gevinst til gode", 1);
+    balance_ = sum("saldo", "Saldo", 2);
+    sums->setColumnStretch(3, 1);
+    layout->addLayout(sums);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromUtf8(caption));
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    pay_ = button("betalfrasaldo", "&Betal fra saldo...");
+    undo_ = button("angrefrasaldo", "&Angre betaling fra saldo...");
+    statement_ = button("kontoutskrift", "&Kontoutskrift...");
+    const auto dateField = [&](const char* name, const char* caption) {
+        buttons->addWidget(new QLabel(QString::fromUtf8(caption)));
+        auto* field = new QLineEdit;
+        field->setObjectName(QString::fromLatin1(name));
+        field->setPlaceholderText(QStringLiteral("DD.MM.ÅÅÅÅ"));
+        field->setMaxLength(10);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
+        buttons->addWidget(field);
+        return field;
+    };
+    from_ = dateField("fradato", "fra");
+    to_ = dateField("tildato", "til");
+    buttons->addStretch();
+    QPushButton* close = button("lukk", "Lukk");
+    layout->addLayout(buttons);
+    connect(pay_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { payFromBalanceClicked(); }); });
+    connect(undo_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { undoFromBalanceClicked(); }); });
+    connect(statement_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { statementClicked(); }); });
+    printStatement_ = [this](QWidget* parent, const ShareEntry& who, const StatementPeriod& period) {
+        printCustomerStatement(parent, workspace_, who, period, messages_);
+    };
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(table_, &QTableWidget::currentCellChanged, this, [this] { render(); });
+    resize(820, 380);
+}
+
+void Tkundekonto::statementClicked() {
+    StatementPeriod period;
+    for (auto [field, end] : {std::pair{from_, &period.from}, std::pair{to_, &period.to}}) {
+        const std::string typed = field->text().trimmed().toStdString();
+        if (typed.empty()) continue;
+        *end = parseLedgerDate(typed);
+        if (!*end) {
+            messages_.inform(badDateMessage(typed));
+            field->setFocus();
+            return;
+        }
+    }
+    if (period.from && period.to &&
+        std::tuple(period.from->year, period.from->month, period.from->day) > std::tuple(period.to->year, period.to->month, period.to->day)) {
+        messages_.inform("Fra-datoen " + ledgerDateText(*period.from) + " er etter til-datoen " + ledgerDateText(*period.to) + ".");
+        return;
+    }
+    printStatement_(this, who_, period);
+}
+
+void Tkundekonto::showBuyer(const ShareEntry& who) {
+    who_ = who;
+    guardedStep(messages_, [this] { reload(); });
+}
+
+void Tkundekonto::reload() {
+    account_ = {};
+    LedgerListing listing = listLedgers(workspace_);
+    for (const std::string& damaged : listing.damaged) messages_.inform(damaged);
+    account_ = accountOf(buyerKey(who_), listing.ledgers);
+    const QSignalBlocker quiet(table_);
+    table_->setRowCount(static_cast<int>(account_.shares.size()));
+    for (std::size_t i = 0; i < account_.shares.size(); ++i) {
+        const AccountShare& s = account_.shares[i];
+        const std::string cells[] = {weekText(s.week),
+                                     s.serialNumber,
+                                     std::string(couponTypeText(s.couponType)),
+                                     std::to_string(s.share),
+                                     formatAmount(s.price),
+                                     optionalKroner(s.paid) + (s.paidOn ? "  " + ledgerDateText(*s.paidOn) : std::string()),
+                                     optionalKroner(s.winnings),
+                                     optionalKroner(s.paidOut) + (s.paidOutOn ? "  " + ledgerDateText(*s.paidOutOn) : std::string()),
+                                     noteOf(s)};
+        for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
+            auto* item = new QTableWidgetItem(text(cells[c]));
+            if (c >= 3 && c <= 7) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(static_cast<int>(i), c, item);
+        }
+    }
+    // The first unpaid share is the one the customer asks about at the counter.
+    int row = account_.shares.empty() ? -1 : 0;
+    for (std::size_t i = 0; i < account_.shares.size(); ++i) {
+        if (!account_.shares[i].paid) {
+            row = static_cast<int>(i);
+            break;
+        }
+    }
+    table_->setCurrentCell(row, 0);
+    render();
+}
+
+void Tkundekonto::render() {
+    std::string heading = who_.name.empty() ? std::string("(uten navn)") : who_.name;
+    if (!who_.telephone.empty()) heading += "    Tlf " + who_.telephone;
+    if (!who_.playerNumber.empty()) heading += "    Spillenr " + who_.playerNumber;
+    heading += "    " + std::to_string(account_.shares.size()) + " andeler";
+    buyer_->setText(text(heading));
+    unpaid_->setText(text(kronerText(account_.unpaid)));
+    winningsDue_->setText(text(kronerText(account_.winningsDue)));
+    balance_->setText(text(kronerText(account_.balance())));
+    balance_->setStyleSheet(account_.balance() < 0 ? QStringLiteral("color: #b00000") : QString());
+    const AccountShare* share = currentShare();
+    pay_->setEnabled(share && !share->paid);
+    undo_->setEnabled(share && share->paidFromBalance);
+}
+
+const AccountShare* Tkundekonto::currentShare() const {
+    const int row = table_->currentRow();
+    if (row < 0 || row >= static_cast<int>(account_.shares.size())) return nullptr;
+    return &account_.shares[static_cast<std::size_t>(row)];
+}
+
+void Tkundekonto::payFromBalanceClicked() {
+    const AccountShare* share = currentShare();
+    if (!share) return;
+    balanceStep("Betale andel " + std::to_string(share->share) + " i serienummer " + share->serialNumber + " (" +
+                    weekText(share->week) + ", " + kronerText(share->price) + ") fra saldoen, " +
+                    kronerText(account_.winningsDue) + " i gevinst til gode?\rGevinsten føres som utbetalt.",
+                *share, payFromBalance);
+}
+
+void Tkundekonto::undoFromBalanceClicked() {
+    const AccountShare* share = currentShare();
+    if (!share) return;
+    balanceStep("Angre betalingen fra saldo av andel " + std::to_string(share->share) + " i serienummer " +
+                    share->serialNumber + " (" + kronerText(share->paid.value_or(0)) +
+                    ")?\rGevinsten føres tilbake, og angringen føres i historikken.",
+                *share, undoBalancePayment);
+}
+
+void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    // Copied first: the reload below replaces the share the reference points into.
+    const std::string serial = share.serialNumber;
+    const int number = share.share;
+    if (const std::string refused = step(workspace_, serial, number, todayLedgerDate(), sleepMilliseconds); !refused.empty()) {
+        messages_.inform(refused);
+    }
+    reload();
+}
+
+Tkundekonto& showCustomerAccount(QWidget* owner, const Workspace& workspace, Messages& messages, const ShareEntry& who) {
+    Tkundekonto& window =
+        childWindow<Tkundekonto>(owner, [&](QWidget* parent) { return new Tkundekonto(workspace, messages, parent); });
+    window.showBuyer(who);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return window;
+}
+
+}  // namespace andel

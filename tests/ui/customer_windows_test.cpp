@@ -1,0 +1,248 @@
+// The customers' side as the agent works it at the counter: a buyer's account opened from
+// the register by keyboard, a share paid from the balance of winnings (both ledgers
+// change), the sale closed from the ledger window with the agent holding what is unsold,
+// the list of who owes, the season by buyer and the sale's deadlines.
+#include "accounts/ledger_edit.h"
+#include "accounts/ledger_store.h"
+#include "accounts/ledger_window.h"
+#include "accounts/sale_deadline.h"
+#include "accounts/sale_deadline_dialog.h"
+#include "accounts/season_window.h"
+#include "customers/customer_account_window.h"
+#include "customers/customer_documents_panel.h"
+#include "customers/owing_window.h"
+#include "main_window/program_window.h"
+#include "register/register_file.h"
+#include "register/register_window.h"
+#include "support/recording_messages.h"
+
+#include <QComboBox>
+#include <QProcess>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QtTest>
+
+using namespace andel;
+
+class CustomerWindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> directory_;
+    test::RecordingMessages messages_;
+
+    Workspace workspace() const { return Workspace(directory_->path().toStdString()); }
+    template <class T = QWidget>
+    T* child(QObject* parent, const char* name) const {
+        T* found = parent->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no child %s", name);
+        return found;
+    }
+    static SyndicateFacts facts(const std::string& serial, int week, std::int64_t price) {
+        SyndicateFacts f;
+        f.serialNumber = serial;
+        f.week = GameWeek{week, 2026, {}};
+        f.rows = 1;
+        f.stake = price * 4;
+        f.shares = 4;
+        f.pricePerShare = price;
+        f.onlineFile = "C:\\NTFILE\\KRYSSEN.NTF";
+        for (int m = 0; m < kMatches; ++m) f.coupons[0].masks[m] = kHome;
+        return f;
+    }
+    static ShareEntry kari(std::optional<std::int64_t> paid = {}) {
+        ShareEntry e;
+        e.name = "Kari Nordmann";
+        e.telephone = "223-34455";
+        e.playerNumber = "123 456 789";
+        e.paid = paid;
+        return e;
+    }
+    Ledger stored(const std::string& serial) const { return *findLedger(workspace(), serial); }
+    // Tab from `from` until the widget of that name has the focus (at most twelve presses).
+    static bool tabTo(QWidget* from, const char* name) {
+        for (int presses = 0; presses < 12; ++presses) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->objectName() == QLatin1String(name)) return true;
+            QTest::keyClick(focus ? focus : from, Qt::Key_Tab);
+        }
+        return false;
+    }
+
+private slots:
+    void init() {
+        directory_ = std::make_unique<QTemporaryDir>();
+        messages_.shown.clear();
+        messages_.answer = true;
+        Tkunderec k;
+        k.firstName = "Kari";
+        k.lastName = "Nordmann";
+        k.playerNumber = 123456789;
+        k.telephone1 = 22334455;
+        Tkunderec per;
+        per.firstName = "Per";
+        per.lastName = "Aas";
+        for (const Tkunderec& c : {per, k}) appendCustomer(workspace(), c, messages_);
+        // Kari won 400 a share in week 48 and holds an unpaid share at 150 in week 49.
+        Ledger won = emptyLedger(facts("1000", 48, 100));
+        won.entries[0] = kari(100);
+        won.confirmed = ConfirmedResult{{1, 12, 2026}, {"111111111111", 1600, 0, 0}, std::nullopt};
+        Ledger next = emptyLedger(facts("1001", 49, 150));
+        next.entries[1] = kari();
+        next.entries[2].name = "Per Aas";
+        LedgerLock lock(workspace());
+        saveLedger(workspace(), won);
+        saveLedger(workspace(), next);
+    }
+
+    void registerByKeyboardOpensTheAccountAndPaysFromTheBalance() {
+        Tkundekartotek reg(workspace(), messages_);
+        reg.setAccountOpener([this](QWidget* parent, const Tkunderec& customer) {
+            showCustomerAccount(parent, workspace(), messages_, buyerOf(customer));
+        });
+        reg.show();
+        QApplication::setActiveWindow(&reg);
+        QVERIFY(QTest::qWaitForWindowActive(&reg));
+        auto* search = child<QLineEdit>(&reg, "sokefelt");
+        search->setFocus();
+        QTest::keyClicks(search, QStringLiteral("nord"));
+        QVERIFY(tabTo(search, "kundekonto"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto* account = reg.findChild<Tkundekonto*>();
+        QVERIFY(account && account->isVisible());
+        QApplication::setActiveWindow(account);
+        QVERIFY(QTest::qWaitForWindowActive(account));
+        QVERIFY2(child<QLabel>(account, "kunde")->text().startsWith(QStringLiteral("Kari Nordmann")),
+                 qPrintable(child<QLabel>(account, "kunde")->text()));
+        auto* table = child<QTableWidget>(account, "konto");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->currentRow(), 1);  // the unpaid share is the one asked about
+        QCOMPARE(child<QLabel>(account, "saldo")->text(), QStringLiteral("kr 250"));
+
+        table->setFocus();
+        QVERIFY(tabTo(table, "betalfrasaldo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QVERIFY(messages_.shown[0].text.find("Betale andel 2 i serienummer 1001") != std::string::npos);
+        QCOMPARE(stored("1001").entries[1].paid, std::optional<std::int64_t>(150));
+        QCOMPARE(stored("1001").entries[1].paidFromBalance.size(), std::size_t{1});
+        QCOMPARE(stored("1000").entries[0].paidOut, std::optional<std::int64_t>(150));
+        QCOMPARE(child<QLabel>(account, "saldo")->text(), QStringLiteral("kr 250"));
+        QCOMPARE(child<QLabel>(account, "ubetalt")->text(), QStringLiteral("kr 0"));
+        QVERIFY(table->item(1, 8)->text().contains(QStringLiteral("betalt fra saldo")));
+
+        // Undone from the account: the win has its money back.
+        table->setCurrentCell(1, 0);
+        QTest::mouseClick(child<QPushButton>(account, "angrefrasaldo"), Qt::LeftButton);
+        QVERIFY(!stored("1001").entries[1].paid);
+        QVERIFY(!stored("1000").entries[0].paidOut);
+
+        // A refusal names the amounts and changes nothing.
+        messages_.shown.clear();
+        Ledger dear = stored("1001");
+        LedgerChange priced = changeLedger(workspace(), "1000", [](Ledger& l) { return markPaidOut(l, 1, std::int64_t{300}, std::nullopt); });
+        QVERIFY(priced.refused.empty());
+        account->showBuyer(kari());
+        table->setCurrentCell(1, 0);
+        QTest::mouseClick(child<QPushButton>(account, "betalfrasaldo"), Qt::LeftButton);
+        QCOMPARE(messages_.shown.size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(messages_.shown[1].text),
+                 QStringLiteral("Saldoen til Kari Nordmann er kr 100, men andel 2 koster kr 150: saldoen er for liten."));
+        QCOMPARE(stored("1001"), dear);
+    }
+
+    void closingTheSaleGivesTheUnsoldSharesToTheAgent() {
+        Tandelsregnskap window(workspace(), messages_);
+        window.setCustomerLinks(customerLinks(workspace(), messages_));
+        window.reload("1001");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* close = child<QPushButton>(&window, "stengsalg");
+        auto* reopen = child<QPushButton>(&window, "apnesalg");
+        QVERIFY(close->isEnabled() && !reopen->isEnabled());
+        QTest::mouseClick(close, Qt::LeftButton);
+        const Ledger closed = stored("1001");
+        QVERIFY(closed.saleClosed);
+        for (int share : {1, 4}) {
+            QVERIFY(closed.entries[share - 1].agentHeld);
+            QCOMPARE(closed.entries[share - 1].name, std::string(kAgentBuyerName));
+        }
+        QVERIFY(!closed.entries[1].agentHeld);
+        QVERIFY(!close->isEnabled() && reopen->isEnabled());
+        QVERIFY(child<QLabel>(&window, "andelslagfakta")->text().contains(QStringLiteral("Salget stengt")));
+
+        // The owing list leaves the agent out; the account opens from a sold share.
+        QTest::mouseClick(child<QPushButton>(&window, "hvemskylder"), Qt::LeftButton);
+        auto* owing = window.findChild<Tutestaaende*>();
+        QVERIFY(owing && owing->isVisible());
+        auto* rows = child<QTableView>(owing, "utestaende")->model();
+        QCOMPARE(rows->rowCount(), 2);  // Kari and Per, not the agent
+        QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("150"));
+        QVERIFY(child<QLabel>(owing, "sum")->text().startsWith(QStringLiteral("Sum utestående kr 300 fra 2 kunder")));
+
+        // Printed: a second page once the lines pass a page, the total under the last line.
+        OwingSheet sheet{{}, 0, 70, LedgerDate{11, 12, 2026}};
+        for (int i = 0; i < 70; ++i) sheet.rows.push_back({"Kunde " + std::to_string(i), "", "", "1001", "UKE 49 -2026", "2", "150"});
+        sheet.total = 70 * 150;
+        QCOMPARE(owingPageCount(0), std::size_t{1});
+        QCOMPARE(owingPageCount(kOwingLinesPerPage - 1), std::size_t{1});
+        QCOMPARE(owingPageCount(kOwingLinesPerPage), std::size_t{2});  // the total needs its own line
+        const QString pdf = directory_->filePath(QStringLiteral("utestaende.pdf"));
+        writeDocumentPdf(pdf, owingDocument(sheet));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("UTESTÅENDE")) && printed.contains(QStringLiteral("Kunde 69")) &&
+                     printed.contains(QStringLiteral("Side 2 av 2")) && printed.contains(QStringLiteral("kr 10.500")),
+                 qPrintable(printed.right(400)));
+        QVERIFY(!printed.section(QStringLiteral("Side 1 av 2"), 0, 0).contains(QStringLiteral("Kunde 52")));
+
+        QTest::mouseClick(reopen, Qt::LeftButton);
+        QVERIFY(!stored("1001").saleClosed);
+        QCOMPARE(stored("1001").entries[0], ShareEntry{});
+        QCOMPARE(stored("1001").history.size(), std::size_t{2});
+    }
+
+    void seasonShowsEachBuyer() {
+        Tsesong season(workspace(), messages_);
+        season.reload();
+        auto* buyers = child<QTableWidget>(&season, "kjopertabell");
+        QCOMPARE(buyers->rowCount(), 2);
+        QCOMPARE(buyers->item(0, 0)->text(), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(buyers->item(0, 3)->text(), QStringLiteral("2"));
+        QCOMPARE(buyers->item(0, 5)->text(), QStringLiteral("400"));
+        QVERIFY(child<QLabel>(&season, "sesongsum")->text().contains(QStringLiteral("2 ulike kjøpere")));
+        QVERIFY(child<QLabel>(&season, "sesongsum")->text().contains(QStringLiteral("Største godkjente premie kr 1.600")));
+    }
+
+    void deadlinesAreSetPerCouponTypeAndShownInTheLedger() {
+        Tsalgsfrister dialog;
+        dialog.setDeadlines({SaleDeadline{6, 14, 45}, std::nullopt, std::nullopt});
+        auto* sunday = child<QComboBox>(&dialog, "dag1");
+        QVERIFY(!child<QTimeEdit>(&dialog, "klokke1")->isEnabled());
+        sunday->setCurrentIndex(7);
+        QVERIFY(child<QTimeEdit>(&dialog, "klokke1")->isEnabled());
+        child<QTimeEdit>(&dialog, "klokke1")->setTime(QTime(12, 30));
+        const auto chosen = dialog.deadlines();
+        QCOMPARE(chosen[0], std::optional<SaleDeadline>(SaleDeadline{6, 14, 45}));
+        QCOMPARE(chosen[1], std::optional<SaleDeadline>(SaleDeadline{7, 12, 30}));
+        QVERIFY(!chosen[2]);
+
+        SettingsStore settings = mainStore(workspace(), messages_);
+        QVERIFY(storeSaleDeadline(settings, CouponType::Saturday, SaleDeadline{6, 14, 45}));
+        Tandelsregnskap window(workspace(), messages_);
+        window.reload("1001");
+        QVERIFY(child<QLabel>(&window, "andelslagfakta")->text().contains(QStringLiteral("Salgsfristen gikk ut lørdag 05.12.2026 kl. 14:45")));
+    }
+};
+
+QTEST_MAIN(CustomerWindowsTest)
+#include "customer_windows_test.moc"

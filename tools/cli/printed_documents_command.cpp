@@ -1,0 +1,64 @@
+// andelstipp-cli customer statement and receipt: a customer's statement for a period and
+// the receipts of sold shares, as the PDF the print choice would save.
+#include "accounts/ledger_edit.h"
+#include "commands.h"
+#include "customers/customer_documents_panel.h"
+#include "customers/printed_documents.h"
+#include "gui_application.h"
+#include "ledger_arguments.h"
+#include "register_rows.h"
+
+namespace andel::cli {
+namespace {
+
+QString pdfOption(const Arguments& args, const std::string& command) {
+    const auto pdf = args.option("--pdf");
+    if (!pdf || pdf->empty()) throw UsageError(command + " needs --pdf FILE");
+    return QString::fromStdString(*pdf);
+}
+
+// "1,3,5": each a share of the ledger.
+std::vector<int> sharesArgument(const std::string& text, const Ledger& ledger) {
+    std::vector<int> shares;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        shares.push_back(shareArgument(text.substr(start, comma - start), ledger));
+        if (comma == std::string::npos) return shares;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+int runCustomerStatement(const Arguments& args, Context& context) {
+    args.expectPositionals(1, 2);
+    const QString file = pdfOption(args, "customer statement");
+    const StatementPeriod period{dateOption(args, "--fra"), dateOption(args, "--til")};
+    if (period.from && period.to && !inPeriod(*period.from, period)) throw UsageError("--fra must not come after --til");
+    const std::optional<Tkunderec> customer = chosenCustomer(args, "customer statement", context);
+    if (!customer) return 1;
+    const Statement statement = loadStatement(context.workspace, buyerOf(*customer), period, context.messages);
+    const auto application = guiApplication();
+    writeDocumentPdf(file, statementDocument(statement));
+    return 0;
+}
+
+int runReceipt(const Arguments& args, Context& context) {
+    args.expectPositionals(2, 2);
+    const QString file = pdfOption(args, "receipt");
+    const std::string serial = serialArgument(args.positionals()[0]);
+    const std::optional<Ledger> ledger = ledgerOf(serial, context);
+    if (!ledger) return 1;
+    const std::vector<int> shares = sharesArgument(args.positionals()[1], *ledger);
+    if (const std::string refused = receiptRefusal(*ledger, shares); !refused.empty()) {
+        context.messages.inform(refused);
+        return 1;
+    }
+    const std::vector<ReceiptSlip> slips = loadReceiptSlips(context.workspace, *ledger, shares);
+    const auto application = guiApplication();
+    writeDocumentPdf(file, receiptDocument(slips));
+    return 0;
+}
+
+}  // namespace andel::cli

@@ -1,0 +1,21 @@
+// andelstipp-cli customer statement and receipt in the Windows build of the tool:
+// painting the pages needs Qt, which only the desktop program carries there.
+#include "commands.h"
+
+#include <iostream>
+
+namespace andel::cli {
+namespace {
+
+int needsDesktopProgram(const char* command, const char* what) {
+    std::cerr << "andelstipp-cli: " << command << " needs the desktop program on Windows: print " << what
+              << " from andelstipp.exe (this tool is built without Qt)\n";
+    return 1;
+}
+
+}  // namespace
+
+int runCustomerStatement(const Arguments&, Context&) { return needsDesktopProgram("customer statement", "the statement"); }
+int runReceipt(const Arguments&, Context&) { return needsDesktopProgram("receipt", "the receipts"); }
+
+}  // namespace andel::cli
