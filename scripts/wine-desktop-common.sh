@@ -3,8 +3,11 @@
 # screenshots, and clicks and keys through the X server as a person's would come.
 
 # Where the main window's controls are, from its fixed layout, in X window coordinates of
-# the main window under Wine (client area below Wine's own caption and the menu bar).
-PLAYER_BUTTON="343 190"      # the icon column's first button: the customer register
+# a window under Wine with no window manager (so no caption: the menu bar is at the top).
+FILE_MENU="14 8"             # the menu bar's "Fil"
+PLAYER_BUTTON="343 162"      # the icon column's first button: the customer register
+ONLINE_BUTTON="343 297"      # the icon column's third: the online file
+MAKE_ONLINE_BUTTON="140 266" # the online file dialog's "Lag onlinefil"
 PREVIEW_BUTTON="50 -24"      # the print dialog's "Forhåndsvis", bottom left (a negative Y counts from the bottom)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -15,17 +18,22 @@ on_virtual_display() {
   ANDEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
 }
 
+# The prefix's server, started afresh on this display: Wine's desktop process belongs to the
+# first program of a server's life, and one started without a display (as by the window
+# tests) would keep every later window off the screen.
 start_wineserver() {
   export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  DISPLAY= "$(dirname "$0")/wine-run.sh" cmd /c exit >/dev/null 2>&1  # makes the prefix when missing
   wineserver=$(command -v wineserver || ls /usr/lib/wine/wineserver64)
+  wine=$(which wine64 || which wine)  # which: the function wine below is not the program
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w
+  [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot --init >/dev/null 2>&1
   "$wineserver" -p
-  wine=$(command -v wine64 || command -v wine)
 }
 stop_wineserver() { "$wineserver" -k 2>/dev/null || true; }
 wine() { "$wine" "$@"; }
 
-# The X window whose name is exactly NAME, after up to 60 s.
+# The X window whose whole name matches the regular expression NAME, after up to 60 s.
 wait_for_window() {
   tries=0
   while [ $tries -lt 120 ]; do
@@ -59,12 +67,20 @@ click() {
   if [ "$y" -lt 0 ]; then
     y=$(( $(xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p') + y ))
   fi
-  xdotool mousemove --window "$1" "$x" "$y" click 1
+  # Pressed and released a moment apart, as a finger does: Wine under no window manager
+  # lets a press and release that come together go by without a click.
+  xdotool mousemove --window "$1" "$x" "$y"
+  sleep 0.3
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mouseup 1
   sleep 1
 }
-# key WINDOW KEY...
+# key WINDOW KEY...: the window takes the keyboard focus (there is no window manager to
+# click a caption of), then the keys come one by one.
 key() {
   window=$1; shift
-  xdotool mousemove --window "$window" 5 5 click 1  # the caption: focuses without pressing anything
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
   for k in "$@"; do xdotool key "$k"; sleep 0.5; done
 }

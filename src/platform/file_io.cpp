@@ -25,7 +25,9 @@ namespace andel {
 namespace fs = std::filesystem;
 
 std::string pathText(const fs::path& path) {
-    const std::u8string text = path.u8string();
+    // A path put together from Qt's forward slashes and the library's backslashes is shown
+    // in the one form Windows Explorer uses.
+    const std::u8string text = fs::path(path).make_preferred().u8string();
     return std::string(text.begin(), text.end());
 }
 

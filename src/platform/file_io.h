@@ -30,7 +30,7 @@ bool fileExists(const std::filesystem::path& path);
 // Deletes the file when it exists; a missing file is not an error.
 void removeFileIfExists(const std::filesystem::path& path);
 
-// UTF-8 text of a path, for messages.
+// UTF-8 text of a path, for messages, with the system's own separators.
 std::string pathText(const std::filesystem::path& path);
 
 // For fault tests only: the disk fills up after `bytes` more bytes have been written by
