@@ -10,7 +10,12 @@ ONLINE_BUTTON="343 297"      # the icon column's third: the online file
 MAKE_ONLINE_BUTTON="140 266" # the online file dialog's "Lag onlinefil"
 PREVIEW_BUTTON="50 -24"      # the print dialog's "Forhåndsvis", bottom left (a negative Y counts from the bottom)
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# The whole screen is kept as failure.png beside the screenshots, to show what stood in the way.
+fail() {
+  [ -n "${DISPLAY:-}" ] && [ -n "${shots:-}" ] && import -window root "$shots/failure.png" 2>/dev/null
+  echo "FAIL: $*" >&2
+  exit 1
+}
 
 # on_virtual_display "$0" "$@": runs the calling script again on a new Xvfb display.
 on_virtual_display() {
@@ -27,8 +32,9 @@ start_wineserver() {
   wine=$(which wine64 || which wine)  # which: the function wine below is not the program
   "$wineserver" -k 2>/dev/null || true
   "$wineserver" -w
-  [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot --init >/dev/null 2>&1
+  mkdir -p "$WINEPREFIX"
   "$wineserver" -p
+  [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot --init >/dev/null 2>&1 || true
 }
 stop_wineserver() { "$wineserver" -k 2>/dev/null || true; }
 wine() { "$wine" "$@"; }

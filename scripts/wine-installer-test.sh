@@ -10,6 +10,8 @@ set -eu
 on_virtual_display "$0" "$@"
 build=$(cd "$1" && pwd)
 setup=$(ls -t "$build"/andelstipp-*-setup.exe | head -1)
+shots="$build/screenshots"
+mkdir -p "$shots"
 prefix="$build/wineprefix-installer"
 rm -rf "$prefix"
 start_wineserver "$prefix"
@@ -30,8 +32,7 @@ echo "installed: $(find "$installed" -type f | wc -l) files in Program Files\\An
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Andelstipp.lnk'
 main=$(wait_for_window "Kvasar - Andelstippemodul .*") || fail "the installed program showed no window"
 wait_for_file "$workdir/Apulje1.tmp" || fail "the program did not start in C:\\Agent"
-mkdir -p "$build/screenshots"
-shoot "$main" "$build/screenshots/installed-program.png"
+shoot "$main" "$shots/installed-program.png"
 wine "$build/program/post_window_message.exe" 'C:\Agent' 13319 1 0 || fail "posting 13319 1 0 failed"
 tries=0
 while [ -e "$workdir/Apulje1.tmp" ]; do

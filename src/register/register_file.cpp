@@ -39,6 +39,13 @@ std::string comparableName(std::string_view name) { return trimBlanks(upperCase(
 // Whether the register exists; only "not there" means an empty register, any other
 // failure to look is reported.
 bool registerExists(const fs::path& path) {
+#ifdef _WIN32
+    // Windows' file functions stop at 260 characters (MAX_PATH) and then say only "not
+    // found", which would show an empty register.
+    if (fs::absolute(path).native().size() >= 260) {
+        throwUnreadable(path, std::make_error_code(std::errc::filename_too_long));
+    }
+#endif
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (status.type() == fs::file_type::not_found) return false;

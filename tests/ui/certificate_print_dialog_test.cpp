@@ -114,7 +114,7 @@ private slots:
     void theCommandStoresTheChoicesAndWritesThePdf() {
         QTemporaryDir directory;
         const std::string root = directory.path().toStdString();
-        std::ofstream(root + "/config.kvs") << "VENSTREMARGKRYSSBALLEN=5\r\nTEGNJUSTERINGKRYSSBALLEN=1\r\n";
+        std::ofstream(root + "/config.kvs", std::ios::binary) << "VENSTREMARGKRYSSBALLEN=5\r\nTEGNJUSTERINGKRYSSBALLEN=1\r\n";
         QWidget mainWindow;
         andel::WorkbenchState state = andel::test::printableState(5);
         const QString pdf = directory.filePath(QStringLiteral("andelsbrev.pdf"));

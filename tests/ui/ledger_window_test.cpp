@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -655,6 +656,10 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("old");
         }
+        // A path as the agent is told it: backslashes on Windows.
+        const auto toldPath = [this](const char* name) {
+            return QDir::toNativeSeparators(directory_->filePath(QString::fromLatin1(name))).toStdString();
+        };
         const struct {
             const char* what;
             QString file;
@@ -664,11 +669,11 @@ private slots:
             std::string told;
         } cases[] = {
             {"a workbook", directory_->filePath(QStringLiteral("regnskap.xlsx")), true, false, "PK",
-             "Lagret i\r" + directory_->filePath(QStringLiteral("regnskap.xlsx")).toStdString()},
+             "Lagret i\r" + toldPath("regnskap.xlsx")},
             {"a CSV file", directory_->filePath(QStringLiteral("regnskap.csv")), false, false, "\xEF\xBB\xBF" "Andel;",
-             "Lagret i\r" + directory_->filePath(QStringLiteral("regnskap.csv")).toStdString()},
+             "Lagret i\r" + toldPath("regnskap.csv")},
             {"into a folder that is not there", directory_->filePath(QStringLiteral("borte/regnskap.xlsx")), true, false, "",
-             "Mappen " + directory_->filePath(QStringLiteral("borte")).toStdString() + " finnes ikke."},
+             "Mappen " + toldPath("borte") + " finnes ikke."},
             {"on a full disk", kept, true, true, "old", "Eksporten ble ikke lagret.\rKan ikke skrive filen"},
         };
         for (const auto& c : cases) {

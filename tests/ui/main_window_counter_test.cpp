@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -99,8 +100,9 @@ private slots:
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         const std::string text = messages_.shown[0].text;
         QVERIFY2(text.rfind("andelstipp " ANDELSTIPP_VERSION "\r", 0) == 0, text.c_str());
-        const std::string root = directory_.path().toStdString();
-        for (const std::string& place : {root + "/config.kvs", root + "/WTOM.KVS", root + "/andelsregnskap", root + "/onlcopi"}) {
+        // Each place in the system's own form: backslashes on Windows.
+        for (const char* name : {"config.kvs", "WTOM.KVS", "andelsregnskap", "onlcopi"}) {
+            const std::string place = QDir::toNativeSeparators(directory_.filePath(QString::fromLatin1(name))).toStdString();
             QVERIFY2(text.find(place) != std::string::npos, (place + " missing in " + text).c_str());
         }
     }

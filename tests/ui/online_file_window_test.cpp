@@ -3,6 +3,7 @@
 #include "online/online_file_window.h"
 
 #include "online/online_fixtures.h"
+#include "support/online_drive.h"
 #include "support/recording_messages.h"
 
 #include <QFrame>
@@ -44,6 +45,9 @@ private:
         for (const auto& message : messages_.shown) texts << QString::fromStdString(message.text);
         return texts;
     }
+    std::filesystem::path written(const char* name) const {
+        return andel::test::onlineFolderOfDriveC(directory_->path().toStdString()) / name;
+    }
     void clickReadIn() {
         QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     }
@@ -53,7 +57,7 @@ private slots:
         directory_ = std::make_unique<QTemporaryDir>();
         messages_.shown.clear();
         write("config.kvs", "DRIVE_C=" + file("c").string() + "\r\n");
-        std::filesystem::create_directories(file("c/NTFILE"));
+        std::filesystem::create_directories(written(""));
         write("TPP.TMP", andel::test::defaultRowsFileText());
         window_ = std::make_unique<Tonlinefilform>(Workspace(directory_->path().toStdString()), &messages_);
         window_->setInputFile("TPP.TMP");
@@ -71,8 +75,7 @@ private slots:
         QCOMPARE(window_->lastResult().outcome, ConversionOutcome::Written);
         QVERIFY(!window_->isVisible());
         QCOMPARE(window_->result(), int(QDialog::Accepted));
-        const auto written = file("c/NTFILE/KRYSSEN_2916_Rekker_KARI_NORDMANN.NTF");
-        QCOMPARE(std::filesystem::file_size(written), std::uintmax_t{3500});
+        QCOMPARE(std::filesystem::file_size(written("KRYSSEN_2916_Rekker_KARI_NORDMANN.NTF")), std::uintmax_t{3500});
         QCOMPARE(text("spilltype"), QStringLiteral("LØRDAG-TIPPING"));
         QCOMPARE(text("kupongerialt"), QStringLiteral("9"));
         QCOMPARE(text("skrevettilno"), QStringLiteral("9"));
@@ -98,7 +101,7 @@ private slots:
         QTest::keyClick(readIn, Qt::Key_Space);
         QCOMPARE(window_->lastResult().outcome, ConversionOutcome::Written);
         QVERIFY(!window_->isVisible());
-        QCOMPARE(std::filesystem::file_size(file("c/NTFILE/EXTRA.NTF")), std::uintmax_t{3 * 350});
+        QCOMPARE(std::filesystem::file_size(written("EXTRA.NTF")), std::uintmax_t{3 * 350});
         QCOMPARE(text("spilltype"), QStringLiteral("LØRDAG-EXTRA"));
         QCOMPARE(text("kupongerialt"), QStringLiteral("2"));
         QCOMPARE(text("skrevettilno"), QStringLiteral("2"));
@@ -134,6 +137,9 @@ private slots:
         QCOMPARE(shown(), QStringList{QStringLiteral("Fant ikke tippefilen")});
         QVERIFY(!std::filesystem::exists(file("TT.TMP")));
 
+#ifdef Q_OS_WIN
+        QSKIP("the real C:\\NTFILE is not the test's to remove");
+#endif
         messages_.shown.clear();
         std::filesystem::remove(file("c/NTFILE"));
         window_->setInputFile("TPP.TMP");

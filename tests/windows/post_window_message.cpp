@@ -14,9 +14,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: post_window_message WORKDIR NUMBER [WPARAM [LPARAM]]\n");
         return 2;
     }
-    std::ifstream file(std::string(argv[1]) + "\\Apulje1.tmp", std::ios::binary);
+    // The file is closed before the message goes: the program deletes it when it closes,
+    // and Windows refuses to delete a file another program holds open.
     std::uint32_t handle = 0;
-    if (!file.read(reinterpret_cast<char*>(&handle), sizeof handle)) {
+    bool read = false;
+    {
+        std::ifstream file(std::string(argv[1]) + "\\Apulje1.tmp", std::ios::binary);
+        read = static_cast<bool>(file.read(reinterpret_cast<char*>(&handle), sizeof handle));
+    }
+    if (!read) {
         std::fprintf(stderr, "post_window_message: no handle in %s\\Apulje1.tmp\n", argv[1]);
         return 1;
     }
