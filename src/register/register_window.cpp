@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProxyStyle>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -103,6 +104,13 @@ Tkundekartotek::Tkundekartotek(Workspace workspace, Messages& messages, QWidget*
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab leaves the rows; the arrow keys move through them
+    // The customer the search found stays plainly marked while the agent types on in the
+    // search field (Windows' own style greys a selection out of focus).
+    QPalette marked = table_->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        marked.setColor(QPalette::Inactive, role, marked.color(QPalette::Active, role));
+    }
+    table_->setPalette(marked);
     QFont courier(QStringLiteral("Courier New"));
     courier.setPixelSize(11);
     courier.setStyleHint(QFont::TypeWriter);
