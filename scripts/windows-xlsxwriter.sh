@@ -4,7 +4,7 @@
 # with mingw-w64 once, into a cache folder outside the clone named by those versions and a
 # hash of this script and the toolchain file, and reused from there. libxlsxwriter keeps
 # its bundled minizip and tmpfileplus, so nothing else is needed at link time.
-# Prints the folder (include/, lib/libxlsxwriter.a, lib/libz.a) as the last line on
+# Prints the folder (include/, lib/libxlsxwriter.a, lib/libz.a, licences/) as the last line on
 # standard output; --path prints it without building (the folder may then be missing).
 # Usage: windows-xlsxwriter.sh [--path]
 set -eu
@@ -61,7 +61,10 @@ rm -rf "$work"
 mkdir -p "$work"
 "$root/scripts/debian-source.sh" "$work" "$xlsx_name" "$xlsx_version" "$zlib_name" "$zlib_version"
 stage="$work/stage$out"
-mkdir -p "$stage/include" "$stage/lib"
+mkdir -p "$stage/include" "$stage/lib" "$stage/licences"
+# Shipped with the Windows program, which holds both libraries.
+cp "$work/$xlsx_name/License.txt" "$stage/licences/libxlsxwriter.txt"
+cp "$work/$zlib_name/LICENSE" "$stage/licences/zlib.txt"
 
 log "building zlib $zlib_version"
 configure "$work/$zlib_name" "$work/zlib-build"
