@@ -29,28 +29,12 @@ fi
 "$root/scripts/ensure-packages.sh" cmake ninja-build perl dpkg-dev qt6-base-dev qt6-base-dev-tools \
   g++-mingw-w64-x86-64-posix >&2
 log() { echo "windows-qt: $*" >&2; }
-# The source through a private sources list and state folder (the system's binary
-# sources, as source sources), unpacked with Debian's patches, then configured.
+# Debian's source with its patches (scripts/debian-source.sh), then configured.
 fetch_and_configure() {
   rm -rf "$work"
-  mkdir -p "$work/apt/parts" "$work/apt/lists/partial"
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && sed 's/^Types:.*$/Types: deb-src/' "$f" >"$work/apt/parts/$(basename "$f")"
-  done
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$f" ] && sed -n 's/^deb \(.*\)$/deb-src \1/p' "$f" >"$work/apt/parts/$(basename "$f")"
-  done
-  : >"$work/apt/sources.list"
-  apt_private="-o Dir::Etc::SourceList=$work/apt/sources.list -o Dir::Etc::SourceParts=$work/apt/parts
-    -o Dir::State::Lists=$work/apt/lists -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
-    -o APT::Sandbox::User=root"
-  log "fetching qt6-base $version source"
-  # shellcheck disable=SC2086
-  apt-get $apt_private -qq update >&2
-  # shellcheck disable=SC2086
-  (cd "$work" && apt-get $apt_private -qq source --download-only "qt6-base=$version" >&2)
-  dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >&2
-  rm -f "$work"/qt6-base_*
+  mkdir -p "$work"
+  "$root/scripts/debian-source.sh" "$work" qt6-base "$version"
+  mv "$work/qt6-base" "$work/src"
 
   log "configuring (options $options, hash $hash)"
   cmake -S "$work/src" -B "$work/build" -G Ninja -C "$options" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -4,15 +4,12 @@
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 
-#ifdef ANDEL_HAVE_XLSXWRITER
 #include <xlsxwriter.h>
-#endif
 
 #include <string>
 
 namespace andel {
 
-#ifdef ANDEL_HAVE_XLSXWRITER
 namespace {
 
 // "A".."Z" for the first 26 columns: the sheets here have fewer.
@@ -97,8 +94,6 @@ void heading(lxw_worksheet* sheet, const Fields& captions, lxw_format* bold) {
 }
 
 }  // namespace
-
-bool workbooksSupported() { return true; }
 
 void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger, const LedgerResult& result) {
     Workbook book(file);
@@ -223,24 +218,5 @@ void writeTableWorkbook(const std::filesystem::path& file, const std::string& sh
     }
     book.finish();
 }
-
-#else
-
-namespace {
-[[noreturn]] void noWorkbooks() {
-    throw IoError("Denne utgaven av programmet kan ikke lage Excel-arbeidsbøker. Lag arbeidsboken fra skrivebordsprogrammet, "
-                  "eller eksporter til CSV.");
-}
-}  // namespace
-
-bool workbooksSupported() { return false; }
-void writeLedgerWorkbook(const std::filesystem::path&, const Ledger&, const LedgerResult&) { noWorkbooks(); }
-void writeSeasonWorkbook(const std::filesystem::path&, const Season&) { noWorkbooks(); }
-void writeTableWorkbook(const std::filesystem::path&, const std::string&, const std::vector<WorkbookColumn>&,
-                        const std::vector<Fields>&) {
-    noWorkbooks();
-}
-
-#endif
 
 }  // namespace andel

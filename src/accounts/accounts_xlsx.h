@@ -13,10 +13,6 @@
 
 namespace andel {
 
-// False where the program was built without a workbook writer (the Windows build of the
-// tool); the writers below then throw IoError saying so.
-bool workbooksSupported();
-
 void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger, const LedgerResult& result);
 void writeSeasonWorkbook(const std::filesystem::path& file, const Season& season);
 
