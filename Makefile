@@ -100,7 +100,7 @@ clean-windows:
 # ---- The desktop program on Windows: `make windows-desktop`, `make test-windows-desktop`,
 # `make windows-installer` ----
 # Qt for Windows is built from Debian's qtbase source once, into a cache outside the clone
-# (scripts/windows-qt.sh, about 40 minutes cold); the program is built against it into
+# (scripts/windows-qt.sh, about 45 minutes cold); the program is built against it into
 # $(WINDOWS_DESKTOP_BUILD)/program/, laid out as shipped.
 WINDOWS_DESKTOP_BUILD    ?= build-windows-desktop
 WINDOWS_DESKTOP_PACKAGES  = cmake ninja-build ccache g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools \

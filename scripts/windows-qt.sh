@@ -57,7 +57,7 @@ if [ -f "$work/build/build.ninja" ]; then
 else
   fetch_and_configure
 fi
-log "building with $jobs jobs (a cold build takes about 40 minutes)"
+log "building with $jobs jobs (a cold build takes about 45 minutes)"
 cmake --build "$work/build" -j "$jobs" >&2
 # Installed under a staging root and moved in whole, so an interrupted build leaves no
 # half-made Qt in the cache.
