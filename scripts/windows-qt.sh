@@ -45,13 +45,8 @@ fetch_and_configure() {
 # The build folder outlives an interrupted run (the next one goes on where it stopped);
 # the cache folder itself appears only complete.
 work="$cache/.qt-build-$version-$hash"
-mkdir -p "$cache"
-exec 9>"$work.lock"
-flock 9
-if [ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then  # made meanwhile by another run
-  echo "$qt"
-  exit 0
-fi
+. "$root/scripts/cache-build-lock.sh"
+one_build_at_a_time "$work" "$qt" lib/cmake/Qt6/qt.toolchain.cmake
 if [ -f "$work/build/build.ninja" ]; then
   log "going on with the interrupted build in $work"
 else

@@ -50,13 +50,8 @@ edit() {  # FILE SED-SCRIPT
 }
 
 work="$cache/.xlsxwriter-build-$key"
-mkdir -p "$cache"
-exec 9>"$work.lock"
-flock 9
-if [ -f "$out/lib/libxlsxwriter.a" ]; then  # made meanwhile by another run
-  echo "$out"
-  exit 0
-fi
+. "$root/scripts/cache-build-lock.sh"
+one_build_at_a_time "$work" "$out" lib/libxlsxwriter.a
 rm -rf "$work"
 mkdir -p "$work"
 "$root/scripts/debian-source.sh" "$work" "$xlsx_name" "$xlsx_version" "$zlib_name" "$zlib_version"

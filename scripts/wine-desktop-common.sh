@@ -39,32 +39,27 @@ start_wineserver() {
 stop_wineserver() { "$wineserver" -k 2>/dev/null || true; }
 wine() { "$wine" "$@"; }
 
+# within SECONDS COMMAND...: COMMAND run every half second until it succeeds; false once
+# SECONDS have gone by without.
+within() {
+  tries=$(( $1 * 2 ))
+  shift
+  until "$@"; do
+    [ "$tries" -le 0 ] && return 1
+    tries=$((tries - 1))
+    sleep 0.5
+  done
+}
+visible_window_named() { id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1); [ -n "$id" ]; }
+not_shown() { ! { xdotool getwindowname "$1" >/dev/null 2>&1 && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }; }
+not_running() { ! kill -0 "$1" 2>/dev/null; }
+gone() { [ ! -e "$1" ]; }
+
 # The X window whose whole name matches the regular expression NAME, after up to 60 s.
-wait_for_window() {
-  tries=0
-  while [ $tries -lt 120 ]; do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { sleep 1; echo "$id"; return 0; }
-    sleep 0.5; tries=$((tries + 1))
-  done
-  return 1
-}
-wait_gone() {
-  tries=0
-  while xdotool getwindowname "$1" >/dev/null 2>&1 && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; do
-    [ $tries -ge 40 ] && return 1
-    sleep 0.5; tries=$((tries + 1))
-  done
-}
-wait_for_file() {
-  tries=0
-  while [ ! -e "$1" ]; do [ $tries -ge 120 ] && return 1; sleep 0.5; tries=$((tries + 1)); done
-}
-wait_for_exit() {
-  tries=0
-  while kill -0 "$1" 2>/dev/null; do [ $tries -ge 60 ] && return 1; sleep 0.5; tries=$((tries + 1)); done
-  wait "$1"
-}
+wait_for_window() { within 60 visible_window_named "$1" && sleep 1 && echo "$id"; }
+wait_gone() { within 20 not_shown "$1"; }
+wait_for_file() { within 60 test -e "$1"; }
+wait_for_exit() { within 30 not_running "$1" && wait "$1"; }
 shoot() { import -window "$1" "$2"; echo "screenshot $2"; }
 # click WINDOW "X Y"
 click() {

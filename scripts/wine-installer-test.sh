@@ -34,20 +34,13 @@ main=$(wait_for_window "Kvasar - Andelstippemodul .*") || fail "the installed pr
 wait_for_file "$workdir/Apulje1.tmp" || fail "the program did not start in C:\\Agent"
 shoot "$main" "$shots/installed-program.png"
 wine "$build/program/post_window_message.exe" 'C:\Agent' 13319 1 0 || fail "posting 13319 1 0 failed"
-tries=0
-while [ -e "$workdir/Apulje1.tmp" ]; do
-  [ $tries -ge 60 ] && fail "the program did not close on 13319 1 0"
-  sleep 0.5; tries=$((tries + 1))
-done
+within 30 gone "$workdir/Apulje1.tmp" || fail "the program did not close on 13319 1 0"
 wait_gone "$main" || fail "the main window stayed after 13319 1 0"
 before=$(fingerprint)
 
 wine "$installed/avinstaller.exe" /S || fail "the silent uninstall failed"
-tries=0
-while [ -e "$installed" ]; do  # the uninstaller runs on from a copy of itself
-  [ $tries -ge 60 ] && fail "left behind: $(cd "$installed" && find . | head -20)"
-  sleep 0.5; tries=$((tries + 1))
-done
+# The uninstaller runs on from a copy of itself.
+within 30 gone "$installed" || fail "left behind: $(cd "$installed" && find . | head -20)"
 [ ! -e "$entry" ] || fail "the Start-menu entry was left behind"
 ! wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Andelstipp' >/dev/null 2>&1 ||
   fail "the uninstall key was left behind"
