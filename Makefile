@@ -8,7 +8,7 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
                  qt6-l10n-tools qt6-translations-l10n fonts-liberation2 poppler-utils \
-                 libxlsxwriter-dev python3-openpyxl
+                 libxlsxwriter-dev libsqlite3-dev python3-openpyxl
 RUN_PACKAGES   = xvfb xauth imagemagick
 CLANG_PACKAGES = clang libclang-rt-14-dev llvm
 
@@ -51,7 +51,7 @@ test-sanitize: deps
 
 # One libFuzzer program per reader, with the same sanitizers.
 fuzz-build:
-	@scripts/ensure-packages.sh cmake make ccache libxlsxwriter-dev $(CLANG_PACKAGES)
+	@scripts/ensure-packages.sh cmake make ccache libxlsxwriter-dev libsqlite3-dev $(CLANG_PACKAGES)
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANDEL_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
