@@ -1,7 +1,7 @@
 // A regular's statement of a year (52 weekly syndicates, three shares each, some paid,
 // some won) from the ledgers to a finished PDF, and a week's receipts for 40 buyers.
 // Target: the statement written within 1 s.
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "customers/customer_documents_panel.h"
 #include "customers/statement.h"
 #include "customers/receipt.h"
@@ -49,7 +49,7 @@ void BM_StatementOfAYearToPdf(benchmark::State& state) {
     QTemporaryDir directory;
     const QString file = directory.filePath(QStringLiteral("kontoutskrift.pdf"));
     for (auto _ : state) {
-        andel::Statement statement = andel::makeStatement(andel::accountOf(andel::buyerKey(kari), ledgers), {});
+        andel::Statement statement = andel::makeStatement(andel::accountOf(andel::customerKeyOf(kari), ledgers), {});
         statement.customer = kari;
         andel::writeDocumentPdf(file, andel::statementDocument(statement));
         benchmark::DoNotOptimize(statement.lines.size());

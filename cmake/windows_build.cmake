@@ -36,6 +36,7 @@ if(BUILD_TESTING)
       add_executable(${subsystem}_tests ${sources} ${SUPPORT_SOURCES})
       target_include_directories(${subsystem}_tests PRIVATE ${tests})
       target_link_libraries(${subsystem}_tests PRIVATE andel_core GTest::gtest_main GTest::gmock)
+      target_compile_definitions(${subsystem}_tests PRIVATE ANDEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
       # Listed under Wine when the tests run, not at every build.
       gtest_discover_tests(${subsystem}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
     endif()

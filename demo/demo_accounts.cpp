@@ -1,7 +1,8 @@
 #include "demo_accounts.h"
 
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/books_rules.h"
+#include "books/journal.h"
+#include "books/ledger_edit.h"
 #include "platform/file_io.h"
 #include "register/register_file.h"
 #include "storage/storage_directory.h"
@@ -24,6 +25,8 @@ void writeDemoAccounts(const Workspace& demo) {
     if (!directory) return;
     const std::vector<Tkunderec> customers = readCustomers(demo);
     Quiet quiet;
+    Journal journal(demo);
+    const Clerk clerk = clerkOf(demo);
     int sold = 0;
     for (const std::filesystem::path& file : storageFiles(*directory)) {
         WorkbenchState state = initialWorkbenchState();
@@ -31,16 +34,15 @@ void writeDemoAccounts(const Workspace& demo) {
         recomputeSystem(state);
         recomputePrice(state);
         const auto facts = syndicateFactsOf(state);
-        if (!facts || fileExists(ledgerPath(demo, *facts))) continue;
-        Ledger ledger = emptyLedger(*facts);
+        if (!facts || openLedgerInBooks(journal, clerk, *facts).opening != LedgerOpening::Created) continue;
         // Two of every three shares sold, every other sold share paid.
+        const std::string& serial = facts->serialNumber;
         for (int share = 1; share <= facts->shares && !customers.empty(); ++share) {
             if (share % 3 == 0) continue;
             const ShareEntry buyer = buyerOf(customers[static_cast<std::size_t>(sold++) % customers.size()]);
-            setBuyer(ledger, share, {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt});
-            if (share % 2 == 1) markPaid(ledger, share, std::nullopt, std::nullopt);
+            setBuyerInBooks(journal, clerk, serial, share, {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt});
+            if (share % 2 == 1) payInBooks(journal, clerk, serial, share, std::nullopt, std::nullopt);
         }
-        saveLedger(demo, ledger);
     }
 }
 

@@ -1,8 +1,8 @@
 // A share ledger read as the ledger window, the season and `ledger list` read it: decoded
 // from its bytes, and listed from the ledger folder. A ledger that decodes must come back
 // the same from its own encoding, or a save after an edit would change what it did not touch.
-#include "accounts/ledger_file.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_file.h"
+#include "books/ledger_store.h"
 #include "fuzz_support.h"
 #include "platform/io_error.h"
 

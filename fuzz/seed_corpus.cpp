@@ -1,8 +1,8 @@
 // fuzz-seeds OUTDIR: the seed inputs of the fuzz targets, made by the program's own
 // writers: the demo working directory, and the rows file and online file of the default
 // syndicate. OUTDIR/<target>/ receives each target's seeds.
-#include "accounts/balance_transfer.h"
-#include "accounts/ledger_file.h"
+#include "books/balance_transfer.h"
+#include "books/ledger_file.h"
 #include "demo_accounts.h"
 #include "demo_make_online.h"
 #include "demo_online.h"

@@ -1,5 +1,6 @@
 #include "accounts/accounts_report.h"
 
+#include "books/ledger_fold.h"
 #include "model/text.h"
 
 #include <algorithm>
@@ -176,10 +177,34 @@ LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings) 
         }
         if (!winnings.known) continue;
         const std::int64_t out = e.paidOut.value_or(0);
-        if (const auto part = shareWinnings(e, winnings); part && *part > out) t.toPayOut += *part - out;
+        // Only a sold share paid in full is ever paid out: the agent's and the unpaid ones are not owed.
+        const bool payable = e.sold() && e.paid.value_or(0) >= ledger.facts.pricePerShare;
+        if (const auto part = shareWinnings(e, winnings); payable && part && *part > out) t.toPayOut += *part - out;
         if (out > winnings.perShare) t.overpaid += out - winnings.perShare;
     }
     return t;
+}
+
+Fields eventFields(const BookEvent& e, const std::map<std::int64_t, std::string>& serialOf, const std::string& text);
+
+std::vector<Fields> eventRows(const std::vector<BookEvent>& events, const std::map<std::int64_t, std::string>& serialOf) {
+    const std::vector<std::string> texts = eventTexts(events, serialOf);
+    std::vector<Fields> rows;
+    for (std::size_t i = 0; i < events.size(); ++i) rows.push_back(eventFields(events[i], serialOf, texts[i]));
+    return rows;
+}
+
+Fields eventFields(const BookEvent& e, const std::map<std::int64_t, std::string>& serialOf, const std::string& text) {
+    const auto serial = serialOf.find(e.syndicate);
+    return {std::to_string(e.id),
+            ledgerDateText(e.businessDate),
+            e.recordedAt,
+            e.agent,
+            serial == serialOf.end() ? std::string() : serial->second,
+            e.share ? std::to_string(e.share) : std::string(),
+            std::string(eventKindWord(e.kind)),
+            e.amountOre ? formatAmount(e.amountOre / kOrePerKrone) : std::string(),
+            text};
 }
 
 }  // namespace andel

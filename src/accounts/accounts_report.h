@@ -1,10 +1,12 @@
 #pragma once
 // The ledger and the season as rows of text fields: the command-line tool prints them,
 // the CSV export writes them, the windows show them.
-#include "accounts/ledger.h"
-#include "accounts/ledger_winnings.h"
+#include "books/book_event.h"
+#include "books/ledger.h"
+#include "books/ledger_winnings.h"
 #include "accounts/season.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -60,5 +62,10 @@ struct LedgerTotals {
 // Overpaid: what shares were paid out beyond their part of the prize (a confirmed prize
 // lowered after the payouts).
 LedgerTotals ledgerTotals(const Ledger& ledger, const LedgerWinnings& winnings);
+
+// One event of the books as the tool's history lists it: its number, the business day,
+// when it was recorded and by whom, the serial number and share, the kind, the amount in
+// kroner and what happened (with the reason of a correction).
+std::vector<Fields> eventRows(const std::vector<BookEvent>& events, const std::map<std::int64_t, std::string>& serialOf);
 
 }  // namespace andel

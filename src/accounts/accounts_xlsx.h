@@ -5,8 +5,8 @@
 // a sheet of their own, and for the season a column chart of stake and prize per round.
 // Each is written whole under a temporary name and then put in place.
 #include "accounts/accounts_report.h"
-#include "accounts/ledger.h"
-#include "accounts/ledger_winnings.h"
+#include "books/ledger.h"
+#include "books/ledger_winnings.h"
 #include "accounts/season.h"
 
 #include <filesystem>

@@ -3,8 +3,8 @@
 // the agent confirms them as final for a ledger. Filled from the pools history as it
 // stands; every field can be corrected by hand, and the result marked in the prize panel
 // can be taken over. A BEGGE syndicate confirms the half time's result as well.
-#include "accounts/ledger.h"
-#include "accounts/ledger_winnings.h"
+#include "books/ledger.h"
+#include "books/ledger_winnings.h"
 
 #include <QDialog>
 

@@ -1,7 +1,8 @@
 #include "accounts/deleted_syndicate.h"
 
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/books_rules.h"
+#include "books/journal.h"
+#include "books/ledger_store.h"
 
 namespace andel {
 
@@ -14,11 +15,9 @@ void offerVoidingOfDeletedSyndicate(const Workspace& workspace, const std::strin
                                  (f.player.empty() ? std::string() : ", spiller " + f.player) +
                                  ".\r\rSkal andelsregnskapet annulleres?";
     if (!messages.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    const LedgerDate today = todayLedgerDate();
-    const LedgerChange voided = changeLedger(workspace, serialNumber, [&](Ledger& l) {
-        return voidLedger(l, std::string(kDeletedSyndicateReason), today);
-    });
-    if (!voided.refused.empty()) messages.inform(voided.refused);
+    Journal journal(workspace, &messages);
+    const std::string refused = voidInBooks(journal, clerkOf(workspace), serialNumber, std::string(kDeletedSyndicateReason));
+    if (!refused.empty()) messages.inform(refused);
 }
 
 }  // namespace andel

@@ -1,7 +1,7 @@
 #include "accounts/ledger_certificate.h"
 
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
+#include "books/ledger_store.h"
 #include "model/codepage.h"
 #include "model/text.h"
 #include "platform/io_error.h"
@@ -25,12 +25,14 @@ std::string firstCharacters(const std::string& text, std::size_t count) {
 std::vector<ShareBuyer> certificateBuyers(const Ledger& ledger) {
     std::vector<ShareBuyer> buyers;
     bool any = false;
-    // Winnings are printed only on a result the agent confirmed, never on a forecast.
+    // Winnings are printed only on a result the agent confirmed, never on a forecast, and
+    // only for a share paid in full: the only shares the books pay out.
     const std::optional<std::int64_t> part = confirmedPartPerShare(ledger);
     for (const ShareEntry& e : ledger.entries) {
+        const bool wins = part && e.hasBuyer() && e.paid.value_or(0) >= ledger.facts.pricePerShare;
         ShareBuyer buyer{firstCharacters(e.name, kNameCharacters), firstCharacters(e.telephone, kTelephoneCharacters),
                          e.paid ? formatAmount(*e.paid) : std::string(),
-                         part && e.hasBuyer() ? formatAmount(*part) : std::string(),
+                         wins ? formatAmount(*part) : std::string(),
                          e.paidOut ? formatAmount(*e.paidOut) + (e.paidOutOn ? " " + ledgerDateText(*e.paidOutOn) : "")
                                    : std::string()};
         any = any || !buyer.name.empty() || !buyer.telephone.empty() || !buyer.paid.empty() || !buyer.received.empty();

@@ -1,7 +1,7 @@
 #pragma once
 // The certificates of a syndicate with a ledger: each share's buyer, telephone and
 // payment for the share list, and the buyer's name on the share's certificate.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "printing/certificate_template.h"

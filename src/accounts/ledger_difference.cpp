@@ -1,6 +1,6 @@
 #include "accounts/ledger_difference.h"
 
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 
 namespace andel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // What changed in a ledger between two readings, in the agent's words: the ledger window
 // shows it when another program changed the ledger while the window showed it.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 
 #include <string>
 #include <vector>

@@ -6,12 +6,13 @@
 #include "accounts/confirm_result_dialog.h"
 #include "accounts/guarded_step.h"
 #include "accounts/ledger_difference.h"
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
+#include "books/ledger_store.h"
 #include "accounts/sale_deadline.h"
 #include "accounts/season_window.h"
 #include "accounts/share_table_panel.h"
-#include "accounts/balance_payment.h"
+#include "books/books_rules.h"
+#include "books/journal.h"
 #include "model/text.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
@@ -36,13 +37,12 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string choiceText(const LedgerFile& file, const std::optional<Ledger>& ledger) {
-    std::string line = file.serialNumber + "   " + weekText(file.week);
-    if (!ledger) return line + "   (kan ikke leses)";
-    const SyndicateFacts& f = ledger->facts;
+std::string choiceText(const Ledger& ledger) {
+    const SyndicateFacts& f = ledger.facts;
+    std::string line = f.serialNumber + "   " + weekText(f.week);
     line += "   " + std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis));
     if (!f.player.empty()) line += "   " + f.player;
-    return line + "   " + std::string(ledgerStateText(ledgerState(*ledger)));
+    return line + "   " + std::string(ledgerStateText(ledgerState(ledger)));
 }
 
 std::string roundLine(const RoundWinnings& w) {
@@ -209,7 +209,12 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         {"merkbetalt", "Merk betalt", [this] { markSelectedPaid(); }},
         {"angrebetalt", "Angre betaling...", [this] { undo(false); }},
         {"merkutbetalt", "Merk utbetalt",
-         [this] { change([this](Ledger& l) { return markPaidOut(l, currentShare(), {}, {}); }); }},
+         [this] {
+             const int share = currentShare();
+             change([share](Journal& j, const Clerk& c, const std::string& serial) {
+                 return payoutInBooks(j, c, serial, share, std::nullopt, std::nullopt);
+             });
+         }},
         {"angreutbetalt", "Angre utbetaling...", [this] { undo(true); }},
         {"godkjennresultat", "Godkjenn resultat...", [this] { confirmResult(); }},
         {"annuller", "Annuller andelslaget...", [this] { voidLedger(); }},
@@ -236,10 +241,12 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
 
 void Tandelsregnskap::reload(const std::string& serialNumber) {
     const std::string keep = !serialNumber.empty() ? serialNumber : ledger_ ? ledger_->facts.serialNumber : "";
-    listed_ = ledgerFilesNewestFirst(workspace_);
+    listed_.clear();
+    // Books that cannot be read are named (with their newest backup) and shown empty.
+    guardedStep(messages_, [&] { listed_ = listLedgers(workspace_).ledgers; });
     int index = listed_.empty() ? -1 : 0;
     for (int i = 0; i < static_cast<int>(listed_.size()); ++i) {
-        if (listed_[i].serialNumber == keep) {
+        if (listed_[i].facts.serialNumber == keep) {
             index = i;
             break;
         }
@@ -247,15 +254,7 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
     {
         const QSignalBlocker quiet(choice_);
         choice_->clear();
-        for (const LedgerFile& file : listed_) {
-            std::optional<Ledger> read;
-            try {
-                read = loadLedger(file.path);
-            } catch (const IoError&) {
-                // Named when it is chosen.
-            }
-            choice_->addItem(text(choiceText(file, read)));
-        }
+        for (const Ledger& ledger : listed_) choice_->addItem(text(choiceText(ledger)));
         choice_->setCurrentIndex(index);
     }
     guardedStep(messages_, [&] { choose(index); });
@@ -267,7 +266,9 @@ void Tandelsregnskap::choose(int index) {
     // Shown empty first, so a damaged file leaves no other syndicate's rows behind.
     render();
     if (index < 0 || index >= static_cast<int>(listed_.size())) return;
-    ledger_ = loadLedger(listed_[static_cast<std::size_t>(index)].path);
+    // Folded anew: the list may be older than the books.
+    ledger_ = findLedgerById(workspace_, listed_[static_cast<std::size_t>(index)].id);
+    if (!ledger_) return;
     result_ = ledgerResult(workspace_, *ledger_);
     render();
 }
@@ -390,22 +391,20 @@ void Tandelsregnskap::renderTotals() {
 
 int Tandelsregnskap::currentShare() const { return table_->currentShare(); }
 
-void Tandelsregnskap::change(const LedgerStep& step) {
+void Tandelsregnskap::change(const BooksCommand& command) {
     if (!ledger_) return;
-    const LedgerChange changed = changeLedger(workspace_, ledger_->facts.serialNumber, step);
-    if (changed.before && !(*changed.before == *ledger_)) {
+    const std::string serial = ledger_->facts.serialNumber;
+    Journal journal(workspace_, &messages_);
+    const std::optional<Ledger> now = journal.read([&] { return journal.ledgerById(ledger_->id); });
+    if (now && !(*now == *ledger_)) {
         std::string told = "Andelsregnskapet ble endret i et annet program mens det var åpent her:";
-        for (const std::string& line : ledgerDifferences(*ledger_, *changed.before)) told += "\r" + line;
-        told += changed.refused.empty() ? "\rEndringen din er gjort på regnskapet slik det står nå."
-                                        : "\rEndringen din ble ikke gjort.";
-        messages_.inform(told);
+        for (const std::string& line : ledgerDifferences(*ledger_, *now)) told += "\r" + line;
+        messages_.inform(told + "\rEndringen din ble ikke gjort; regnskapet vises nå slik det står.");
+        reload(serial);
+        return;
     }
-    if (!changed.refused.empty()) messages_.inform(changed.refused);
-    if (changed.after) {
-        ledger_ = changed.after;
-        result_ = ledgerResult(workspace_, *ledger_);
-    }
-    render();
+    if (const std::string refused = command(journal, clerkOf(workspace_), serial); !refused.empty()) messages_.inform(refused);
+    reload(serial);
 }
 
 void Tandelsregnskap::pickBuyer() {
@@ -414,13 +413,13 @@ void Tandelsregnskap::pickBuyer() {
     if (!customer) return;
     const ShareEntry buyer = buyerOf(*customer);
     const int share = currentShare();
-    change([&](Ledger& l) { return setBuyer(l, share, {buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt}); });
+    const BuyerChange change_{buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt};
+    change([&](Journal& j, const Clerk& c, const std::string& serial) { return setBuyerInBooks(j, c, serial, share, change_); });
 }
 
 void Tandelsregnskap::cellTyped(int share, int column, const std::string& typed) {
     if (column == ShareTablePanel::Paid) {
-        const LedgerDate today = todayLedgerDate();
-        change([&](Ledger& l) { return payTypedAmount(l, share, typed, today); });
+        change([&](Journal& j, const Clerk& c, const std::string& serial) { return payTypedInBooks(j, c, serial, share, typed); });
         return;
     }
     BuyerChange edit;
@@ -429,18 +428,17 @@ void Tandelsregnskap::cellTyped(int share, int column, const std::string& typed)
     else if (column == ShareTablePanel::PlayerNumber) edit.playerNumber = typed;
     else if (column == ShareTablePanel::Note) edit.note = typed;
     else return;
-    change([&](Ledger& l) { return setBuyer(l, share, edit); });
+    change([&](Journal& j, const Clerk& c, const std::string& serial) { return setBuyerInBooks(j, c, serial, share, edit); });
 }
 
 void Tandelsregnskap::markSelectedPaid() {
     if (!ledger_) return;
     const std::vector<int> shares = table_->selectedShares();
     if (shares.empty()) return;
-    const LedgerDate today = todayLedgerDate();
     // The shares that may be paid are; the refusals are told together afterwards.
     std::string refusals;
-    change([&](Ledger& l) {
-        refusals = markSharesPaid(l, shares, today);
+    change([&](Journal& j, const Clerk& c, const std::string& serial) {
+        refusals = paySharesInBooks(j, c, serial, shares);
         return std::string();
     });
     if (refusals.empty()) return;
@@ -460,17 +458,10 @@ void Tandelsregnskap::undo(bool payout) {
                                      ")?\rAngringen føres i regnskapets historikk.";
         if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
     }
-    const LedgerDate today = todayLedgerDate();
-    // A payment from the buyer's balance is undone on both ledgers: the win gets its money back.
-    if (!payout && !entry.paidFromBalance.empty()) {
-        const std::string serial = ledger_->facts.serialNumber;
-        if (const std::string refused = undoBalancePayment(workspace_, serial, share, today); !refused.empty()) {
-            messages_.inform(refused);
-        }
-        reload(serial);
-        return;
-    }
-    change([&](Ledger& l) { return payout ? undoPayout(l, share, today) : undoPayment(l, share, today); });
+    const std::string reason = payout ? "Angret utbetaling i andelsregnskapet" : "Angret betaling i andelsregnskapet";
+    change([&](Journal& j, const Clerk& c, const std::string& serial) {
+        return payout ? undoPayoutInBooks(j, c, serial, share, reason) : undoPaymentInBooks(j, c, serial, share, reason);
+    });
 }
 
 void Tandelsregnskap::payFromBalanceClicked() {
@@ -481,11 +472,7 @@ void Tandelsregnskap::payFromBalanceClicked() {
                                  ") fra saldoen til " + (entry.name.empty() ? std::string("kjøperen") : entry.name) +
                                  "?\rGevinst til gode i andre andelslag føres som utbetalt, eldste først.";
     if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    const std::string serial = ledger_->facts.serialNumber;
-    if (const std::string refused = payFromBalance(workspace_, serial, share, todayLedgerDate()); !refused.empty()) {
-        messages_.inform(refused);
-    }
-    reload(serial);
+    change([&](Journal& j, const Clerk& c, const std::string& serial) { return payFromBalanceInBooks(j, c, serial, share); });
 }
 
 void Tandelsregnskap::showBuyerAccount() {
@@ -506,8 +493,9 @@ void Tandelsregnskap::closeOrReopenSale(bool close) {
               : "Åpne salget igjen for serienummer " + ledger_->facts.serialNumber +
                     "?\rKommisjonærens andeler uten betaling går tilbake til salg.";
     if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    const LedgerDate today = todayLedgerDate();
-    change([&](Ledger& l) { return close ? closeSale(l, today) : reopenSale(l, today); });
+    change([&](Journal& j, const Clerk& c, const std::string& serial) {
+        return close ? closeSaleInBooks(j, c, serial) : reopenSaleInBooks(j, c, serial);
+    });
 }
 
 void Tandelsregnskap::confirmResult() {
@@ -530,7 +518,16 @@ void Tandelsregnskap::confirmResult() {
                                       : historyRounds(results, ledger_->facts);
     const std::optional<ConfirmedResult> confirmed = askResult_(ledger_->facts, offered, marked);
     if (!confirmed) return;
-    change([&](Ledger& l) { return andel::confirmResult(l, *confirmed); });
+    // A correction of a final result is asked about first, with what it does to the money.
+    std::string reason;
+    if (ledger_->confirmed && !(ledger_->confirmed->fullTime == confirmed->fullTime && ledger_->confirmed->halfTime == confirmed->halfTime)) {
+        const std::string warning = resultCorrectionWarning(*ledger_, *confirmed);
+        const std::string question = "Rette det godkjente resultatet fra " + ledgerDateText(ledger_->confirmed->on) + "?" +
+                                     (warning.empty() ? std::string() : "\r" + warning);
+        if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+        reason = "Resultatet rettet i andelsregnskapet";
+    }
+    change([&](Journal& j, const Clerk& c, const std::string& serial) { return confirmInBooks(j, c, serial, *confirmed, reason); });
 }
 
 void Tandelsregnskap::voidLedger() {
@@ -541,9 +538,7 @@ void Tandelsregnskap::voidLedger() {
     }
     const std::optional<std::string> reason = askReason_();
     if (!reason) return;
-    const LedgerDate today = todayLedgerDate();
-    change([&](Ledger& l) { return andel::voidLedger(l, *reason, today); });
-    reload();
+    change([&](Journal& j, const Clerk& c, const std::string& serial) { return voidInBooks(j, c, serial, *reason); });
 }
 
 void Tandelsregnskap::exportAccounts() {

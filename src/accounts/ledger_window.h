@@ -11,9 +11,11 @@
 // stands: what another program changed meanwhile is shown, never overwritten.
 #include "accounts/accounts_export_dialog.h"
 #include "accounts/accounts_report.h"
-#include "accounts/ledger.h"
-#include "accounts/ledger_store.h"
-#include "accounts/ledger_winnings.h"
+#include "books/books_rules.h"
+#include "settings/settings_store.h"
+#include "books/ledger.h"
+#include "books/ledger_store.h"
+#include "books/ledger_winnings.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "register/customer_record.h"
@@ -82,9 +84,11 @@ private:
     void renderTotals();
     void choose(int index);
     int currentShare() const;
-    // Runs a change of the current ledger under the lock on the ledger as it stands now;
-    // shows what another program changed meanwhile, and a refusal or a file error.
-    void change(const LedgerStep& step);
+    // Runs a money command on the current ledger. The books are read first: when another
+    // program changed the ledger since it was shown, the command is not run and what now
+    // stands is shown instead. A refusal or a file error is shown; the window reloads.
+    using BooksCommand = std::function<std::string(Journal&, const Clerk&, const std::string& serial)>;
+    void change(const BooksCommand& command);
     void pickBuyer();
     void cellTyped(int share, int column, const std::string& typed);
     void markSelectedPaid();
@@ -99,7 +103,7 @@ private:
 
     Workspace workspace_;
     Messages& messages_;
-    std::vector<LedgerFile> listed_;  // every ledger file, newest week first
+    std::vector<Ledger> listed_;  // every ledger of the books, newest week first
     std::optional<Ledger> ledger_;
     LedgerResult result_;
     std::function<std::optional<Tkunderec>()> pickCustomer_;

@@ -2,7 +2,7 @@
 // The sale's deadline per coupon type, as the agent sets it in the settings: a weekday
 // and a time ("LØRDAG 14:45"), the last minute shares of that week's coupon are sold. No
 // deadline is built in: a coupon type without one shows none and warns of nothing.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "platform/clock.h"
 #include "settings/settings_store.h"
 

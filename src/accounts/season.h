@@ -3,8 +3,8 @@
 // its stake, sales, correct counts and prize, and the totals over all of them. What was
 // paid back and the result count only the rounds whose result is known; the others are
 // counted as open.
-#include "accounts/ledger.h"
-#include "accounts/ledger_winnings.h"
+#include "books/ledger.h"
+#include "books/ledger_winnings.h"
 
 #include <cstdint>
 #include <string>

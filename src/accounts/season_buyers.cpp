@@ -1,14 +1,17 @@
 #include "accounts/season_buyers.h"
 
-#include "accounts/ledger_winnings.h"
+#include "books/buyer_key.h"
+#include "books/ledger_fold.h"
+#include "books/ledger_winnings.h"
 
 #include <algorithm>
+#include <map>
 
 namespace andel {
 
 CustomerSeason customerSeasonOf(const std::vector<Ledger>& ledgers) {
     CustomerSeason season;
-    BuyerGroups groups;
+    std::map<std::string, std::size_t> groups;  // customer key -> row
     for (const Ledger& ledger : ledgers) {
         if (ledger.voided) continue;
         const LedgerWinnings winnings = confirmedWinnings(ledger);
@@ -17,16 +20,17 @@ CustomerSeason customerSeasonOf(const std::vector<Ledger>& ledgers) {
             season.biggestPrizeSerial = ledger.facts.serialNumber;
             season.biggestPrizeWeek = ledger.facts.week;
         }
-        for (const ShareEntry& e : ledger.entries) {
+        for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
+            const ShareEntry& e = ledger.entries[i];
             if (!e.sold()) continue;
-            const std::size_t group = groups.groupOf(buyerKey(e));
+            const std::size_t group = groups.emplace(customerKeyOf(e), season.customers.size()).first->second;
             if (group == season.customers.size()) season.customers.push_back(CustomerSeasonRow{e.name, e.telephone, e.playerNumber});
             CustomerSeasonRow& row = season.customers[group];
             if (row.telephone.empty()) row.telephone = e.telephone;
             if (row.playerNumber.empty()) row.playerNumber = e.playerNumber;
             ++row.shares;
             row.paid += e.paid.value_or(0);
-            if (winnings.confirmed) row.won += winnings.perShare;
+            row.won += creditedWinnings(ledger, static_cast<int>(i) + 1);
             row.paidOut += e.paidOut.value_or(0);
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
-#include "accounts/buyer_key.h"
-#include "accounts/ledger.h"
+#include "books/buyer_key.h"
+#include "books/ledger.h"
 
 #include <cstdint>
 #include <string>

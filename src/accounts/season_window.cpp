@@ -3,7 +3,7 @@
 #include "accounts/accounts_csv.h"
 #include "accounts/accounts_xlsx.h"
 #include "accounts/guarded_step.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
 #include "accounts/season_chart_panel.h"
 #include "model/text.h"
 #include "platform/file_io.h"

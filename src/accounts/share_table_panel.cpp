@@ -1,6 +1,6 @@
 #include "accounts/share_table_panel.h"
 
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

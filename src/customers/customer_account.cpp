@@ -1,9 +1,10 @@
 #include "customers/customer_account.h"
 
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "model/text.h"
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 namespace andel {
@@ -15,20 +16,30 @@ auto weekOrder(const GameWeek& week, const std::string& serial, int share) {
 
 }  // namespace
 
-CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledgers) {
+CustomerAccount accountOf(const std::string& customerKey, const std::vector<Ledger>& ledgers) {
     CustomerAccount account;
     for (const Ledger& ledger : ledgers) {
-        if (ledger.voided) continue;
-        const std::optional<std::int64_t> part = confirmedPartPerShare(ledger);
+        const bool final = confirmedPartPerShare(ledger).has_value();
         for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
             const ShareEntry& e = ledger.entries[i];
-            if (!e.sold() || !sameBuyer(buyerKey(e), buyer)) continue;
+            if (customerKeyOf(e) != customerKey || !e.hasBuyer()) continue;
+            std::int64_t fromBalance = 0, moved = 0;
+            for (const BalanceLink& link : e.paidFromBalance) fromBalance += link.amount;
+            for (const BalanceLink& link : e.toBalance) moved += link.amount;
+            const std::int64_t paidOutCash = e.paidOut.value_or(0) - moved;
+            if (ledger.voided) {
+                account.spendable -= paidOutCash;  // the win went with the syndicate; the cash paid out did not
+                continue;
+            }
+            const int share = static_cast<int>(i) + 1;
+            const std::int64_t credited = creditedWinnings(ledger, share);
             const SyndicateFacts& f = ledger.facts;
-            account.shares.push_back(AccountShare{f.serialNumber, f.week, f.couponType, static_cast<int>(i) + 1,
-                                                  f.pricePerShare, e.paid, e.paidOn, part, e.paidOut, e.paidOutOn,
-                                                  !e.paidFromBalance.empty(), e.movedToBalance()});
+            account.shares.push_back(AccountShare{f.serialNumber, f.week, f.couponType, share, f.pricePerShare, e.paid,
+                                                  e.paidOn, final ? std::optional<std::int64_t>(credited) : std::nullopt,
+                                                  e.paidOut, e.paidOutOn, !e.paidFromBalance.empty(), moved});
             account.unpaid += std::max<std::int64_t>(0, f.pricePerShare - e.paid.value_or(0));
-            if (part) account.winningsDue += std::max<std::int64_t>(0, *part - e.paidOut.value_or(0));
+            account.winningsDue += std::max<std::int64_t>(0, unspentWinnings(ledger, share));
+            account.spendable += credited - paidOutCash - fromBalance;
         }
     }
     std::sort(account.shares.begin(), account.shares.end(), [](const AccountShare& a, const AccountShare& b) {
@@ -41,13 +52,13 @@ std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers) {
     // Every buyer is met first, paid or not, so that a customer's name, telephone and
     // player number come from the fullest of their shares.
     std::vector<OwingCustomer> customers;
-    BuyerGroups groups;
+    std::map<std::string, std::size_t> groups;  // customer key -> index
     for (const Ledger& ledger : ledgers) {
         if (ledger.voided) continue;
         for (std::size_t i = 0; i < ledger.entries.size(); ++i) {
             const ShareEntry& e = ledger.entries[i];
             if (!e.sold()) continue;
-            const std::size_t group = groups.groupOf(buyerKey(e));
+            const std::size_t group = groups.emplace(customerKeyOf(e), customers.size()).first->second;
             if (group == customers.size()) customers.push_back(OwingCustomer{e.name, e.telephone, e.playerNumber, {}, 0});
             OwingCustomer& customer = customers[group];
             if (customer.telephone.empty()) customer.telephone = e.telephone;

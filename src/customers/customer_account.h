@@ -4,11 +4,13 @@
 // balance the agent and the customer settle at the counter. And the other way round:
 // every sold share not yet paid, by customer ("Utestående").
 //
-// A share belongs to a customer by player number when both have one, else by name and
-// telephone. Winnings count only on a result the agent confirmed: a forecast is never
-// money owed to anybody.
-#include "accounts/buyer_key.h"
-#include "accounts/ledger.h"
+// A share belongs to a customer by the customer key alone (books/buyer_key). Winnings
+// count only on a result the agent confirmed and only for a share paid in full: a forecast,
+// or the win of an unpaid share, is never money owed to anybody.
+#include "books/buyer_key.h"
+#include "books/ledger_fold.h"
+#include "books/ledger_fold.h"
+#include "books/ledger.h"
 #include "register/customer_record.h"
 
 #include <cstdint>
@@ -27,7 +29,7 @@ struct AccountShare {
     std::int64_t price = 0;
     std::optional<std::int64_t> paid;
     std::optional<LedgerDate> paidOn;
-    std::optional<std::int64_t> winnings;  // the share's part of a confirmed prize
+    std::optional<std::int64_t> winnings;  // the share's part of a confirmed prize, when paid in full (else 0)
     std::optional<std::int64_t> paidOut;
     std::optional<LedgerDate> paidOutOn;
     bool paidFromBalance = false;      // "betalt fra saldo"
@@ -35,14 +37,18 @@ struct AccountShare {
 };
 
 struct CustomerAccount {
-    std::vector<AccountShare> shares;  // oldest week first, then serial and share
+    std::vector<AccountShare> shares;  // oldest week first, then serial and share (voided syndicates left out)
     std::int64_t unpaid = 0;           // prices not yet paid
-    std::int64_t winningsDue = 0;      // confirmed winnings not yet paid out
-    std::int64_t balance() const { return winningsDue - unpaid; }
+    std::int64_t winningsDue = 0;      // credited winnings not yet paid out or spent
+    std::int64_t refundsOwed = 0;      // paid for voided syndicates, owed back (set by the caller from the books)
+    // What the customer may spend on shares or be paid: winnings less payouts, less what
+    // paid other shares, less debts left by a corrected result (negative then).
+    std::int64_t spendable = 0;
+    std::int64_t balance() const { return spendable; }
 };
 
-// The account of the buyer over the ledgers (voided ones are left out).
-CustomerAccount accountOf(const BuyerKey& buyer, const std::vector<Ledger>& ledgers);
+// The account of the customer over the ledgers.
+CustomerAccount accountOf(const std::string& customerKey, const std::vector<Ledger>& ledgers);
 
 // Every sold share not paid in full in a ledger that is not voided, by customer: the
 // customer's name as the first of their shares gives it, the telephone and player number

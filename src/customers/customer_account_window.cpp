@@ -1,9 +1,11 @@
 #include "customers/customer_account_window.h"
 
 #include "accounts/guarded_step.h"
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
-#include "accounts/balance_payment.h"
+#include "books/ledger_edit.h"
+#include "books/ledger_store.h"
+#include "books/books_rules.h"
+#include "books/buyer_key.h"
+#include "books/journal.h"
 #include "customers/customer_print_window.h"
 #include "model/text.h"
 #include "widgets/child_window.h"
@@ -79,7 +81,8 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     unpaid_ = sum("ubetalt", "Ikke betalt", 0);
     winningsDue_ = sum("gevinsttilgode", "Gevinst til gode", 1);
     balance_ = sum("saldo", "Saldo", 2);
-    sums->setColumnStretch(3, 1);
+    refunds_ = sum("tilbakebetaling", "Skal betales tilbake", 3);
+    sums->setColumnStretch(4, 1);
     layout->addLayout(sums);
 
     auto* buttons = new QHBoxLayout;
@@ -148,7 +151,9 @@ void Tkundekonto::reload() {
     account_ = {};
     LedgerListing listing = listLedgers(workspace_);
     for (const std::string& damaged : listing.damaged) messages_.inform(damaged);
-    account_ = accountOf(buyerKey(who_), listing.ledgers);
+    account_ = accountOf(customerKeyOf(who_), listing.ledgers);
+    Journal journal(workspace_, &messages_);
+    account_.refundsOwed = journal.read([&] { return customerMoney(journal, customerKeyOf(who_)); }).refundsOwed;
     const QSignalBlocker quiet(table_);
     table_->setRowCount(static_cast<int>(account_.shares.size()));
     for (std::size_t i = 0; i < account_.shares.size(); ++i) {
@@ -190,6 +195,7 @@ void Tkundekonto::render() {
     winningsDue_->setText(text(kronerText(account_.winningsDue)));
     balance_->setText(text(kronerText(account_.balance())));
     balance_->setStyleSheet(account_.balance() < 0 ? QStringLiteral("color: #b00000") : QString());
+    refunds_->setText(text(kronerText(account_.refundsOwed)));
     const AccountShare* share = currentShare();
     pay_->setEnabled(share && !share->paid);
     undo_->setEnabled(share && share->paidFromBalance);
@@ -206,8 +212,10 @@ void Tkundekonto::payFromBalanceClicked() {
     if (!share) return;
     balanceStep("Betale andel " + std::to_string(share->share) + " i serienummer " + share->serialNumber + " (" +
                     weekText(share->week) + ", " + kronerText(share->price) + ") fra saldoen, " +
-                    kronerText(account_.winningsDue) + " i gevinst til gode?\rGevinsten føres som utbetalt.",
-                *share, payFromBalance);
+                    kronerText(account_.balance()) + " på saldoen?\rGevinsten føres som brukt, eldste først.",
+                *share, [](Journal& j, const Clerk& c, const std::string& serial, int number) {
+                    return payFromBalanceInBooks(j, c, serial, number);
+                });
 }
 
 void Tkundekonto::undoFromBalanceClicked() {
@@ -216,7 +224,9 @@ void Tkundekonto::undoFromBalanceClicked() {
     balanceStep("Angre betalingen fra saldo av andel " + std::to_string(share->share) + " i serienummer " +
                     share->serialNumber + " (" + kronerText(share->paid.value_or(0)) +
                     ")?\rGevinsten føres tilbake, og angringen føres i historikken.",
-                *share, undoBalancePayment);
+                *share, [](Journal& j, const Clerk& c, const std::string& serial, int number) {
+                    return undoPaymentInBooks(j, c, serial, number, "Angret betaling fra saldo i Kundekonto");
+                });
 }
 
 void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
@@ -224,7 +234,8 @@ void Tkundekonto::balanceStep(const std::string& question, const AccountShare& s
     // Copied first: the reload below replaces the share the reference points into.
     const std::string serial = share.serialNumber;
     const int number = share.share;
-    if (const std::string refused = step(workspace_, serial, number, todayLedgerDate(), sleepMilliseconds); !refused.empty()) {
+    Journal journal(workspace_, &messages_);
+    if (const std::string refused = step(journal, clerkOf(workspace_), serial, number); !refused.empty()) {
         messages_.inform(refused);
     }
     reload();

@@ -5,6 +5,7 @@
 // saldo", with a Ja/Nei question), and such a payment undone; both change the ledgers
 // under the ledger lock and leave history lines. Opened from the register and from a
 // share in the ledger window.
+#include "books/books_rules.h"
 #include "customers/customer_account.h"
 #include "customers/statement.h"
 #include "platform/messages.h"
@@ -44,7 +45,7 @@ private:
     void undoFromBalanceClicked();
     void statementClicked();
     // Asks the question, then pays or undoes the share from the balance under the ledger lock.
-    using BalanceStep = std::string (*)(const Workspace&, const std::string&, int, const LedgerDate&, const WaitFunction&);
+    using BalanceStep = std::string (*)(Journal&, const Clerk&, const std::string&, int);
     void balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step);
 
     Workspace workspace_;
@@ -58,6 +59,7 @@ private:
     QLabel* unpaid_;
     QLabel* winningsDue_;
     QLabel* balance_;
+    QLabel* refunds_;  // owed back after a voiding
     QPushButton* pay_;
     QPushButton* undo_;
     QPushButton* statement_;

@@ -1,6 +1,6 @@
 #include "customers/owing_drawing.h"
 
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "printing/inch_text.h"
 
 #include <algorithm>

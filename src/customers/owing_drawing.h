@@ -3,7 +3,7 @@
 // per unpaid share in the order of the window (by customer), the total under the last
 // line, and "Side N av M" at the foot of every page.
 #include "accounts/accounts_report.h"
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "printing/inch_canvas.h"
 
 #include <cstddef>

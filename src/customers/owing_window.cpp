@@ -1,8 +1,8 @@
 #include "customers/owing_window.h"
 
 #include "accounts/guarded_step.h"
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
+#include "books/ledger_store.h"
 #include "customers/customer_documents_panel.h"
 #include "customers/owing_report.h"
 #include "printing/document_print_dialog.h"

@@ -1,6 +1,6 @@
 #include "customers/printed_documents.h"
 
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
 
 namespace andel {
 
@@ -8,7 +8,7 @@ Statement loadStatement(const Workspace& workspace, const ShareEntry& customer, 
                         Messages& messages) {
     const LedgerListing listing = listLedgers(workspace);
     for (const std::string& damaged : listing.damaged) messages.inform(damaged);
-    Statement statement = makeStatement(accountOf(buyerKey(customer), listing.ledgers), period);
+    Statement statement = makeStatement(accountOf(customerKeyOf(customer), listing.ledgers), period);
     statement.agent = readAgentProfile(workspace).profile;
     statement.customer = customer;
     statement.printedOn = todayLedgerDate();

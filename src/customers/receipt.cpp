@@ -1,6 +1,6 @@
 #include "customers/receipt.h"
 
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "printing/certificate_fill.h"
 
 namespace andel {

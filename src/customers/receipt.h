@@ -1,7 +1,7 @@
 #pragma once
 // The slip a buyer is handed at the counter ("Kvittering for andel"): the syndicate, the
 // share, the buyer, the price and whether it is paid, and what the system guarantees.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "settings/agent_profile.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "customers/receipt_drawing.h"
 
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "model/coupon.h"
 #include "model/text.h"
 #include "printing/inch_text.h"

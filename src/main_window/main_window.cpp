@@ -1,7 +1,7 @@
 #include "main_window/main_window.h"
 
 #include "accounts/ledger_certificate.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
 #include "accounts/ledger_window.h"
 #include "accounts/sale_deadline.h"
 #include "accounts/sale_deadline_dialog.h"

@@ -1,6 +1,6 @@
 #include "main_window/program_about.h"
 
-#include "accounts/ledger_store.h"
+#include "books/journal.h"
 #include "online/online_backup.h"
 #include "platform/file_io.h"
 #include "register/register_file.h"
@@ -15,7 +15,7 @@ std::string aboutText(const Workspace& workspace) {
            "\rInnstillinger: " + in("config.kvs") +
            "\rKundekartotek: " + pathText(registerPath(workspace)) +
            "\rLagrede andelslag: " + in(kStorageDirectoryName) +
-           "\rAndelsregnskap: " + pathText(ledgerDirectory(workspace)) +
+           "\rAndelsregnskap: " + pathText(booksPath(workspace)) +
            "\rSikkerhetskopier av onlinefiler: " + in(kBackupDirectoryName);
 }
 

@@ -1,7 +1,7 @@
 #include "main_window/program_window.h"
 
 #include "accounts/deleted_syndicate.h"
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "customers/customer_account_window.h"
 #include "customers/customer_print_window.h"
 #include "customers/owing_window.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A small syndicate with a ledger, for the accounts tests.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "results/pools_history.h"
 #include "support/temp_dir.h"
 

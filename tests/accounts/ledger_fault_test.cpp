@@ -1,7 +1,8 @@
 // A ledger save killed at any moment, or stopped by a full disk, leaves the ledger whole:
 // the one before or the one after, and a failed save says so.
-#include "accounts/ledger_file.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_file.h"
+#include "books/ledger_store.h"
+#include "books/old_ledger_files.h"
 #include "accounts_fixture.h"
 #include "platform/io_error.h"
 #include "support/rewrite_faults.h"

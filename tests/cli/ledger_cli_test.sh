@@ -17,8 +17,12 @@ grep -q 'ingen onlinefil' "$work/err" || fail "open without online file: $(cat "
 
 # Making the online file makes the ledger.
 run "make-online" 0 make-online LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456789 --katalog 'C:\NTFILE'
-ledger="$dir/andelsregnskap/REGNSKAP_1000_UKE_10_2009.TXT"
-[ -f "$ledger" ] || fail "no ledger after make-online: $(ls "$dir/andelsregnskap" 2>&1)"
+books="$dir/andelsregnskap/regnskap.db"
+[ -f "$books" ] || fail "no books after make-online: $(ls "$dir/andelsregnskap" 2>&1)"
+today=$(date +%d.%m.%Y)
+# What the books hold of the ledger: every event, so a refusal is seen to have recorded nothing.
+keep_books() { "$cli" --dir "$dir" ledger history 1000 >"$work/kept"; }
+books_kept() { "$cli" --dir "$dir" ledger history 1000 | cmp -s - "$work/kept"; }
 online=$(cd "$dir/pul1lgr" && ls DATO-*.TXT)
 run "open the stored online syndicate" 0 ledger open "$online"
 expect_out "open" "1000"
@@ -33,23 +37,23 @@ run "register add" 0 register add --fornavn Per --etternavn Aas --spillenummer 9
 run "register add 2" 0 register add --fornavn Berit --etternavn Zahl
 run "set from the register" 0 ledger set 1000 1 --kunde 1
 run "set by hand" 0 ledger set 1000 2 --navn "Ola Nordmann" --telefon "99 88 77 66" --merknad "betaler fredag"
-run "pay with defaults" 0 ledger pay 1000 1 --dato 02.03.2009
-run "pay an amount" 0 ledger pay 1000 2 --belop 500 --dato 03.03.2009
+run "pay with defaults" 0 ledger pay 1000 1 --dato $today
+run "pay an amount" 0 ledger pay 1000 2 --belop 500 --dato $today
 run "list sold" 0 ledger list
 expect_out "list sold" "1000${tab}UKE 10 -2009${tab}LØRDAG${tab}Kari Nordmann${tab}open${tab}shares 5${tab}sold 2${tab}paid 2"
 run "payout before the result" 1 ledger payout 1000 1
 grep -q '^Resultatet er ikke godkjent' "$work/err" || fail "payout before result: $(cat "$work/err")"
 
-# The money rules: nothing is written by a refusal.
-cp "$ledger" "$work/kept"
+# The money rules: nothing is recorded by a refusal.
+keep_books
 run "pay a share with no buyer" 1 ledger pay 1000 3
 grep -qx 'Andel 3 har ingen kjøper: velg kjøperen før andelen merkes betalt.' "$work/err" || fail "no buyer: $(cat "$work/err")"
 run "pay twice" 1 ledger pay 1000 1
-grep -qx 'Andel 1 ble betalt 02.03.2009, kr 584.' "$work/err" || fail "pay twice: $(cat "$work/err")"
+grep -qx 'Andel 1 ble betalt $today, kr 584.' "$work/err" || fail "pay twice: $(cat "$work/err")"
 run "pay above the price" 2 ledger pay 1000 3 --belop 999.999.999
 run "pay nothing" 2 ledger pay 1000 3 --belop 0
 run "confirm without a result" 1 ledger confirm 1000
-cmp -s "$ledger" "$work/kept" || fail "a refused change wrote the ledger"
+books_kept || fail "a refused change was recorded"
 run "a name with a tab" 0 ledger set 1000 3 --navn "Per${tab}Olsen" --telefon 12345678
 run "a name too long" 2 ledger set 1000 3 --navn "$(printf '%041d' 0)"
 
@@ -69,14 +73,14 @@ prize -
 prize-per-share -
 remainder -
 state open
-1${tab}Per Aas${tab}223-34455${tab}987 654 321${tab}584${tab}02.03.2009${tab}${tab}
-2${tab}Ola Nordmann${tab}99 88 77 66${tab}${tab}500${tab}03.03.2009${tab}${tab}
+1${tab}Per Aas${tab}223-34455${tab}987 654 321${tab}584${tab}$today${tab}${tab}
+2${tab}Ola Nordmann${tab}99 88 77 66${tab}${tab}500${tab}$today${tab}${tab}
 3${tab}Per Olsen${tab}12345678${tab}${tab}${tab}${tab}${tab}
 4${tab}${tab}${tab}${tab}${tab}${tab}${tab}
 5${tab}${tab}${tab}${tab}${tab}${tab}${tab}"
 
 # Bad arguments: exit 2 and the ledger untouched.
-cp "$ledger" "$work/kept"
+keep_books
 for args in "pay 1000 6" "pay 1000 0" "pay 1000 x" "pay 1000 1 --belop 12,50" "pay 1000 1 --belop -3" \
     "pay 1000 1 --dato 30.02.2009" "pay 1000 1 --dato 2009-03-01" "payout 1000 1 --dato 31.04.2009" \
     "set 10 1 --navn x" "set 1000 1 --kunde 9" "set 1000 1 --belop 5" "show" "frobnicate 1000" \
@@ -88,7 +92,7 @@ for args in "pay 1000 6" "pay 1000 0" "pay 1000 x" "pay 1000 1 --belop 12,50" "p
 done
 run "unknown serial" 1 ledger show 4321
 grep -q 'serienummer 4321' "$work/err" || fail "unknown serial: $(cat "$work/err")"
-cmp -s "$ledger" "$work/kept" || fail "a refused command changed the ledger"
+books_kept || fail "a refused command changed the ledger"
 
 # The round's result: the counts agree with the prize command on the same coupons.
 line() { printf 'UKE %02d %04d 08.03.2009 %-15s   0  0  0 %10d%8d%7d%11d\r\n' "$1" "$2" "$3" "$4" "$5" "$6" 0; }
@@ -110,7 +114,7 @@ per=$(printf '%s' "$part" | tr -d .)
 rest=$(sed -n 's/^remainder //p' "$work/out" | tr -d .)
 [ $((per * 5 + rest)) -eq "$(printf '%s' "$total" | tr -d .)" ] && [ "$rest" -eq 3 ] ||
     fail "per share $per and remainder $rest do not make $total"
-run "payout before the confirmation" 1 ledger payout 1000 1 --dato 16.03.2009
+run "payout before the confirmation" 1 ledger payout 1000 1 --dato $today
 run "confirm from the history" 0 ledger confirm 1000
 run "show confirmed" 0 ledger show 1000
 grep -qx "state final" "$work/out" && grep -qx "confirmed $(date +%d.%m.%Y)" "$work/out" ||
@@ -119,11 +123,11 @@ run "payout to a share not paid" 1 ledger payout 1000 3
 grep -q '^Andel 3 er ikke betalt' "$work/err" || fail "payout unpaid: $(cat "$work/err")"
 run "payout to a share with no buyer" 1 ledger payout 1000 4
 run "payout above the share's part" 2 ledger payout 1000 1 --belop 999.999.999
-run "payout with the default" 0 ledger payout 1000 1 --dato 16.03.2009
-"$cli" --dir "$dir" ledger show 1000 | grep -q "^1${tab}Per Aas${tab}.*${tab}02.03.2009${tab}${part}${tab}16.03.2009$" ||
+run "payout with the default" 0 ledger payout 1000 1 --dato $today
+"$cli" --dir "$dir" ledger show 1000 | grep -q "^1${tab}Per Aas${tab}.*${tab}$today${tab}${part}${tab}$today$" ||
     fail "payout not shown: $("$cli" --dir "$dir" ledger show 1000 | sed -n 17p)"
 run "payout twice" 1 ledger payout 1000 1
-grep -qx "Andel 1 ble utbetalt 16.03.2009, kr ${part}" "$work/err" || fail "payout twice: $(cat "$work/err")"
+grep -qx "Andel 1 ble utbetalt $today, kr ${part}" "$work/err" || fail "payout twice: $(cat "$work/err")"
 
 # A corrected history is shown beside the confirmed result, never taken silently; a lower
 # confirmed prize shows what was paid out beyond it.
@@ -131,11 +135,16 @@ grep -qx "Andel 1 ble utbetalt 16.03.2009, kr ${part}" "$work/err" || fail "payo
 run "show after the history changed" 0 ledger show 1000
 [ "$(sed -n 's/^prize //p' "$work/out")" = "$total" ] || fail "the confirmed prize moved: $(grep '^prize ' "$work/out")"
 grep -qx 'history-differs HHUUHHHHHHHH 0 0 0' "$work/out" || fail "history-differs: $(grep history "$work/out")"
-run "confirm the corrected result" 0 ledger confirm 1000
+run "correct without a reason" 1 ledger confirm 1000
+grep -q 'en rettelse av resultatet trenger en grunn' "$work/err" || fail "correction without a reason: $(cat "$work/err")"
+run "confirm the corrected result" 0 ledger confirm 1000 --grunn "rettet i tippehistorikken"
+grep -q "kunden skylder da kr ${part}" "$work/err" || fail "no warning of the overpayment: $(cat "$work/err")"
+run "customer owes after the correction" 0 customer show --spillenummer 987654321
+grep -qx "balance -${part}" "$work/out" || fail "debt: $(cat "$work/out")"
 run "show overpaid" 0 ledger show 1000
 grep -qx "overpaid ${part}" "$work/out" || fail "overpaid: $(sed -n '14,20p' "$work/out")"
 grep -q '^history-differs' "$work/out" && fail "history-differs after confirming it"
-run "confirm by hand" 0 ledger confirm 1000 --resultat 11XX11111112 --p12 250000 --p11 1500 --p10 126
+run "confirm by hand" 0 ledger confirm 1000 --resultat 11XX11111112 --p12 250000 --p11 1500 --p10 126 --grunn "rettet for hånd"
 run "show confirmed by hand" 0 ledger show 1000
 [ "$(sed -n 's/^prize //p' "$work/out")" = "$total" ] || fail "confirmed by hand: $(grep '^prize ' "$work/out")"
 grep -qx 'history-differs HHUUHHHHHHHH 0 0 0' "$work/out" || fail "history-differs by hand: $(grep history "$work/out")"
@@ -145,14 +154,15 @@ run "undo the payment before the payout" 1 ledger undo 1000 1 --betaling
 run "undo the payout" 0 ledger undo 1000 1 --utbetaling
 run "undo the payout again" 1 ledger undo 1000 1 --utbetaling
 grep -q 'ingenting å angre' "$work/err" || fail "undo nothing: $(cat "$work/err")"
-grep -a -q "Angret utbetaling av andel 1: 16.03.2009, kr ${part}" "$ledger" ||
-    fail "no history line: $(grep -a Angret "$ledger")"
-run "pay out again" 0 ledger payout 1000 1 --dato 17.03.2009
+run "history" 0 ledger history 1000
+grep -q "${tab}reversal${tab}${part}${tab}Angret: Utbetaling kontant for andel 1: kr ${part} (${today})" "$work/out" ||
+    fail "no history line: $(grep Angret "$work/out")"
+run "pay out again" 0 ledger payout 1000 1 --dato $today
 
 # CSV: byte-order mark, ";" and CR LF.
 run "export" 0 ledger export 1000 --csv "$work/regnskap.csv"
 head -c 3 "$work/regnskap.csv" | od -An -tx1 | grep -q 'ef bb bf' || fail "export: no byte-order mark"
-printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato;Merknad;Gevinst\r\n2;Ola Nordmann;99 88 77 66;;500;03.03.2009;;;betaler fredag;%s\r\n' "$(printf '%s' "$part" | tr -d .)" >"$work/want"
+printf '\357\273\277Andel;Navn;Telefon;Spillenummer;Betalt;Betalt dato;Utbetalt;Utbetalt dato;Merknad;Gevinst\r\n2;Ola Nordmann;99 88 77 66;;500;$today;;;betaler fredag;%s\r\n' "$(printf '%s' "$part" | tr -d .)" >"$work/want"
 { head -1 "$work/regnskap.csv"; sed -n 3p "$work/regnskap.csv"; } | cmp -s "$work/want" - || fail "export lines: $(head -3 "$work/regnskap.csv" | od -c | tail -4)"
 run "export needs --csv" 2 ledger export 1000
 run "export to both" 2 ledger export 1000 --csv "$work/a.csv" --xlsx "$work/a.xlsx"
@@ -173,7 +183,7 @@ if kind == "ledger":
     if sheet["D2"].data_type != "s" or sheet["D2"].value != "987 654 321": fail("player %r" % sheet["D2"].value)
     if sheet["E2"].value != 584 or sheet["E2"].data_type != "n" or "kr" not in sheet["E2"].number_format:
         fail("paid %r %r" % (sheet["E2"].value, sheet["E2"].number_format))
-    if sheet["F2"].value != datetime.datetime(2009, 3, 2): fail("paid on %r" % sheet["F2"].value)
+    if sheet["F2"].value != datetime.datetime.combine(datetime.date.today(), datetime.time()): fail("paid on %r" % sheet["F2"].value)
     if sheet["A7"].value != "Sum" or sheet["E7"].value != "=SUM(E2:E6)": fail("totals %r %r" % (sheet["A7"].value, sheet["E7"].value))
     facts = {row[0].value: row[1].value for row in book["Andelslaget"].iter_rows() if row[0].value}
     if facts.get("serial") != "1000" or facts.get("state") != "final": fail("facts %r" % facts)
@@ -226,7 +236,7 @@ run "season without the voided" 0 season
 sed 's/UKE 10 -2009/UKE 11 -2009/' "$dir/pul1lgr/$online" >"$dir/pul1lgr/MOVED.TXT"
 run "open with another week" 1 ledger open MOVED.TXT
 grep -q 'serienummer 1000 gjelder UKE 10 -2009, men andelslaget gjelder UKE 11 -2009' "$work/err" || fail "week: $(cat "$work/err")"
-[ "$(ls "$dir/andelsregnskap" | grep -c '^REGNSKAP_1000_')" -eq 1 ] || fail "a second ledger for 1000: $(ls "$dir/andelsregnskap")"
+[ "$("$cli" --dir "$dir" ledger list | grep -c "^1000${tab}")" -eq 1 ] || fail "a second ledger for 1000: $("$cli" --dir "$dir" ledger list)"
 
 # Two writers at once: every change that reported success is kept.
 shares_of() { sed -n 's/^shares //p' "$work/out"; }
@@ -246,14 +256,25 @@ for share in $(seq 1 60); do
     grep -q "^${share}${tab}K${share}${tab}" "$work/out" || fail "two writers: share $share lost"
 done
 
-# A damaged ledger is named, refused and never written over.
-head -c 300 "$ledger" >"$work/cut" && cp "$work/cut" "$ledger"
-run "show a cut ledger" 1 ledger show 1000
-grep -q '^andelstipp-cli: Andelsregnskapet REGNSKAP_1000_UKE_10_2009.TXT er skadet' "$work/err" || fail "cut: $(cat "$work/err")"
-run "pay on a cut ledger" 1 ledger pay 1000 1
-run "open over a cut ledger" 1 ledger open "$online"
-cmp -s "$ledger" "$work/cut" || fail "the cut ledger was written over"
-run "list with a cut ledger" 0 ledger list
-grep -q 'REGNSKAP_1000_UKE_10_2009.TXT er skadet' "$work/err" || fail "list does not name the cut file"
+# Part payments add up to the price and never beyond it.
+run "a part payment" 0 ledger pay "$serial60" 1 --belop 1
+run "the rest of the price" 0 ledger pay "$serial60" 1 --belop 583
+run "beyond the price" 1 ledger pay "$serial60" 1 --belop 1
+grep -q "ble betalt ${today}, kr 584" "$work/err" || fail "beyond the price: $(cat "$work/err")"
+run "the books balance" 0 books check
+tail -1 "$work/out" | grep -qx ok || fail "books check: $(cat "$work/out")"
+
+# Damaged books are named with their newest backup, refused and never written over.
+run "backup on demand" 0 books backup "$work/kopi.db"
+[ -s "$work/kopi.db" ] || fail "no backup written"
+rm -f "$books-wal" "$books-shm"
+head -c 300 "$books" >"$work/cut" && cp "$work/cut" "$books"
+run "show on damaged books" 1 ledger show 1000
+grep -q '^andelstipp-cli: Regnskapet .* er skadet .*Siste gode sikkerhetskopi: .*regnskap-' "$work/err" || fail "cut: $(cat "$work/err")"
+run "pay on damaged books" 1 ledger pay 1000 1
+run "open over damaged books" 1 ledger open "$online"
+run "check damaged books" 1 books check
+grep -q 'sikkerhetskopi' "$work/err" || fail "check does not name the backup: $(cat "$work/err")"
+cmp -s "$books" "$work/cut" || fail "the damaged books were written over"
 
 finish "all ledger cli checks passed"

@@ -4,7 +4,8 @@
 #include "customers/customer_print_window.h"
 
 #include "accounts/accounts_fixture.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
+#include "books/old_ledger_files.h"
 #include "printing/document_print_dialog.h"
 #include "support/recording_messages.h"
 #include "widgets/norwegian_look_panel.h"

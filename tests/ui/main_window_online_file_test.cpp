@@ -5,8 +5,8 @@
 #include "main_window/main_window.h"
 
 #include "accounts/deleted_syndicate.h"
-#include "accounts/ledger_store.h"
-#include "accounts/ledger_winnings.h"
+#include "books/ledger_store.h"
+#include "books/ledger_winnings.h"
 #include "accounts/season.h"
 #include "online/make_online_file.h"
 #include "printing/certificate_command.h"

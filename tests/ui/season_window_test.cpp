@@ -1,7 +1,8 @@
 // The season as the agent reads it: each round's money and whether its result is
 // confirmed, a forecast or not known; voided ledgers left out; and a chart in which a
 // stake of a few hundred kroner stays readable beside a prize of millions.
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
+#include "books/old_ledger_files.h"
 #include "accounts/season_chart_panel.h"
 #include "accounts/season_window.h"
 #include "results/pools_history.h"

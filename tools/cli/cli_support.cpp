@@ -5,12 +5,15 @@
 
 namespace andel::cli {
 
-bool StderrMessages::show(const Message& message) {
-    std::string line = message.text;
-    for (std::size_t at = line.find('\r'); at != std::string::npos; at = line.find('\r', at + 3)) {
-        line.replace(at, 1, " / ");
+std::string oneLine(std::string text) {
+    for (std::size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at + 3)) {
+        text.replace(at, 1, " / ");
     }
-    std::cerr << line << '\n';
+    return text;
+}
+
+bool StderrMessages::show(const Message& message) {
+    std::cerr << oneLine(message.text) << '\n';
     return message.buttons == MessageButtons::Ok;
 }
 

@@ -18,6 +18,10 @@ public:
     explicit UsageError(const std::string& what) : std::runtime_error(what) {}
 };
 
+// A message's lines on one line of the terminal: each "\r" (the message box's line break) as
+// " / ", so that no terminal writes the second line over the first.
+std::string oneLine(std::string text);
+
 // Message boxes become lines on stderr, each "\r" shown as " / ".
 class StderrMessages : public Messages {
 public:

@@ -1,7 +1,7 @@
 #include "ledger_arguments.h"
 
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
+#include "books/ledger_store.h"
 
 namespace andel::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The arguments that name a ledger and its shares: SERIAL and SHARE.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "cli_support.h"
 
 #include <optional>

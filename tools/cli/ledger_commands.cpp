@@ -1,15 +1,17 @@
-// andelstipp-cli ledger open|list|show|set|pay|payout|undo|confirm|void|close|reopen|export and season:
-// the syndicates' accounts as the window "Andelsregnskap" keeps them. Every change runs
-// under the ledger lock on the ledger as it stands then, so the window and other runs of
-// the tool never lose each other's changes.
+// andelstipp-cli ledger open|list|show|history|set|pay|payout|undo|confirm|void|close|reopen|export
+// and season: the syndicates' accounts in the books, through the same money rules the
+// window "Andelsregnskap" calls. Each change is one transaction of the books, checked
+// there against the books as they stand, so no run of the tool or the window loses
+// another's change.
 #include "accounts/accounts_csv.h"
 #include "accounts/accounts_xlsx.h"
 #include "accounts/accounts_report.h"
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
+#include "books/books_rules.h"
+#include "books/journal.h"
+#include "books/ledger_store.h"
 #include "accounts/season.h"
 #include "commands.h"
-#include "accounts/balance_payment.h"
 #include "ledger_arguments.h"
 #include "platform/file_io.h"
 #include "register_rows.h"
@@ -40,7 +42,8 @@ std::optional<std::int64_t> kronerOption(const Arguments& args, const std::strin
 
 void refuseOptions(const Arguments& args, const std::string& verb, const std::vector<std::string>& allowed) {
     for (const char* name : {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx",
-                             "--grunn", "--resultat", "--p12", "--p11", "--p10", "--betaling", "--utbetaling", "--fra-saldo"}) {
+                             "--grunn", "--resultat", "--p12", "--p11", "--p10", "--pause-resultat", "--pause-p12", "--pause-p11",
+                             "--pause-p10", "--betaling", "--utbetaling", "--fra-saldo"}) {
         if ((args.option(name) || args.flag(name)) && std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
             throw UsageError(std::string("option ") + name + " does not belong to " + verb);
         }
@@ -63,9 +66,20 @@ int refusalExit(const std::string& refused, Context& context) {
     return 1;
 }
 
-// Runs the change under the ledger lock.
-int applyChange(const std::string& serial, const LedgerStep& step, Context& context) {
-    return refusalExit(changeLedger(context.workspace, serial, step).refused, context);
+// Runs one money command on the books.
+template <class Command>
+int inBooks(Context& context, Command&& command) {
+    Journal journal(context.workspace, &context.messages);
+    return refusalExit(command(journal, clerkOf(context.workspace)), context);
+}
+
+std::string reasonOption(const Arguments& args) {
+    const auto reason = args.option("--grunn");
+    if (!reason) return {};
+    const std::string clean = cleanFieldText(*reason);
+    if (clean.empty()) throw UsageError("--grunn needs a text");
+    if (const std::string problem = fieldProblem("Grunnen", clean, kReasonLength); !problem.empty()) throw UsageError(problem);
+    return clean;
 }
 
 // close and reopen: the sale of a ledger.
@@ -74,8 +88,9 @@ int saleCommand(const Arguments& args, Context& context, bool close) {
     refuseOptions(args, close ? "ledger close" : "ledger reopen", {});
     const std::string serial = serialArgument(args.positionals()[1]);
     if (!ledgerOf(serial, context)) return 1;
-    const LedgerDate today = todayLedgerDate();
-    return applyChange(serial, [&](Ledger& l) { return close ? closeSale(l, today) : reopenSale(l, today); }, context);
+    return inBooks(context, [&](Journal& j, const Clerk& c) {
+        return close ? closeSaleInBooks(j, c, serial) : reopenSaleInBooks(j, c, serial);
+    });
 }
 
 int openForStorage(const Arguments& args, Context& context) {
@@ -117,18 +132,19 @@ int show(const Arguments& args, Context& context) {
     return 0;
 }
 
-// set, pay, payout and undo: every argument is checked against the ledger first (a bad one
-// exits 2 with nothing written), then the change runs under the lock.
+// set, pay, payout and undo: every argument is checked first (a bad one exits 2 with
+// nothing written), then the money rules decide on the books as they stand.
 int changeShare(const Arguments& args, Context& context, const std::string& verb) {
     args.expectPositionals(3, 3);
-    if (verb == "set") refuseOptions(args, "ledger set", {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad"});
-    else if (verb == "undo") refuseOptions(args, "ledger undo", {"--betaling", "--utbetaling"});
-    else if (verb == "pay") refuseOptions(args, "ledger pay", {"--belop", "--dato", "--fra-saldo"});
+    if (verb == "set") refuseOptions(args, "ledger set", {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--grunn"});
+    else if (verb == "undo") refuseOptions(args, "ledger undo", {"--betaling", "--utbetaling", "--grunn"});
+    else if (verb == "pay") refuseOptions(args, "ledger pay", {"--belop", "--dato", "--fra-saldo", "--grunn"});
     else refuseOptions(args, "ledger " + verb, {"--belop", "--dato"});
     const std::string serial = serialArgument(args.positionals()[1]);
     const auto ledger = ledgerOf(serial, context);
     if (!ledger) return 1;
     const int share = shareArgument(args.positionals()[2], *ledger);
+    const std::string reason = reasonOption(args);
     if (verb == "set") {
         BuyerChange change{args.option("--navn"), args.option("--telefon"), args.option("--spillenummer"),
                            args.option("--merknad")};
@@ -139,73 +155,84 @@ int changeShare(const Arguments& args, Context& context, const std::string& verb
             if (!change.playerNumber) change.playerNumber = buyer.playerNumber;
         }
         if (const std::string problem = buyerChangeProblem(change); !problem.empty()) throw UsageError(problem);
-        return applyChange(serial, [&](Ledger& l) { return setBuyer(l, share, change); }, context);
+        return inBooks(context, [&](Journal& j, const Clerk& c) { return setBuyerInBooks(j, c, serial, share, change, reason); });
     }
     if (verb == "undo") {
         const bool payment = args.flag("--betaling"), payout = args.flag("--utbetaling");
         if (payment == payout) throw UsageError("ledger undo needs either --betaling or --utbetaling");
-        const LedgerDate today = todayLedgerDate();
-        // A payment from the balance is undone on both sides: the win gets its money back.
-        if (payment && !ledger->entries[static_cast<std::size_t>(share - 1)].paidFromBalance.empty()) {
-            return refusalExit(undoBalancePayment(context.workspace, serial, share, today), context);
-        }
-        return applyChange(serial, [&](Ledger& l) {
-            return payment ? undoPayment(l, share, today) : undoPayout(l, share, today);
-        }, context);
+        return inBooks(context, [&](Journal& j, const Clerk& c) {
+            return payment ? undoPaymentInBooks(j, c, serial, share, reason) : undoPayoutInBooks(j, c, serial, share, reason);
+        });
     }
     if (verb == "pay" && args.flag("--fra-saldo")) {
         if (args.option("--belop") || args.option("--dato")) throw UsageError("ledger pay --fra-saldo pays the price today; --belop and --dato do not belong to it");
-        return refusalExit(payFromBalance(context.workspace, serial, share, todayLedgerDate()), context);
+        return inBooks(context, [&](Journal& j, const Clerk& c) { return payFromBalanceInBooks(j, c, serial, share); });
     }
     const auto amount = kronerOption(args, "--belop");
     const auto date = dateOption(args, "--dato");
+    if (amount && *amount < 1) throw UsageError("Beløpet må være minst kr 1.");
     if (verb == "pay") {
         if (amount) {
             if (const std::string problem = paymentAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
         }
-        return applyChange(serial, [&](Ledger& l) { return markPaid(l, share, amount, date); }, context);
+        return inBooks(context, [&](Journal& j, const Clerk& c) { return payInBooks(j, c, serial, share, amount, date, reason); });
     }
     // A payout's amount is checked against the confirmed part once there is one; before
     // that the refusal says the result is not confirmed.
     if (amount && confirmedPartPerShare(*ledger)) {
         if (const std::string problem = payoutAmountProblem(*ledger, *amount); !problem.empty()) throw UsageError(problem);
     }
-    return applyChange(serial, [&](Ledger& l) { return markPaidOut(l, share, amount, date); }, context);
+    return inBooks(context, [&](Journal& j, const Clerk& c) { return payoutInBooks(j, c, serial, share, amount, date); });
+}
+
+// A result given with --resultat (or --pause-resultat) and its prizes, over what the
+// history gives.
+std::optional<ConfirmedRound> givenRound(const Arguments& args, const std::string& prefix, std::optional<ConfirmedRound> round) {
+    const std::string signsOption = prefix + "resultat";
+    const auto signs = args.option(signsOption);
+    if (signs && (signs->size() != 12 || signs->find_first_not_of("1X2") != std::string::npos)) {
+        throw UsageError(signsOption + " must be twelve signs 1, X and 2, not \"" + *signs + "\"");
+    }
+    const std::string p = prefix == "--" ? "--p" : prefix + "p";
+    const auto p12 = kronerOption(args, p + "12"), p11 = kronerOption(args, p + "11"), p10 = kronerOption(args, p + "10");
+    if (signs) {
+        if (!round) round = ConfirmedRound{};
+        round->signs = *signs;
+    }
+    if (round) {
+        round->prize12 = p12.value_or(round->prize12);
+        round->prize11 = p11.value_or(round->prize11);
+        round->prize10 = p10.value_or(round->prize10);
+    }
+    return round;
 }
 
 int confirm(const Arguments& args, Context& context) {
     args.expectPositionals(2, 2);
-    refuseOptions(args, "ledger confirm", {"--resultat", "--p12", "--p11", "--p10"});
+    refuseOptions(args, "ledger confirm",
+                  {"--resultat", "--p12", "--p11", "--p10", "--pause-resultat", "--pause-p12", "--pause-p11", "--pause-p10", "--grunn"});
     const std::string serial = serialArgument(args.positionals()[1]);
-    const auto signs = args.option("--resultat");
-    if (signs && (signs->size() != 12 || signs->find_first_not_of("1X2") != std::string::npos)) {
-        throw UsageError("--resultat must be twelve signs 1, X and 2, not \"" + *signs + "\"");
-    }
-    const auto p12 = kronerOption(args, "--p12"), p11 = kronerOption(args, "--p11"), p10 = kronerOption(args, "--p10");
+    const std::string reason = reasonOption(args);
     const auto ledger = ledgerOf(serial, context);
     if (!ledger) return 1;
     RoundResults results(context.workspace);
     const HistoryRounds history = historyRounds(results, ledger->facts);
     // What is given by hand replaces what the history gives.
-    std::optional<ConfirmedRound> fullTime = history.fullTime;
-    if (signs) {
-        if (!fullTime) fullTime = ConfirmedRound{};
-        fullTime->signs = *signs;
-    }
-    if (fullTime) {
-        fullTime->prize12 = p12.value_or(fullTime->prize12);
-        fullTime->prize11 = p11.value_or(fullTime->prize11);
-        fullTime->prize10 = p10.value_or(fullTime->prize10);
-    }
+    const std::optional<ConfirmedRound> fullTime = givenRound(args, "--", history.fullTime);
+    const std::optional<ConfirmedRound> halfTime = givenRound(args, "--pause-", history.halfTime);
     const bool both = ledger->facts.timeBasis == TimeBasis::Both;
-    if (!fullTime || (both && !history.halfTime)) {
+    if (!both && args.option("--pause-resultat")) throw UsageError("--pause-resultat belongs to a BEGGE syndicate only");
+    if (!fullTime || (both && !halfTime)) {
         context.messages.inform(std::string(kResultNotReady) + ": " +
-                                (fullTime ? "pauseresultatet er ikke kjent i tippehistorikken."
+                                (fullTime ? "pauseresultatet er ikke kjent i tippehistorikken; gi det med --pause-resultat."
                                           : "rundens resultat er ikke kjent; gi det med --resultat."));
         return 1;
     }
-    const ConfirmedResult result{todayLedgerDate(), *fullTime, both ? history.halfTime : std::nullopt};
-    return applyChange(serial, [&](Ledger& l) { return confirmResult(l, result); }, context);
+    const ConfirmedResult result{todayLedgerDate(), *fullTime, both ? halfTime : std::nullopt};
+    if (ledger->confirmed && !reason.empty()) {
+        if (const std::string warning = resultCorrectionWarning(*ledger, result); !warning.empty()) context.messages.inform(warning);
+    }
+    return inBooks(context, [&](Journal& j, const Clerk& c) { return confirmInBooks(j, c, serial, result, reason); });
 }
 
 int voidCommand(const Arguments& args, Context& context) {
@@ -218,8 +245,22 @@ int voidCommand(const Arguments& args, Context& context) {
         throw UsageError(problem);
     }
     if (!ledgerOf(serial, context)) return 1;
-    const LedgerDate today = todayLedgerDate();
-    return applyChange(serial, [&](Ledger& l) { return voidLedger(l, *reason, today); }, context);
+    return inBooks(context, [&](Journal& j, const Clerk& c) { return voidInBooks(j, c, serial, *reason); });
+}
+
+// Every event of the ledger, oldest first: the business day, the time it was recorded,
+// who recorded it, what happened, and the event it reverses.
+int history(const Arguments& args, Context& context) {
+    args.expectPositionals(2, 2);
+    refuseOptions(args, "ledger history", {});
+    const auto ledger = ledgerOf(serialArgument(args.positionals()[1]), context);
+    if (!ledger) return 1;
+    Journal journal(context.workspace, &context.messages);
+    journal.read([&] {
+        const auto serials = journal.serialNumbers();
+        for (const Fields& row : eventRows(journal.eventsOfSyndicate(ledger->id), serials)) printFields(context.out, row);
+    });
+    return 0;
 }
 
 // Where an export goes: --csv FILE or --xlsx FILE, never both.
@@ -252,12 +293,13 @@ int exportLedger(const Arguments& args, Context& context) {
 
 int runLedger(const Arguments& args, Context& context) {
     if (args.positionals().empty()) {
-        throw UsageError("ledger needs open, list, show, set, pay, payout, undo, confirm, void, close, reopen or export");
+        throw UsageError("ledger needs open, list, show, history, set, pay, payout, undo, confirm, void, close, reopen or export");
     }
     const std::string& verb = args.positionals()[0];
     if (verb == "open") return openForStorage(args, context);
     if (verb == "list") return list(args, context);
     if (verb == "show") return show(args, context);
+    if (verb == "history") return history(args, context);
     if (verb == "set" || verb == "pay" || verb == "payout" || verb == "undo") return changeShare(args, context, verb);
     if (verb == "confirm") return confirm(args, context);
     if (verb == "void") return voidCommand(args, context);

@@ -61,6 +61,8 @@ const std::vector<Command>& commands() {
         {"customer",
          "andelstipp-cli customer list\n"
          "andelstipp-cli customer show ROW|--spillenummer N\n"
+         "andelstipp-cli customer history ROW|--spillenummer N\n"
+         "andelstipp-cli customer refund ROW|--spillenummer N [--belop N]\n"
          "andelstipp-cli customer statement ROW|--spillenummer N --pdf FILE [--fra DD.MM.YYYY] [--til DD.MM.YYYY]\n"
          "  Each register customer's shares across the ledgers that are not voided (ROW as `register\n"
          "  list` numbers it): list gives one line per customer with the number of shares and the\n"
@@ -68,7 +70,7 @@ const std::vector<Command>& commands() {
          "  (confirmed winnings not yet paid out less prices not yet paid); statement writes the\n"
          "  customer's statement (\"Kontoutskrift\") as an A4 PDF: the shares whose round is played\n"
          "  from --fra to --til (both included, either left open), each with the balance after it.",
-         runCustomer, {"--spillenummer", "--pdf", "--fra", "--til"}, {}},
+         runCustomer, {"--spillenummer", "--pdf", "--fra", "--til", "--belop"}, {}},
         {"receipt",
          "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE\n"
          "  Writes a receipt (\"Kvittering for andel\") for each sold share of the ledger as an A4\n"
@@ -120,28 +122,39 @@ const std::vector<Command>& commands() {
         {"ledger",
          "andelstipp-cli ledger open STORAGEFILE\n"
          "andelstipp-cli ledger list\n"
-         "andelstipp-cli ledger show SERIAL\n"
+         "andelstipp-cli ledger show SERIAL | history SERIAL\n"
          "andelstipp-cli ledger set SERIAL SHARE [--navn TEXT] [--telefon TEXT] [--spillenummer TEXT] [--kunde ROW]\n"
-         "                                       [--merknad TEXT]\n"
-         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY] | --fra-saldo\n"
+         "                                       [--merknad TEXT] [--grunn TEXT]\n"
+         "andelstipp-cli ledger pay SERIAL SHARE [--belop N] [--dato DD.MM.YYYY] [--grunn TEXT] | --fra-saldo\n"
          "andelstipp-cli ledger confirm SERIAL [--resultat SIGNS] [--p12 N] [--p11 N] [--p10 N]\n"
+         "                                     [--pause-resultat SIGNS] [--pause-p12 N] [--pause-p11 N] [--pause-p10 N] [--grunn TEXT]\n"
          "andelstipp-cli ledger payout SERIAL SHARE [--belop N] [--dato DD.MM.YYYY]\n"
-         "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling\n"
+         "andelstipp-cli ledger undo SERIAL SHARE --betaling|--utbetaling [--grunn TEXT]\n"
          "andelstipp-cli ledger void SERIAL --grunn TEXT\n"
          "andelstipp-cli ledger close SERIAL | reopen SERIAL\n"
          "andelstipp-cli ledger export SERIAL --csv FILE | --xlsx FILE\n"
-         "  The syndicates' accounts in andelsregnskap/: who holds each share, who has paid, what\n"
-         "  each share won and what was paid out. Only a share with a buyer can be paid, only a paid\n"
-         "  share paid out, and only after the round's result was confirmed as final; corrections\n"
-         "  are undone with a history line. --kunde takes the buyer from the register row as\n"
-         "  `register list --sort 1` numbers it; amounts are whole kroner. --fra-saldo pays the\n"
-         "  share's price from its buyer's confirmed winnings not yet paid out (oldest first);\n"
-         "  undoing that payment gives the winnings back. close gives the unsold shares to the\n"
-         "  agent (\"Kommisjonær\") and takes no new buyers until reopen.",
+         "  The syndicates' accounts in the books andelsregnskap/regnskap.db: who holds each share,\n"
+         "  who has paid, what each share won and what was paid out, every event kept. Payments add\n"
+         "  up to the price; only a fully paid share wins and is paid out, after the round's result\n"
+         "  was confirmed as final; an undo is a reversing event (--grunn gives its reason), and a\n"
+         "  payment, a new buyer or a new result after the result was confirmed is a correction that\n"
+         "  needs --grunn. --kunde takes the buyer from the register row as `register list --sort 1`\n"
+         "  numbers it; amounts are whole kroner. --fra-saldo pays the share's price from its buyer's\n"
+         "  balance (oldest winnings first). close gives the unsold shares to the agent\n"
+         "  (\"Kommisjonær\") and takes no new buyers until reopen. history lists every event.",
          runLedger,
          {"--navn", "--telefon", "--spillenummer", "--kunde", "--merknad", "--belop", "--dato", "--csv", "--xlsx", "--grunn",
-          "--resultat", "--p12", "--p11", "--p10"},
+          "--resultat", "--p12", "--p11", "--p10", "--pause-resultat", "--pause-p12", "--pause-p11", "--pause-p10"},
          {"--betaling", "--utbetaling", "--fra-saldo"}},
+        {"books",
+         "andelstipp-cli books check\n"
+         "andelstipp-cli books backup FILE\n"
+         "andelstipp-cli books export --csv FILE | --xlsx FILE [--fra DD.MM.YYYY] [--til DD.MM.YYYY]\n"
+         "  The books andelsregnskap/regnskap.db: check runs the database's integrity check and the\n"
+         "  balance check (every event's postings sum to zero, every account equals the events) and\n"
+         "  names the newest good backup when they fail; backup copies the books to FILE; export\n"
+         "  writes every event of the period with its postings, for the accountant.",
+         runBooks, {"--csv", "--xlsx", "--fra", "--til"}, {}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
@@ -226,10 +239,10 @@ int main(int argc, char** argv) {
     try {
         return andel::cli::run(andel::utf8Arguments(argc, argv));
     } catch (const andel::cli::UsageError& error) {
-        std::cerr << "andelstipp-cli: " << error.what() << '\n';
+        std::cerr << "andelstipp-cli: " << andel::cli::oneLine(error.what()) << '\n';
         return 2;
     } catch (const andel::IoError& error) {
-        std::cerr << "andelstipp-cli: " << error.what() << '\n';
+        std::cerr << "andelstipp-cli: " << andel::cli::oneLine(error.what()) << '\n';
         return 1;
     } catch (const std::filesystem::filesystem_error& error) {
         std::cerr << "andelstipp-cli: " << error.what() << '\n';

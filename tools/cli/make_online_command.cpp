@@ -2,7 +2,7 @@
 // syndicate, with the dialog's answers taken from the options.
 #include "commands.h"
 #include "stored_syndicate.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_store.h"
 #include "online/make_online_file.h"
 #include "workbench/recompute.h"
 

@@ -1,6 +1,6 @@
 // andelstipp-cli customer statement and receipt: a customer's statement for a period and
 // the receipts of sold shares, as the PDF the print choice would save.
-#include "accounts/ledger_edit.h"
+#include "books/ledger_edit.h"
 #include "commands.h"
 #include "customers/customer_documents_panel.h"
 #include "customers/printed_documents.h"

@@ -1,4 +1,4 @@
-#include "accounts/ledger_file.h"
+#include "books/ledger_file.h"
 
 #include "model/codepage.h"
 #include "model/text.h"

@@ -60,6 +60,7 @@ struct ShareEntry {
     bool agentHeld = false;                   // left unsold when the sale closed
     std::vector<BalanceLink> paidFromBalance;  // the winning shares this share was paid from
     std::vector<BalanceLink> toBalance;        // the shares this share's winnings paid
+    std::string customerKey;  // the one identity the books know the buyer by (books/buyer_key)
     bool hasBuyer() const { return !name.empty() || !telephone.empty() || !playerNumber.empty(); }
     // A customer's share: sold to somebody other than the agent.
     bool sold() const { return hasBuyer() && !agentHeld; }
@@ -100,6 +101,8 @@ struct HistoryLine {
 };
 
 struct Ledger {
+    std::int64_t id = 0;  // the syndicate's row in the books
+    LedgerDate madeOn;    // no money is dated before this day
     SyndicateFacts facts;
     std::vector<ShareEntry> entries;  // share 1..N at index 0..N-1
     std::optional<ConfirmedResult> confirmed;

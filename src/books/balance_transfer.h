@@ -1,10 +1,8 @@
 #pragma once
-// A share paid from its buyer's winnings in other shares ("betalt fra saldo") changes two
-// or more ledger files. The transfer is written to a journal first
-// (andelsregnskap/SALDO.TXT), then to each ledger, then the journal is removed. A
-// transfer a crash left half done is finished by the next change of any ledger, so a win
-// is never spent without the payment it made, nor a payment made without its win.
-#include "accounts/ledger.h"
+// A payment from the balance as the old ledger files kept it: written to
+// andelsregnskap/SALDO.TXT first, then to each ledger file. The books bring a transfer a
+// crash left half done over finished (books/ledger_migration); nothing writes these any more.
+#include "books/ledger.h"
 #include "platform/workspace.h"
 
 #include <optional>
@@ -35,12 +33,5 @@ std::optional<BalanceTransfer> decodeTransfer(std::string_view bytes);
 // transfer can be carried out again after a crash. Each leaves a history line.
 void applyPaidSide(Ledger& ledger, const BalanceTransfer& transfer);
 void applyWinningSide(Ledger& ledger, const BalanceTransfer& transfer, const BalanceLink& source);
-
-// The caller holds the ledger lock and has checked the money rules: journal, ledgers,
-// journal removed. A missing ledger or a file error throws IoError and leaves the
-// journal for the next change to finish.
-void carryOutTransfer(const Workspace& workspace, const BalanceTransfer& transfer);
-// The caller holds the ledger lock: finishes a transfer a crash left in the journal.
-void finishPendingTransfer(const Workspace& workspace);
 
 }  // namespace andel

@@ -3,7 +3,7 @@
 // Windows-1252 with CR LF, read back by position. The facts come first, then the confirmed
 // result and the voiding, nine pairs per share, the history lines, then "#SLUTT", so a cut
 // file is always noticed. Version 1 files (before results were confirmed) are still read.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 
 #include <optional>
 #include <string>

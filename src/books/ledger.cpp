@@ -1,4 +1,4 @@
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 
 #include "model/codepage.h"
 #include "model/text.h"

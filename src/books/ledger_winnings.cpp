@@ -1,4 +1,4 @@
-#include "accounts/ledger_winnings.h"
+#include "books/ledger_winnings.h"
 
 #include "results/prize_count.h"
 #include "results/prize_payout.h"

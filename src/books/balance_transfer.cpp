@@ -1,7 +1,6 @@
-#include "accounts/balance_transfer.h"
+#include "books/balance_transfer.h"
 
-#include "accounts/ledger_edit.h"
-#include "accounts/ledger_store.h"
+#include "books/ledger_edit.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "storage/storage_file.h"
@@ -11,12 +10,9 @@
 namespace andel {
 namespace {
 
-constexpr std::size_t kMaxJournalBytes = 64 * 1024;
+constexpr std::size_t kMaxJournalBytes = 64 * 1024;  // what the old program ever wrote, with room
 constexpr std::size_t kMaxSources = 1000;
 
-std::filesystem::path journalPath(const Workspace& workspace) {
-    return ledgerDirectory(workspace) / std::string(kTransferJournalName);
-}
 
 ShareEntry* entryOf(Ledger& ledger, int share) {
     if (share < 1 || share > static_cast<int>(ledger.entries.size())) return nullptr;
@@ -148,36 +144,6 @@ void applyWinningSide(Ledger& ledger, const BalanceTransfer& t, const BalanceLin
                                                    std::to_string(source.share) + " ført tilbake fra " + paidShare + "."});
 }
 
-void carryOutTransfer(const Workspace& workspace, const BalanceTransfer& transfer) {
-    replaceFile(journalPath(workspace), encodeTransfer(transfer));
-    // One read and one save per ledger, the paid share's ledger among them.
-    std::vector<std::string> serials = {transfer.serialNumber};
-    for (const BalanceLink& s : transfer.sources) {
-        if (std::find(serials.begin(), serials.end(), s.serialNumber) == serials.end()) serials.push_back(s.serialNumber);
-    }
-    for (const std::string& serial : serials) {
-        std::optional<Ledger> ledger = findLedger(workspace, serial);
-        if (!ledger) throw IoError(noLedgerMessage(serial) + "\rFøringen fra saldo fullføres ved neste endring.");
-        Ledger changed = *ledger;
-        for (const BalanceLink& s : transfer.sources) {
-            if (s.serialNumber == serial) applyWinningSide(changed, transfer, s);
-        }
-        if (serial == transfer.serialNumber) applyPaidSide(changed, transfer);
-        if (!(changed == *ledger)) saveLedger(workspace, changed);
-    }
-    removeFileIfExists(journalPath(workspace));
-}
 
-void finishPendingTransfer(const Workspace& workspace) {
-    const std::filesystem::path journal = journalPath(workspace);
-    if (!fileExists(journal)) return;
-    const auto bytes = readFileBytes(journal, kMaxJournalBytes);
-    const auto transfer = bytes ? decodeTransfer(*bytes) : std::nullopt;
-    if (!transfer) {
-        throw IoError("Føringen fra saldo i " + pathText(journal) +
-                      " er skadet og kan ikke fullføres.\rIngen andelsregnskap endres før filen er sjekket.");
-    }
-    carryOutTransfer(workspace, *transfer);
-}
 
 }  // namespace andel

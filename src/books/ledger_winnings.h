@@ -12,7 +12,7 @@
 // Until the agent confirms the result, the figures are a forecast from the pools history
 // as it stands; once confirmed they stand on the confirmed result alone, and a later
 // change of the history is shown beside it, never taken silently.
-#include "accounts/ledger.h"
+#include "books/ledger.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "results/round_result.h"

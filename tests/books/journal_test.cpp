@@ -1,0 +1,82 @@
+// The books file itself: made on first use, backed up before the first change of a day,
+// never overwritten when damaged, refused clearly when it cannot be written or is held.
+#include "books/books_backup.h"
+#include "books/books_check.h"
+#include "books_fixture.h"
+#include "platform/file_io.h"
+#include "support/file_permissions.h"
+
+namespace andel::test {
+namespace {
+
+TEST_F(BooksTest, TheFirstChangeOfADayMakesABackup) {
+    open(pricedSyndicate("1042"));
+    const auto backups = std::filesystem::directory_iterator(backupDirectory(workspace));
+    EXPECT_EQ(std::distance(std::filesystem::begin(backups), std::filesystem::end(backups)), 1);
+    ASSERT_TRUE(newestGoodBackup(workspace));
+    sell("1042", 1, "Kari Nordmann");
+    // The copy is a database of its own that holds the books as they were.
+    Journal copy(Workspace(dir.path()));
+    EXPECT_TRUE(checkBooks(copy).ok());
+}
+
+TEST_F(BooksTest, ADamagedDatabaseIsNamedWithItsBackupAndNeverWritten) {
+    open(pricedSyndicate("1042"));
+    sell("1042", 1, "Kari Nordmann");
+    journal.reset();
+    const std::filesystem::path file = booksPath(workspace);
+    std::error_code error;
+    std::filesystem::remove(file.string() + "-wal", error);
+    std::filesystem::remove(file.string() + "-shm", error);
+    std::string bytes = dir.read("andelsregnskap/regnskap.db");
+    ASSERT_GT(bytes.size(), 100u);
+    for (std::size_t i = 0; i < 16; ++i) bytes[i] = 'x';  // the header
+    dir.write("andelsregnskap/regnskap.db", bytes);
+    try {
+        Journal damaged(workspace);
+        FAIL() << "a damaged database was opened";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("Siste gode sikkerhetskopi"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(dir.read("andelsregnskap/regnskap.db"), bytes);
+}
+
+TEST_F(BooksTest, AReadOnlyDatabaseRefusesAChangeAndKeepsWhatItHas) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Wine run as root writes read-only files";
+#endif
+    open(pricedSyndicate("1042"));
+    journal.reset();
+    namespace fs = std::filesystem;
+    for (const fs::path& file : {booksPath(workspace), backupDirectory(workspace).parent_path()}) {
+        fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+    }
+    {
+        const HonourFilePermissions asAnOrdinaryUser;
+        EXPECT_THROW(
+            {
+                Journal readOnly(workspace);
+                setBuyerInBooks(readOnly, clerk, "1042", 1, BuyerChange{"Kari Nordmann", {}, {}, {}});
+            },
+            IoError);
+    }
+    fs::permissions(backupDirectory(workspace).parent_path(), fs::perms::owner_all);
+    fs::permissions(booksPath(workspace), fs::perms::owner_read | fs::perms::owner_write);
+    Journal again(workspace);
+    EXPECT_FALSE(again.read([&] { return again.ledger("1042"); })->entries[0].hasBuyer());
+}
+
+TEST_F(BooksTest, ABusyDatabaseIsReportedAsInUse) {
+    open(pricedSyndicate("1042"));
+    Journal other(workspace, nullptr, 50);
+    SqliteTransaction holder(journal->database(), SqliteTransaction::Kind::Write);
+    try {
+        setBuyerInBooks(other, clerk, "1042", 1, BuyerChange{"Kari Nordmann", {}, {}, {}});
+        FAIL() << "the change did not wait for the other writer";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("i bruk"), std::string::npos) << e.what();
+    }
+}
+
+}  // namespace
+}  // namespace andel::test
