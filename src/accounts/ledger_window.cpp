@@ -404,7 +404,16 @@ void Tandelsregnskap::change(const BooksCommand& command) {
         return;
     }
     if (const std::string refused = command(journal, clerkOf(workspace_), serial); !refused.empty()) messages_.inform(refused);
-    reload(serial);
+    // Shown as the books hold it now, on the same share: the agent goes on where he was.
+    ledger_ = journal.read([&] { return journal.ledgerById(ledger_->id); });
+    if (ledger_) {
+        result_ = ledgerResult(workspace_, *ledger_);
+        if (const int index = choice_->currentIndex(); index >= 0 && index < static_cast<int>(listed_.size())) {
+            listed_[static_cast<std::size_t>(index)] = *ledger_;
+            choice_->setItemText(index, text(choiceText(*ledger_)));
+        }
+    }
+    render();
 }
 
 void Tandelsregnskap::pickBuyer() {

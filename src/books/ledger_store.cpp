@@ -26,8 +26,8 @@ std::string weekDifference(const SyndicateFacts& kept, const SyndicateFacts& now
 
 }  // namespace
 
-LedgerListing listLedgers(const Workspace& workspace) {
-    Journal journal(workspace);
+LedgerListing listLedgers(const Workspace& workspace, Messages* messages) {
+    Journal journal(workspace, messages);
     return LedgerListing{journal.read([&] { return journal.ledgers(); }), {}};
 }
 

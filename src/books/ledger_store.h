@@ -19,7 +19,8 @@ struct LedgerListing {
     std::vector<Ledger> ledgers;       // newest week first, then by serial number
     std::vector<std::string> damaged;  // kept for the callers that report what could not be read
 };
-LedgerListing listLedgers(const Workspace& workspace);
+// The books' first use brings ledger files of the old kind in and tells `messages` so.
+LedgerListing listLedgers(const Workspace& workspace, Messages* messages = nullptr);
 
 // The ledger of a serial number (the newest week when the number came round again).
 std::optional<Ledger> findLedger(const Workspace& workspace, const std::string& serialNumber);

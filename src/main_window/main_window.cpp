@@ -1,5 +1,7 @@
 #include "main_window/main_window.h"
 
+#include "platform/io_error.h"
+
 #include "accounts/ledger_certificate.h"
 #include "books/ledger_store.h"
 #include "accounts/ledger_window.h"
@@ -124,7 +126,12 @@ void Tgridform::renderSaleDeadline() {
     const LocalDateTime now = localNow();
     const GameWeek week = gameWeekOf(now.date);
     const auto deadline = storedSaleDeadline(settings, couponTypeOf(state_));
-    const std::vector<std::string> late = lateOpenSales(listLedgers(workspace_).ledgers, settings, now);
+    // Books that cannot be read say so where they are opened; the bar is no place to stop for it.
+    std::vector<std::string> late;
+    try {
+        late = lateOpenSales(listLedgers(workspace_, &messages_).ledgers, settings, now);
+    } catch (const IoError&) {
+    }
     // The bar has room for a few words; the tooltip says it in full.
     std::string text, tip = deadline ? deadlineStatusText(*deadline, week, now) : std::string();
     if (deadline) {
