@@ -43,6 +43,11 @@ std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledge
     if (f.timeBasis == TimeBasis::Both) {
         facts.emplace_back("prize-fulltime", known(w.fullTime.prize));
         facts.emplace_back("prize-halftime", known(w.halfTime.prize));
+        // Each result's own counts: the half time's rows right beside its prize.
+        facts.emplace_back("result-halftime", w.known ? w.halfTime.resultSigns : "-");
+        facts.emplace_back("right12-halftime", known(w.halfTime.right12));
+        facts.emplace_back("right11-halftime", known(w.halfTime.right11));
+        facts.emplace_back("right10-halftime", known(w.halfTime.right10));
     }
     const LedgerState state = ledgerState(ledger);
     facts.emplace_back("state", std::string(ledgerStateWord(state)));

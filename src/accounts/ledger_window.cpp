@@ -223,7 +223,9 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         {"stengsalg", "Steng salget...", [this] { closeOrReopenSale(true); }},
         {"apnesalg", "Åpne salget igjen...", [this] { closeOrReopenSale(false); }},
         {"kvittering", "Kvittering...", [this] {
-             if (ledger_ && links_.printReceipts) links_.printReceipts(this, *ledger_, table_->selectedShares());
+             // Printed from the books as they stand, not from what the window showed.
+             if (!ledger_ || !links_.printReceipts) return;
+             if (const auto now = findLedgerById(workspace_, ledger_->id)) links_.printReceipts(this, *now, table_->selectedShares());
          }},
     };
     auto* rows = new QGridLayout;
@@ -457,14 +459,13 @@ void Tandelsregnskap::markSelectedPaid() {
 void Tandelsregnskap::undo(bool payout) {
     if (!ledger_ || currentShare() < 1) return;
     const int share = currentShare();
-    const ShareEntry& entry = ledger_->entries[static_cast<std::size_t>(share - 1)];
-    const auto& amount = payout ? entry.paidOut : entry.paid;
-    const auto& on = payout ? entry.paidOutOn : entry.paidOn;
     const std::string what = payout ? "utbetalingen" : "betalingen";
-    if (amount) {
-        const std::string question = "Angre " + what + " av andel " + std::to_string(share) + " (" + kronerText(*amount) +
-                                     (on ? ", " + ledgerDateText(*on) : std::string()) +
-                                     ")?\rAngringen føres i regnskapets historikk.";
+    // The question names the very payment or payout the undo takes back.
+    Journal journal(workspace_, &messages_);
+    if (const auto undone = undoableEvent(journal, ledger_->facts.serialNumber, share, payout)) {
+        const std::string question = "Angre " + what + " av andel " + std::to_string(share) + " (" +
+                                     kronerText(undone->amountOre / kOrePerKrone) + ", " +
+                                     ledgerDateText(undone->businessDate) + ")?\rAngringen føres i regnskapets historikk.";
         if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
     }
     const std::string reason = payout ? "Angret utbetaling i andelsregnskapet" : "Angret betaling i andelsregnskapet";

@@ -34,7 +34,8 @@ Season seasonFromRows(std::vector<SeasonRow> rows) {
         t.paidIn += row.paidIn;
         t.unsold += row.shares - row.sold;
         t.paidOut += row.paidOut;
-        if (row.winnings.known) {
+        // Settled only on a result the agent confirmed: a forecast settles nothing.
+        if (row.winnings.confirmed) {
             ++t.settled;
             t.settledStake += row.stake;
             t.settledPrize += row.winnings.prize;

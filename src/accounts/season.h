@@ -25,7 +25,7 @@ struct SeasonRow {
 struct SeasonTotals {
     std::int64_t rows = 0, stake = 0, prize = 0;
     std::int64_t sold = 0, right12 = 0, right11 = 0, right10 = 0;
-    int settled = 0, open = 0;                     // rounds with and without a known result
+    int settled = 0, open = 0;                     // rounds with and without a confirmed result
     std::int64_t settledStake = 0, settledPrize = 0;  // over the settled rounds only
     std::int64_t paidIn = 0, unsold = 0, paidOut = 0;
 };

@@ -129,7 +129,7 @@ void Tsesong::render() {
         summary += "    Tilbakebetalt " + paidBackText(t.settledPrize, t.settledStake) + " %    Resultat kr " +
                    formatAmount(t.settledPrize - t.settledStake);
     }
-    if (t.open > 0) summary += "    (" + std::to_string(t.open) + " uten resultat, ikke regnet med)";
+    if (t.open > 0) summary += "    (" + std::to_string(t.open) + " uten godkjent resultat, ikke regnet med)";
     const CustomerSeason& b = buyerSeason_;
     summary += "\n" + std::to_string(b.buyers) + (b.buyers == 1 ? " kjøper" : " ulike kjøpere");
     if (b.biggestPrize > 0) {

@@ -347,6 +347,18 @@ std::string undoPayoutInBooks(Journal& journal, const Clerk& clerk, const std::s
     });
 }
 
+std::optional<BookEvent> undoableEvent(Journal& journal, const std::string& serial, int share, bool payout) {
+    return journal.read([&]() -> std::optional<BookEvent> {
+        const auto ledger = journal.ledger(serial);
+        if (!ledger) return std::nullopt;
+        const LedgerInHand hand(journal, ledger->id);
+        const BookEvent* event = payout ? hand.newestStanding(share, {EventKind::PayoutCash})
+                                        : hand.newestStanding(share, {EventKind::PaymentCash, EventKind::PaymentBalance});
+        if (!event) return std::nullopt;
+        return *event;
+    });
+}
+
 std::string closeSaleInBooks(Journal& journal, const Clerk& clerk, const std::string& serial) {
     return changeInBooks(journal, serial, std::nullopt, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();

@@ -62,6 +62,9 @@ std::string undoPaymentInBooks(Journal& journal, const Clerk& clerk, const std::
                                const std::string& reason);
 std::string undoPayoutInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
                               const std::string& reason);
+// What undoPaymentInBooks or undoPayoutInBooks would undo now: the newest payment (cash or
+// from the balance) or cash payout of the share that stands; nothing when there is none.
+std::optional<BookEvent> undoableEvent(Journal& journal, const std::string& serial, int share, bool payout);
 std::string closeSaleInBooks(Journal& journal, const Clerk& clerk, const std::string& serial);
 std::string reopenSaleInBooks(Journal& journal, const Clerk& clerk, const std::string& serial);
 // A first confirmation, or a correction (which needs a reason) of a confirmed result.

@@ -98,7 +98,11 @@ void apply(Ledger& ledger, const BookEvent& event, const std::map<std::int64_t, 
         case EventKind::SaleReopened:
             ledger.saleClosed.reset();
             for (int share : shareList(field(event, "back-on-sale"))) {
-                if (ShareEntry* back = entryAt(share)) *back = ShareEntry{};
+                if (ShareEntry* back = entryAt(share)) {
+                    ShareEntry onSale;
+                    onSale.note = back->note;  // the agent's note stays
+                    *back = onSale;
+                }
             }
             return;
         case EventKind::LedgerVoided:

@@ -181,6 +181,7 @@ TEST(AccountsCsv, CellsThatASpreadsheetWouldRunAreKeptAsText) {
 TEST(AccountsCsv, SeasonCountsSettledRoundsAndLeavesVoidedOnesOut) {
     LedgerWinnings won;
     won.known = true;
+    won.confirmed = true;  // a forecast settles nothing: only a confirmed round counts in the totals
     won.right12 = 1;
     won.prize = 125;
     won.perShare = 41;
