@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
+#include <string>
 
 class QWidget;
 
@@ -36,6 +38,9 @@ struct ProgramWindows {
 // What the ledger window opens of the customers' side: the buyer's account, receipts and
 // who owes.
 Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Messages& messages);
+
+// The serial numbers of the voided syndicates, as the books know them now.
+std::set<std::string> voidedSerials(const Workspace& workspace);
 
 // Creates every window still missing, in the program's start-up order, and ties the
 // register to its new-customer dialog and the browser to its delete question and to the
