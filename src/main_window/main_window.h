@@ -17,6 +17,9 @@
 #include <utility>
 
 #include <QColor>
+
+#include <filesystem>
+#include <string>
 #include <QMainWindow>
 
 #include <functional>
@@ -133,6 +136,11 @@ private:
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();
+    // Loads a storage file of pul1lgr into the window as a fetch from the browser does.
+    bool loadStorageFile(const std::filesystem::path& directory, const std::string& fileName);
+    // The syndicate stored, fetched or made last is remembered for the next start.
+    void rememberSyndicate(const std::string& fileName);
+    void reopenLastSyndicate();
     ProgramWindows& windows();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
 
