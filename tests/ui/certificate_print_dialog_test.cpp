@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QtTest>
 
 #include <fstream>
@@ -225,6 +227,31 @@ private slots:
         QVERIFY(painted >= 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
+    }
+
+    // The preview opens with the page at its whole width in a window of most of the screen,
+    // not a whole page shrunk to a third of its size.
+    void thePreviewOpensAtPageWidth() {
+        QTemporaryDir directory;
+        andel::selectedPrinter().setOutputFormat(QPrinter::PdfFormat);
+        andel::selectedPrinter().setOutputFileName(directory.filePath(QStringLiteral("forhandsvist.pdf")));
+        TForm1 dialog(nullptr, &messages_);
+        dialog.setOutput([&](QPagedPaintDevice&, const PrintChoices&) {}, {});
+        dialog.show();
+        int zoomMode = -1;
+        QSize size;
+        QTimer::singleShot(0, [&] {
+            auto* preview = dialog.findChild<QPrintPreviewDialog*>();
+            auto* pages = preview ? preview->findChild<QPrintPreviewWidget*>() : nullptr;
+            if (pages) zoomMode = pages->zoomMode();
+            if (preview) size = preview->size();
+            if (preview) preview->reject();
+        });
+        child<QPushButton>(dialog, "forhandsvis")->click();
+        andel::selectedPrinter().setOutputFileName(QString());
+        QCOMPARE(zoomMode, int(QPrintPreviewWidget::FitToWidth));
+        const QRect area = dialog.screen()->availableGeometry();
+        QVERIFY2(size.width() >= area.width() * 3 / 4, qPrintable(QStringLiteral("%1 wide").arg(size.width())));
     }
 
     void theCommandRefusesBeforeTheDialog() {
