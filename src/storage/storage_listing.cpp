@@ -17,7 +17,7 @@ constexpr std::size_t kListingPrefixBytes = 64u * 1024u;
 
 constexpr std::array<ColumnSpec, kStorageColumns> kColumns = {{
     {kStorageLineHeader, 0}, {kDeleteHeader, 0}, {kStorageFirstNameHeader, 64}, {kStorageLastNameHeader, 90},
-    {kCouponTypeHeader, 30}, {kWeekHeader, 95}, {kTimeBasisHeader, 30}, {kStorageTypeHeader, 72},
+    {kCouponTypeHeader, 30}, {kWeekHeader, 95}, {kTimeBasisHeader, 30}, {kStorageTypeHeader, 86},
     {kRowsHeader, 60}, {kStoragePlayerHeader, 90}, {kSerialHeader, 60}, {kFileNameHeader, 5},
     {kSavedHeader, 5}, {"", 5},
 }};
