@@ -16,7 +16,9 @@
 #include "main_window/bottom_bar_panel.h"
 #include "main_window/colour_panel.h"
 #include "main_window/icon_column_panel.h"
+#include "online/earlier_online_file.h"
 #include "online/make_online_window.h"
+#include "printing/certificate_command.h"
 #include "online/online_file_state.h"
 #include "printing/certificate_print_window.h"
 #include "platform/file_io.h"
@@ -359,6 +361,8 @@ void Tgridform::showAccounts() {
 }
 
 void Tgridform::printCertificates() {
+    // A syndicate whose online file was made before prints for that file, never for a new one.
+    if (certificateRefusal(state_) == CertificateRefusal::NoOnlineFile && !takeEarlierOnlineFile()) return;
     // "Du må først lage onlinefil" leads on to the make command once printing has let go.
     bool makeOnlineFirst = false;
     windows();  // the printer choice and the template are the program's own, children of this window
@@ -416,6 +420,17 @@ bool Tgridform::loadStorageFile(const std::filesystem::path& directory, const st
         checkOnlineFile(s.online, drives_);  // without the file the load's own text stays
     });
     return loaded;
+}
+
+bool Tgridform::takeEarlierOnlineFile() {
+    const std::set<std::string> voided = voidedSerials(workspace_);
+    const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(
+        workspace_, state_, [&voided](const std::string& serial) { return voided.count(serial) > 0; });
+    if (earlier.empty() || !messages_.show(printForEarlierFileQuestion(earlier.front()))) return true;
+    const auto directory = storageDirectoryOf(StorageSource::HardDisk, workspace_, std::nullopt);
+    if (!directory || !loadStorageFile(*directory, earlier.front().storageFile)) return false;
+    rememberSyndicate(earlier.front().storageFile);
+    return true;
 }
 
 void Tgridform::rememberSyndicate(const std::string& fileName) { settings_.setString(kSisteAndelslag, fileName); }

@@ -141,6 +141,9 @@ private:
     // The syndicate stored, fetched or made last is remembered for the next start.
     void rememberSyndicate(const std::string& fileName);
     void reopenLastSyndicate();
+    // Before printing without an online file: offers the one made earlier for the same
+    // syndicate and loads it on Ja. False when printing is to stop.
+    bool takeEarlierOnlineFile();
     ProgramWindows& windows();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
 

@@ -80,6 +80,12 @@ Message earlierOnlineFileQuestion(const std::vector<EarlierOnlineFile>& earlier)
     return question;
 }
 
+Message printForEarlierFileQuestion(const EarlierOnlineFile& earlier) {
+    return Message{"Andelslaget har allerede en onlinefil:\r" + earlierOnlineFileLine(earlier) +
+                       "\r\rSkrive ut andelsbrevene for den?",
+                   MessageButtons::YesNo, MessagePlacement::OverMainWindow};
+}
+
 bool mayMakeAnotherOnlineFile(const Workspace& workspace, const WorkbenchState& state, Messages& messages,
                               const VoidedSerial& voided) {
     const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(workspace, state, voided);

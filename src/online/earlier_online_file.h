@@ -31,6 +31,10 @@ std::string earlierOnlineFileLine(const EarlierOnlineFile& file);
 // Lage en ny onlinefil likevel?", with No as its default answer.
 Message earlierOnlineFileQuestion(const std::vector<EarlierOnlineFile>& earlier);
 
+// "Andelslaget har allerede en onlinefil:\r...\r\rSkrive ut andelsbrevene for den?", Ja by
+// default: printing for the file made is what the agent wants.
+Message printForEarlierFileQuestion(const EarlierOnlineFile& earlier);
+
 // Asks when the syndicate has an online file already; true when there is none or the
 // agent answers Ja.
 bool mayMakeAnotherOnlineFile(const Workspace& workspace, const WorkbenchState& state, Messages& messages,

@@ -280,6 +280,26 @@ private slots:
         QCOMPARE(filesIn(file("pul1lgr")), std::size_t{1});
     }
 
+    // The syndicate marked again by hand has no online file in the window, but one was made:
+    // printing offers that file and prints for it; no second file is made.
+    void printingWithoutTheFileOffersTheOneMade() {
+        makeOnlineFile();
+        const std::string first = serialNumber();
+        stepArrow("UpDown2", "ned");
+        stepArrow("UpDown2", "opp");
+        QVERIFY(bottomBar().isEmpty());
+        messages_.shown.clear();
+        window_->findChild<QAction*>(QStringLiteral("Skrivut1"))->trigger();
+        QCOMPARE(dialogsOpened_, 1);
+        QCOMPARE(printDialogsOpened_, 1);
+        QCOMPARE(serialNumber(), first);
+        QVERIFY(!messages_.shown.empty());
+        const std::string& asked = messages_.shown[0].text;
+        QVERIFY2(asked.rfind("Andelslaget har allerede en onlinefil:\rserienummer " + first, 0) == 0, asked.c_str());
+        QVERIFY2(asked.find("Skrive ut andelsbrevene for den?") != std::string::npos, asked.c_str());
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{1});
+    }
+
     // After a restart the window shows the syndicate the agent made the file of last.
     void aRestartShowsTheLastSyndicate() {
         QTest::mouseClick(find<QAbstractButton>("UpDown2ned"), Qt::LeftButton);  // SØNDAG
