@@ -72,10 +72,13 @@ clean:
 # into their own folder, then every test and the tool's scripts run under Wine (private
 # prefix in that folder). CTest's summary closes the output; a failure fails the target.
 WINDOWS_BUILD    ?= build-windows
-WINDOWS_PACKAGES  = cmake make ccache g++-mingw-w64-x86-64-posix wine wine64 googletest python3-openpyxl
+WINDOWS_PACKAGES  = cmake make ccache g++-mingw-w64-x86-64-posix tcl wine wine64 googletest python3-openpyxl
 # libxlsxwriter and zlib for Windows, built once into a cache outside the clone (about a
 # minute cold) by scripts/windows-xlsxwriter.sh; both Windows builds link them statically.
 WINDOWS_XLSXWRITER = $(shell scripts/windows-xlsxwriter.sh --path)
+# SQLite for the books likewise (about a minute and a quarter cold): Debian's sqlite3 source made
+# into its one-file amalgamation (with tclsh), then cross-built by scripts/windows-sqlite.sh.
+WINDOWS_SQLITE     = $(shell scripts/windows-sqlite.sh --path)
 PACKAGE_PACKAGES  = dpkg-dev file desktop-file-utils
 
 .PHONY: test-windows package clean-windows
@@ -83,8 +86,9 @@ PACKAGE_PACKAGES  = dpkg-dev file desktop-file-utils
 test-windows:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
 	JOBS=$(JOBS) nice -n 10 scripts/windows-xlsxwriter.sh >/dev/null
+	JOBS=$(JOBS) nice -n 10 scripts/windows-sqlite.sh >/dev/null
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER)
+	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	scripts/wine-tests.sh $(WINDOWS_BUILD) $(JOBS)
 
@@ -103,7 +107,7 @@ clean-windows:
 # (scripts/windows-qt.sh, about 45 minutes cold); the program is built against it into
 # $(WINDOWS_DESKTOP_BUILD)/program/, laid out as shipped.
 WINDOWS_DESKTOP_BUILD    ?= build-windows-desktop
-WINDOWS_DESKTOP_PACKAGES  = cmake ninja-build ccache g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools \
+WINDOWS_DESKTOP_PACKAGES  = cmake ninja-build ccache g++-mingw-w64-x86-64-posix tcl qt6-base-dev qt6-base-dev-tools \
                             qt6-l10n-tools qt6-translations-l10n fonts-liberation2 icoutils wine wine64
 DESKTOP_RUN_PACKAGES      = xvfb xauth xdotool imagemagick
 INSTALLER_PACKAGES        = nsis
@@ -115,8 +119,9 @@ windows-desktop:
 	@scripts/ensure-packages.sh $(WINDOWS_DESKTOP_PACKAGES)
 	JOBS=$(JOBS) nice -n 10 scripts/windows-qt.sh >/dev/null
 	JOBS=$(JOBS) nice -n 10 scripts/windows-xlsxwriter.sh >/dev/null
+	JOBS=$(JOBS) nice -n 10 scripts/windows-sqlite.sh >/dev/null
 	cmake -S . -B $(WINDOWS_DESKTOP_BUILD) -G Ninja -DANDEL_WINDOWS_DESKTOP=ON -DCMAKE_BUILD_TYPE=Release \
-	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) \
+	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_QT)/lib/cmake/Qt6/qt.toolchain.cmake \
 	  -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "-DCMAKE_EXE_LINKER_FLAGS="
