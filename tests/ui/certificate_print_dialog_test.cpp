@@ -20,6 +20,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -140,6 +142,53 @@ private slots:
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         QCOMPARE(shownText(0), QStringLiteral("Andelsbrevene er lagret i\r") + QDir::toNativeSeparators(pdf));
         QCOMPARE(QString::fromStdString(state.previewFileName), QStringLiteral("KRYSSEN_1042.NTF"));
+    }
+
+    // One certificate printed again: the agent types its number and takes away the main
+    // part; a number the syndicate does not have prints nothing and says so.
+    void chosenCertificatesAreTheOnlyPagesPrinted_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("mainPart");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("certificate 2 alone") << QStringLiteral("2") << false << 1;
+        QTest::newRow("2 to 3 and the main part") << QStringLiteral("2-3") << true << 3;
+        QTest::newRow("every one") << QString() << true << 6;
+        QTest::newRow("a letter is not taken") << QStringLiteral("2x") << false << 1;
+        QTest::newRow("certificate 9 of 5") << QStringLiteral("9") << true << 0;
+    }
+    void chosenCertificatesAreTheOnlyPagesPrinted() {
+        QFETCH(QString, typed);
+        QFETCH(bool, mainPart);
+        QFETCH(int, pages);
+        QTemporaryDir directory;
+        QWidget mainWindow;
+        andel::WorkbenchState state = andel::test::printableState(5);
+        const QString pdf = directory.filePath(QStringLiteral("valgt.pdf"));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = mainWindow.findChild<TForm1*>();
+            if (!dialog) return;
+            dialog->setPrinterSetup([&](QPrinter& printer, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                return true;
+            });
+            child<QPushButton>(*dialog, "velgskriver")->click();
+            auto* certificates = dialog->findChild<QLineEdit*>(QStringLiteral("andelsbrev"));
+            certificates->setFocus();
+            QTest::keyClicks(certificates, typed);
+            auto* withMainPart = dialog->findChild<QCheckBox*>(QStringLiteral("hoveddel"));
+            if (withMainPart->isChecked() != mainPart) QTest::mouseClick(withMainPart, Qt::LeftButton);
+            child<QPushButton>(*dialog, "startutskrift")->click();
+        });
+        andel::printCertificatesFromWindow(&mainWindow, state, andel::Workspace(directory.path().toStdString()),
+                                           messages_, [] {});
+        andel::selectedPrinter().setOutputFileName(QString());
+        QCOMPARE(readAll(pdf).count(QRegularExpression(QStringLiteral("/Type /Page\\n"))), pages);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        if (pages == 0) {
+            QCOMPARE(shownText(0), QStringLiteral("Andelsbrev \"9\" finnes ikke: andelslaget har 5 andeler. Skriv for "
+                                                  "eksempel 2 eller 1-3."));
+        }
     }
 
     void aPdfThatCannotBeWrittenSaysWhy() {
