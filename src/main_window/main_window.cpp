@@ -53,6 +53,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <memory>
+
 namespace andel {
 namespace {
 
@@ -89,6 +91,17 @@ private:
     std::function<void()> show_;
 };
 
+}  // namespace
+
+namespace {
+// Keeps the messages of a step that runs before the window is shown.
+struct LaterMessages : Messages {
+    bool show(const Message& message) override {
+        kept.push_back(message);
+        return message.defaultAnswer == MessageDefault::Yes;
+    }
+    std::vector<Message> kept;
+};
 }  // namespace
 
 Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
@@ -335,9 +348,7 @@ void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
     windows();  // the dialog and the writer window are the program's own, children of this window
     ShownFirst messages(messages_, [this] { render(); });
-    const std::set<std::string> voided = voidedSerials(workspace_);
-    const MakeOnlineResult result = makeOnlineFileFromWindow(
-        this, state_, workspace_, messages, [&voided](const std::string& serial) { return voided.count(serial) > 0; });
+    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages, voidedSerialHook(workspace_));
     if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
     if (result.storageFile) rememberSyndicate(pathText(result.storageFile->filename()));
     render();
@@ -378,7 +389,10 @@ void Tgridform::choosePlayer() {
     // The agent goes on where they were when the register closes, chosen or not.
     const QPointer<QWidget> focus = QApplication::focusWidget();
     const int answer = window.exec();
-    if (focus && focus->isVisible()) focus->setFocus(Qt::OtherFocusReason);
+    if (focus && focus->isVisible()) {
+        focus->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
+    }
     if (answer != QDialog::Accepted || !window.currentCustomer()) return;
     const CurrentCustomer& customer = *window.currentCustomer();
     change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });
@@ -407,11 +421,12 @@ void Tgridform::loadChosenStorage() {
     }
 }
 
-bool Tgridform::loadStorageFile(const std::filesystem::path& directory, const std::string& fileName) {
+bool Tgridform::loadStorageFile(const std::filesystem::path& directory, const std::string& fileName,
+                                Messages* messages) {
     const auto exists = [this](const std::string& path) { return drives_.fileExists(path); };
     bool loaded = false;
     change([&](auto& s) {
-        if (!loadStoredRows(s, directory, fileName, messages_, exists).loaded) return;
+        if (!loadStoredRows(s, directory, fileName, messages ? *messages : messages_, exists).loaded) return;
         loaded = true;
         recomputeSystem(s);
         refreshGameWeek(s, round_);
@@ -423,9 +438,7 @@ bool Tgridform::loadStorageFile(const std::filesystem::path& directory, const st
 }
 
 bool Tgridform::takeEarlierOnlineFile() {
-    const std::set<std::string> voided = voidedSerials(workspace_);
-    const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(
-        workspace_, state_, [&voided](const std::string& serial) { return voided.count(serial) > 0; });
+    const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(workspace_, state_, voidedSerialHook(workspace_));
     if (earlier.empty() || !messages_.show(printForEarlierFileQuestion(earlier.front()))) return true;
     const auto directory = storageDirectoryOf(StorageSource::HardDisk, workspace_, std::nullopt);
     if (!directory || !loadStorageFile(*directory, earlier.front().storageFile)) return false;
@@ -443,7 +456,13 @@ void Tgridform::reopenLastSyndicate() {
         const std::string name = trimBlanks(last.value);
         // A syndicate deleted since is simply not shown: the start-up goes on as new.
         if (!directory || !fileExists(*directory / std::filesystem::path(std::u8string(name.begin(), name.end())))) return;
-        loadStorageFile(*directory, name);
+        // The start-up never waits behind a message box: what the load says comes once the
+        // window is up.
+        auto later = std::make_shared<LaterMessages>();
+        loadStorageFile(*directory, name, later.get());
+        QTimer::singleShot(0, this, [this, later] {
+            for (const Message& message : later->kept) messages_.show(message);
+        });
     });
 }
 

@@ -137,7 +137,9 @@ private:
     void showStorageBrowser();
     void loadChosenStorage();
     // Loads a storage file of pul1lgr into the window as a fetch from the browser does.
-    bool loadStorageFile(const std::filesystem::path& directory, const std::string& fileName);
+    // Its messages go to `messages` when given.
+    bool loadStorageFile(const std::filesystem::path& directory, const std::string& fileName,
+                         Messages* messages = nullptr);
     // The syndicate stored, fetched or made last is remembered for the next start.
     void rememberSyndicate(const std::string& fileName);
     void reopenLastSyndicate();

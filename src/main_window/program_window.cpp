@@ -45,6 +45,10 @@ std::set<std::string> voidedSerials(const Workspace& workspace) {
     return voided;
 }
 
+VoidedSerial voidedSerialHook(const Workspace& workspace) {
+    return [voided = voidedSerials(workspace)](const std::string& serial) { return voided.count(serial) > 0; };
+}
+
 void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
                             Messages& messages,
                             std::function<std::optional<std::filesystem::path>()> diskette) {

@@ -4,6 +4,7 @@
 #include "accounts/ledger_window.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
+#include "storage/storage_listing.h"
 
 #include <filesystem>
 #include <functional>
@@ -41,6 +42,8 @@ Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Message
 
 // The serial numbers of the voided syndicates, as the books know them now.
 std::set<std::string> voidedSerials(const Workspace& workspace);
+// The same as a question the online and storage code can ask, answered from one reading.
+VoidedSerial voidedSerialHook(const Workspace& workspace);
 
 // Creates every window still missing, in the program's start-up order, and ties the
 // register to its new-customer dialog and the browser to its delete question and to the
