@@ -169,7 +169,10 @@ void Tgridform::buildMenu() {
     on(owing, &QAction::triggered, [this] { showOwingWindow(this, workspace_, messages_); });
     QAction* deadlines = file->addAction(QStringLiteral("Salgs&frister..."));
     deadlines->setObjectName(QStringLiteral("salgsfrister"));
-    on(deadlines, &QAction::triggered, [this] { editSaleDeadlines(this, workspace_, messages_); });
+    on(deadlines, &QAction::triggered, [this] {
+        editSaleDeadlines(this, workspace_, messages_);
+        renderSaleDeadline();  // the bar never shows a deadline the agent has just changed
+    });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {

@@ -117,8 +117,11 @@ private:
     // forgets the online file.
     template <typename Change>
     void change(Change&& step) {
+        const int couponType = state_.kupongtype;
         changeSyndicate(state_, std::forward<Change>(step));
         render();
+        // Each coupon type has its own deadline of the sale.
+        if (state_.kupongtype != couponType) renderSaleDeadline();
     }
     // A change that ends with the keyboard focus on the game-week display.
     template <typename Change>

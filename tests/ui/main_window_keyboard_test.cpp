@@ -5,8 +5,11 @@
 
 #include "support/recording_messages.h"
 
+#include "settings/settings_store.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -43,6 +46,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup() { window_.reset(); }
+
+    // The bar names the deadline of the coupon type in hand, at once after a change of type.
+    void theDeadlineFollowsTheCouponType() {
+        andel::test::RecordingMessages quiet;
+        auto settings = andel::mainStore(Workspace(directory_.path().toStdString()), quiet);
+        settings.setString("SALGSFRIST_LORDAG", "LØRDAG 14:45");
+        settings.setString("SALGSFRIST_SONDAG", "SØNDAG 16:30");
+        window_ = std::make_unique<Tgridform>(Workspace(directory_.path().toStdString()), &messages_);
+        window_->show();
+        auto* deadline = window_->findChild<QLabel*>(QStringLiteral("salgsfrist"));
+        QVERIFY2(deadline->toolTip().contains(QStringLiteral("14:45")), qPrintable(deadline->toolTip()));
+        QTest::mouseClick(window_->findChild<QToolButton*>(QStringLiteral("UpDown2ned")), Qt::LeftButton);
+        QVERIFY2(deadline->toolTip().contains(QStringLiteral("16:30")), qPrintable(deadline->toolTip()));
+        settings.setString("SALGSFRIST_LORDAG", "");
+        settings.setString("SALGSFRIST_SONDAG", "");
+    }
 
     void everyMenuLetterIsUsedOnce() {
         QStringList titles;
