@@ -111,6 +111,7 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     // The stem is marked from the keyboard as well: the arrows move the framed cell, Space
     // toggles it, and H/U/B (or 1/X/2) toggle that sign of the framed match.
     stemGrid_->setFocusPolicy(Qt::StrongFocus);
+    stemGrid_->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
     stemGrid_->setToolTip(QStringLiteral("Piltaster flytter, mellomrom, H/U/B eller 1/X/2 merker"));
     stemGrid_->installEventFilter(this);
 

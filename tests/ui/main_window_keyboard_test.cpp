@@ -93,8 +93,8 @@ private slots:
         analysis->close();
     }
 
-    // Tab from the week display round the whole window: the stem grid is reached, the
-    // arrow buttons beside the selectors never are.
+    // Tab from the week display round the whole window: the stem grid and the panels that
+    // act as buttons are reached once each, the arrow buttons beside the selectors never.
     void tabReachesTheStemGridAndGoesPastTheArrows() {
         auto* start = window_->findChild<QWidget*>(QStringLiteral("vistippeomgang"));
         start->setFocus();
@@ -107,7 +107,11 @@ private slots:
             if (focus == start) break;
             reached << focus->objectName();
         }
-        QVERIFY2(reached.contains(QStringLiteral("StringGrid1")), qPrintable(reached.join(QLatin1Char(' '))));
+        const QString chain = reached.join(QLatin1Char(' '));
+        for (const char* control : {"StringGrid1", "BitBtn5", "settdagenskupong", "velgspiller", "BitBtn2"}) {
+            QVERIFY2(reached.contains(QString::fromLatin1(control)), qPrintable(control + (QStringLiteral(" not in ") + chain)));
+        }
+        QCOMPARE(reached.removeDuplicates(), qsizetype(0));  // no control keeps the Tab
         for (const QString& name : reached) {
             QVERIFY2(!name.startsWith(QStringLiteral("UpDown")), qPrintable(reached.join(QLatin1Char(' '))));
         }
@@ -139,6 +143,12 @@ private slots:
         QVERIFY(cell(2, 5).empty());
         QTest::keyClick(stem, Qt::Key_Space);
         QCOMPARE(cell(2, 5), marked);
+        // "Resett" by Space: every sign of every match marked.
+        QVERIFY(cell(2, 1).empty());
+        auto* reset = window_->findChild<QWidget*>(QStringLiteral("BitBtn5"));
+        reset->setFocus();
+        QTest::keyClick(reset, Qt::Key_Space);
+        QVERIFY(!cell(2, 1).empty());
         QVERIFY(messages_.shown.empty());
     }
 };
