@@ -52,6 +52,16 @@ private:
         return in.open(QIODevice::ReadOnly) ? QString::fromLatin1(in.readAll()) : QString();
     }
 
+    // "Velg skriver..." answered with a PDF file, as an agent who chooses one.
+    static void choosePdfPrinter(TForm1& dialog, const QString& pdf) {
+        dialog.setPrinterSetup([pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        child<QPushButton>(dialog, "velgskriver")->click();
+    }
+
 private slots:
     void init() { messages_.shown.clear(); }
 
@@ -167,12 +177,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* dialog = mainWindow.findChild<TForm1*>();
             if (!dialog) return;
-            dialog->setPrinterSetup([&](QPrinter& printer, QWidget*) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-                return true;
-            });
-            child<QPushButton>(*dialog, "velgskriver")->click();
+            choosePdfPrinter(*dialog, pdf);
             auto* certificates = dialog->findChild<QLineEdit*>(QStringLiteral("andelsbrev"));
             certificates->setFocus();
             QTest::keyClicks(certificates, typed);
@@ -223,12 +228,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* dialog = mainWindow.findChild<TForm1*>();
             if (!dialog) return;
-            dialog->setPrinterSetup([&](QPrinter& printer, QWidget*) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-                return true;
-            });
-            child<QPushButton>(*dialog, "velgskriver")->click();
+            choosePdfPrinter(*dialog, pdf);
             shownName = child<QLabel>(*dialog, "skrivernavn")->text();
             child<QPushButton>(*dialog, "startutskrift")->click();
         });
