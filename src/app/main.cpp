@@ -2,8 +2,10 @@
 // their order, then the event loop runs until the main window closes, and with it every
 // window of the program. A request of the system to end the program closes the main
 // window the same way, so the close steps run. The working directory is the current
-// directory.
+// directory, and one copy runs in it: a second start brings the first to the front.
+#include "handover/program_copy.h"
 #include "main_window/main_window.h"
+#include "platform/file_lock.h"
 #include "platform/termination_listener.h"
 #include "widgets/norwegian_look_panel.h"
 
@@ -42,6 +44,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const andel::Workspace workspace(current);
+    // One copy per working directory: a second start shows the running one and ends.
+    const andel::WorkingDirectoryClaim claim = andel::claimWorkingDirectory(workspace);
+    if (claim.anotherCopyRuns) {
+        if (!andel::bringRunningCopyToFront(workspace, andel::sleepMilliseconds)) {
+            std::cerr << "andelstipp: programmet kjører allerede i " << workspace.displayName() << '\n';
+        }
+        return 0;
+    }
 
     andel::Tgridform mainWindow{workspace};
     mainWindow.attachWindows();

@@ -23,6 +23,11 @@ void removePresenceFiles(const Workspace& workspace) {
     removeFileIfExists(workspace.file(std::string(kCaptionFileName)));
 }
 
+void removeOwnPresenceFiles(const Workspace& workspace, std::uint32_t handle) {
+    if (fileExists(workspace.file(std::string(kHandleFileName))) && readHandleFile(workspace) != handle) return;
+    removePresenceFiles(workspace);
+}
+
 std::optional<std::uint32_t> readHandleFile(const Workspace& workspace) {
     const auto bytes = readFileBytes(workspace.file(std::string(kHandleFileName)), 64);
     if (!bytes || bytes->size() != sizeof(std::uint32_t)) return std::nullopt;

@@ -21,6 +21,10 @@ void writeCaptionFile(const Workspace& workspace, std::string_view caption = kMa
 // Deletes Apulje1.tmp, then wtpulje1.tmp, each only when it exists.
 void removePresenceFiles(const Workspace& workspace);
 
+// The same, only while Apulje1.tmp holds `handle` (or is gone): presence files another
+// copy wrote tell the row-generating program that copy runs, and stay.
+void removeOwnPresenceFiles(const Workspace& workspace, std::uint32_t handle);
+
 // The handle of a running module: nothing when Apulje1.tmp is missing or not 4 bytes.
 std::optional<std::uint32_t> readHandleFile(const Workspace& workspace);
 

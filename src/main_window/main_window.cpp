@@ -18,10 +18,14 @@
 #include "main_window/bottom_bar_panel.h"
 #include "main_window/colour_panel.h"
 #include "main_window/icon_column_panel.h"
+#include "online/earlier_online_file.h"
 #include "online/make_online_window.h"
+#include "printing/certificate_command.h"
 #include "online/online_file_state.h"
 #include "printing/certificate_print_window.h"
 #include "platform/file_io.h"
+#include "model/text.h"
+#include "settings/settings_keys.h"
 #include "register/register_window.h"
 #include "storage/storage_browser_window.h"
 #include "storage/storage_load.h"
@@ -39,7 +43,9 @@
 #include "main_window/top_bar_panel.h"
 #include "widgets/widget_sync_panel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -48,6 +54,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+
+#include <memory>
 
 namespace andel {
 namespace {
@@ -87,6 +95,17 @@ private:
 
 }  // namespace
 
+namespace {
+// Keeps the messages of a step that runs before the window is shown.
+struct LaterMessages : Messages {
+    bool show(const Message& message) override {
+        kept.push_back(message);
+        return message.defaultAnswer == MessageDefault::Yes;
+    }
+    std::vector<Message> kept;
+};
+}  // namespace
+
 Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     : QMainWindow(parent),
       workspace_(std::move(workspace)),
@@ -112,6 +131,7 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     buildPanels(central);
     connectPanels();
     create();
+    reopenLastSyndicate();
     render();
     // The sale's time left is counted down a minute at a time, and a late open sale named.
     auto* deadlineClock = new QTimer(this);
@@ -156,19 +176,34 @@ void Tgridform::buildMenu() {
     on(owing, &QAction::triggered, [this] { showOwingWindow(this, workspace_, messages_); });
     QAction* deadlines = file->addAction(QStringLiteral("Salgs&frister..."));
     deadlines->setObjectName(QStringLiteral("salgsfrister"));
-    on(deadlines, &QAction::triggered, [this] { editSaleDeadlines(this, workspace_, messages_); });
+    on(deadlines, &QAction::triggered, [this] {
+        editSaleDeadlines(this, workspace_, messages_);
+        renderSaleDeadline();  // the bar never shows a deadline the agent has just changed
+    });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {
         exportRows(state_, QString::fromStdString(pathText(workspace_.root())), rowsChooser_, messages_);
     });
-    QAction* colours = file->addAction(QStringLiteral("&Farge-valg"));
+    QAction* colours = file->addAction(QStringLiteral("Farge-&valg"));
     colours->setObjectName(QStringLiteral("Fargevalg1"));
     on(colours, &QAction::triggered, [this] { change([](auto& s) { s.colourPanelVisible = true; }); });
     file->addSeparator();
-    QAction* quit = file->addAction(QStringLiteral("&Avslutt"));
+    QAction* quit = file->addAction(QStringLiteral("Avslu&tt"));
     quit->setObjectName(QStringLiteral("Avslutt1"));
     on(quit, &QAction::triggered, [this] { close(); });
+    // Every window of the program is reached from the keyboard, each letter once per menu.
+    QMenu* windowsMenu = menuBar()->addMenu(QStringLiteral("&Vinduer"));
+    const std::pair<const char*, const char*> windowEntries[] = {
+        {"&Kundekartotek...", "kundekartotek"}, {"&Lagrede rekker...", "lagrederekker"},
+        {"Lag &onlinefil...", "lagonlinefilmeny"}, {"&Systemanalyse...", "systemanalyse"}};
+    const std::function<void()> windowCommands[] = {[this] { choosePlayer(); }, [this] { showStorageBrowser(); },
+                                                    [this] { makeOnlineFile(); }, [this] { showSystemAnalysis(); }};
+    for (std::size_t i = 0; i < std::size(windowEntries); ++i) {
+        QAction* entry = windowsMenu->addAction(QString::fromUtf8(windowEntries[i].first));
+        entry->setObjectName(QString::fromLatin1(windowEntries[i].second));
+        on(entry, &QAction::triggered, windowCommands[i]);
+    }
     QMenu* information = menuBar()->addMenu(QStringLiteral("&Informasjon"));
     QAction* about = information->addAction(QStringLiteral("&Om andelstipp"));
     about->setObjectName(QStringLiteral("omandelstipp"));
@@ -323,8 +358,9 @@ void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
     windows();  // the dialog and the writer window are the program's own, children of this window
     ShownFirst messages(messages_, [this] { render(); });
-    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages);
+    const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages, voidedSerialHook(workspace_));
     if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
+    if (result.storageFile) rememberSyndicate(pathText(result.storageFile->filename()));
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
@@ -346,6 +382,8 @@ void Tgridform::showAccounts() {
 }
 
 void Tgridform::printCertificates() {
+    // A syndicate whose online file was made before prints for that file, never for a new one.
+    if (certificateRefusal(state_) == CertificateRefusal::NoOnlineFile && !takeEarlierOnlineFile()) return;
     // "Du må først lage onlinefil" leads on to the make command once printing has let go.
     bool makeOnlineFirst = false;
     windows();  // the printer choice and the template are the program's own, children of this window
@@ -358,16 +396,24 @@ void Tgridform::printCertificates() {
 void Tgridform::choosePlayer() {
     Tkundekartotek& window = *windows().customerRegister;
     window.placeForChoosing(*this);
-    if (window.exec() != QDialog::Accepted || !window.currentCustomer()) return;
+    // The agent goes on where they were when the register closes, chosen or not.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    const int answer = window.exec();
+    if (focus && focus->isVisible()) {
+        focus->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
+    }
+    if (answer != QDialog::Accepted || !window.currentCustomer()) return;
     const CurrentCustomer& customer = *window.currentCustomer();
     change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });
 }
 
 void Tgridform::storeRows() {
     change([](auto& s) { s.commandPanelVisible = false; });
-    if (saveRowsCommand(state_, workspace_, messages_) && windows_.storageBrowser) {
-        windows_.storageBrowser->listStorage(StorageSource::HardDisk);
-    }
+    const auto stored = saveRowsCommand(state_, workspace_, messages_);
+    if (!stored) return;
+    rememberSyndicate(pathText(stored->filename()));
+    if (windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
 }
 
 void Tgridform::showStorageBrowser() {
@@ -378,15 +424,55 @@ void Tgridform::showStorageBrowser() {
 }
 
 void Tgridform::loadChosenStorage() {
+    const Thentrekker& browser = *windows_.storageBrowser;
+    if (loadStorageFile(browser.storagePath(), browser.chosen().fileName) &&
+        browser.browser().source == StorageSource::HardDisk) {
+        rememberSyndicate(browser.chosen().fileName);
+    }
+}
+
+bool Tgridform::loadStorageFile(const std::filesystem::path& directory, const std::string& fileName,
+                                Messages* messages) {
     const auto exists = [this](const std::string& path) { return drives_.fileExists(path); };
+    bool loaded = false;
     change([&](auto& s) {
-        const Thentrekker& browser = *windows_.storageBrowser;
-        if (!loadStoredRows(s, browser.storagePath(), browser.chosen().fileName, messages_, exists).loaded) return;
+        if (!loadStoredRows(s, directory, fileName, messages ? *messages : messages_, exists).loaded) return;
+        loaded = true;
         recomputeSystem(s);
         refreshGameWeek(s, round_);
         recomputePrice(s);
         recountPrizes(s);
         checkOnlineFile(s.online, drives_);  // without the file the load's own text stays
+    });
+    return loaded;
+}
+
+bool Tgridform::takeEarlierOnlineFile() {
+    const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(workspace_, state_, voidedSerialHook(workspace_));
+    if (earlier.empty() || !messages_.show(printForEarlierFileQuestion(earlier.front()))) return true;
+    const auto directory = storageDirectoryOf(StorageSource::HardDisk, workspace_, std::nullopt);
+    if (!directory || !loadStorageFile(*directory, earlier.front().storageFile)) return false;
+    rememberSyndicate(earlier.front().storageFile);
+    return true;
+}
+
+void Tgridform::rememberSyndicate(const std::string& fileName) { settings_.setString(kSisteAndelslag, fileName); }
+
+void Tgridform::reopenLastSyndicate() {
+    runGuarded(messages_, [this] {
+        const SettingValue last = settings_.getString(kSisteAndelslag);
+        if (!last.found) return;
+        const auto directory = storageDirectoryOf(StorageSource::HardDisk, workspace_, std::nullopt);
+        const std::string name = trimBlanks(last.value);
+        // A syndicate deleted since is simply not shown: the start-up goes on as new.
+        if (!directory || !fileExists(*directory / std::filesystem::path(std::u8string(name.begin(), name.end())))) return;
+        // The start-up never waits behind a message box: what the load says comes once the
+        // window is up.
+        auto later = std::make_shared<LaterMessages>();
+        loadStorageFile(*directory, name, later.get());
+        QTimer::singleShot(0, this, [this, later] {
+            for (const Message& message : later->kept) messages_.show(message);
+        });
     });
 }
 

@@ -17,6 +17,9 @@
 #include <utility>
 
 #include <QColor>
+
+#include <filesystem>
+#include <string>
 #include <QMainWindow>
 
 #include <functional>
@@ -114,8 +117,11 @@ private:
     // forgets the online file.
     template <typename Change>
     void change(Change&& step) {
+        const int couponType = state_.kupongtype;
         changeSyndicate(state_, std::forward<Change>(step));
         render();
+        // Each coupon type has its own deadline of the sale.
+        if (state_.kupongtype != couponType) renderSaleDeadline();
     }
     // A change that ends with the keyboard focus on the game-week display.
     template <typename Change>
@@ -133,6 +139,16 @@ private:
     void storeRows();
     void showStorageBrowser();
     void loadChosenStorage();
+    // Loads a storage file of pul1lgr into the window as a fetch from the browser does.
+    // Its messages go to `messages` when given.
+    bool loadStorageFile(const std::filesystem::path& directory, const std::string& fileName,
+                         Messages* messages = nullptr);
+    // The syndicate stored, fetched or made last is remembered for the next start.
+    void rememberSyndicate(const std::string& fileName);
+    void reopenLastSyndicate();
+    // Before printing without an online file: offers the one made earlier for the same
+    // syndicate and loads it on Ja. False when printing is to stop.
+    bool takeEarlierOnlineFile();
     ProgramWindows& windows();
     void chooseColour(std::uint32_t WorkbenchState::*colour);
 

@@ -2,6 +2,7 @@
 
 #include "accounts/deleted_syndicate.h"
 #include "books/ledger_edit.h"
+#include "books/ledger_store.h"
 #include "customers/customer_account_window.h"
 #include "customers/customer_print_window.h"
 #include "customers/owing_window.h"
@@ -36,6 +37,18 @@ Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Message
             [workspace, &messages](QWidget* parent) { showOwingWindow(parent, workspace, messages); }};
 }
 
+std::set<std::string> voidedSerials(const Workspace& workspace) {
+    std::set<std::string> voided;
+    for (const Ledger& ledger : listLedgers(workspace).ledgers) {
+        if (ledger.voided) voided.insert(ledger.facts.serialNumber);
+    }
+    return voided;
+}
+
+VoidedSerial voidedSerialHook(const Workspace& workspace) {
+    return [voided = voidedSerials(workspace)](const std::string& serial) { return voided.count(serial) > 0; };
+}
+
 void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const Workspace& workspace,
                             Messages& messages,
                             std::function<std::optional<std::filesystem::path>()> diskette) {
@@ -57,6 +70,7 @@ void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const 
     windows.storageBrowser->setDeletedSyndicateHook([workspace, &messages](const std::string& serialNumber) {
         offerVoidingOfDeletedSyndicate(workspace, serialNumber, messages);
     });
+    windows.storageBrowser->setVoidedSerials([workspace] { return voidedSerials(workspace); });
 }
 
 }  // namespace andel

@@ -4,10 +4,13 @@
 #include "accounts/ledger_window.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
+#include "storage/storage_listing.h"
 
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
+#include <string>
 
 class QWidget;
 
@@ -36,6 +39,11 @@ struct ProgramWindows {
 // What the ledger window opens of the customers' side: the buyer's account, receipts and
 // who owes.
 Tandelsregnskap::CustomerLinks customerLinks(const Workspace& workspace, Messages& messages);
+
+// The serial numbers of the voided syndicates, as the books know them now.
+std::set<std::string> voidedSerials(const Workspace& workspace);
+// The same as a question the online and storage code can ask, answered from one reading.
+VoidedSerial voidedSerialHook(const Workspace& workspace);
 
 // Creates every window still missing, in the program's start-up order, and ties the
 // register to its new-customer dialog and the browser to its delete question and to the

@@ -5,7 +5,10 @@
 #include "widgets/string_grid_panel.h"
 #include "widgets/widget_sync_panel.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -105,6 +108,12 @@ StemAreaPanel::StemAreaPanel(const WorkbenchState& state, QWidget* parent) : QWi
     stemGrid_->setGeometry(kGridLeft, kGridTop, gridWidth(*stemGrid_, 3, kCellWidth), gridHeight(*stemGrid_));
     connect(stemGrid_, &QTableWidget::cellPressed, this,
             [this](int row, int column) { emit stemCellPressed(column, row); });
+    // The stem is marked from the keyboard as well: the arrows move the framed cell, Space
+    // toggles it, and H/U/B (or 1/X/2) toggle that sign of the framed match.
+    stemGrid_->setFocusPolicy(Qt::StrongFocus);
+    stemGrid_->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
+    stemGrid_->setToolTip(QStringLiteral("Piltaster flytter, mellomrom, H/U/B eller 1/X/2 merker"));
+    stemGrid_->installEventFilter(this);
 
     couponGrid_ = new QTableWidget(kCouponGridRows, kCouponGridColumns, this);
     couponGrid_->setObjectName(QStringLiteral("StringGrid2"));
@@ -151,7 +160,36 @@ void StemAreaPanel::render() {
     matchList_->update();
 }
 
+bool StemAreaPanel::stemGridKey(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const int row = std::clamp(stemGrid_->currentRow(), 1, kMatches);
+    const int column = std::clamp(stemGrid_->currentColumn(), 1, 3);
+    const auto moveTo = [this](int r, int c) { stemGrid_->setCurrentCell(std::clamp(r, 1, kMatches), std::clamp(c, 1, 3)); };
+    const auto toggle = [this, row, &moveTo](int c) {
+        moveTo(row, c);
+        emit stemCellPressed(c, row);
+    };
+    switch (key.key()) {
+        case Qt::Key_Up: moveTo(row - 1, column); return true;
+        case Qt::Key_Down: moveTo(row + 1, column); return true;
+        case Qt::Key_Left: moveTo(row, column - 1); return true;
+        case Qt::Key_Right: moveTo(row, column + 1); return true;
+        case Qt::Key_Home: moveTo(1, column); return true;
+        case Qt::Key_End: moveTo(kMatches, column); return true;
+        case Qt::Key_Space: toggle(column); return true;
+        case Qt::Key_H: case Qt::Key_1: toggle(1); return true;
+        case Qt::Key_U: case Qt::Key_X: toggle(2); return true;
+        case Qt::Key_B: case Qt::Key_2: toggle(3); return true;
+        default: return false;
+    }
+}
+
 bool StemAreaPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == stemGrid_) {
+        if (event->type() == QEvent::FocusIn && stemGrid_->currentRow() < 1) stemGrid_->setCurrentCell(1, 1);
+        if (event->type() == QEvent::KeyPress && stemGridKey(static_cast<const QKeyEvent&>(*event))) return true;
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != couponGrid_->viewport()) return QWidget::eventFilter(watched, event);
     const auto rowAt = [this](QEvent* e) { return couponGrid_->rowAt(static_cast<QMouseEvent*>(e)->position().toPoint().y()); };
     switch (event->type()) {

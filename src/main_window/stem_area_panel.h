@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 
 namespace andel {
@@ -44,6 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The stem grid's keys; false for a key it leaves to the window (Tab).
+    bool stemGridKey(const QKeyEvent& key);
+
     const WorkbenchState& state_;
     QTableWidget* stemGrid_;
     QTableWidget* couponGrid_;

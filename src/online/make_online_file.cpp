@@ -192,11 +192,9 @@ std::string driveUnavailableMessage(std::string_view directory) {
            "Kan ikke lage onlinfil dit !!???" + "\r" + "Prøv på nytt med et annet valg";
 }
 
-namespace {
-
-// The online file holds the player number in nine digits: a longer one cannot be written
-// and a shorter one is padded with zeros, so the agent confirms it was meant.
-bool playerNumberAccepted(const std::string& playerNumber, Messages& messages) {
+// A longer number cannot be written and a shorter one is padded with zeros, so the agent
+// confirms it was meant.
+bool confirmPlayerNumber(const std::string& playerNumber, Messages& messages) {
     const std::size_t digits = digitsOnly(playerNumber).size();
     if (digits == 9) return true;
     const std::string count = "Spillenummeret har " + std::to_string(digits) + " siffer";
@@ -204,9 +202,12 @@ bool playerNumberAccepted(const std::string& playerNumber, Messages& messages) {
         messages.inform(count + "; det kan ha høyst 9.\rOnlinefilen er ikke laget.");
         return false;
     }
-    return messages.show(Message{count + ", ikke 9. Lage onlinefilen likevel?", MessageButtons::YesNo,
-                                 MessagePlacement::Centred});
+    Message question{count + ", ikke 9. Lage onlinefilen likevel?", MessageButtons::YesNo, MessagePlacement::Centred};
+    question.defaultAnswer = MessageDefault::No;
+    return messages.show(question);
 }
+
+namespace {
 
 bool refuseUnplayable(const WorkbenchState& state, Messages& messages) {
     if (couponsPlayable(state)) return false;
@@ -227,7 +228,7 @@ bool mayMakeOnlineFile(const WorkbenchState& state, Messages& messages) {
 MakeOnlineResult makeOnlineFile(WorkbenchState& state, const OnlineDialogAnswers& answers, const Workspace& workspace,
                                 Messages& messages, const MakeOnlineHooks& hooks) {
     if (refuseUnplayable(state, messages)) return {};
-    if (!playerNumberAccepted(answers.playerNumber, messages)) return {};
+    if (!hooks.playerNumberConfirmed && !confirmPlayerNumber(answers.playerNumber, messages)) return {};
     SettingsStore settings = mainStore(workspace, messages, hooks.settingsWait);
     const DriveMap drives = settingsDriveMap(workspace, settings);
     const char letter = driveLetterOf(answers.directory);

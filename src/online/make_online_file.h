@@ -52,6 +52,7 @@ struct MakeOnlineHooks {
     FileWait fileWait;                 // the wait of at most 6000 ms for the written file
     std::function<LocalDateTime()> now = localNow;
     WaitFunction settingsWait = sleepMilliseconds;  // retries of the settings stores
+    bool playerNumberConfirmed = false;  // the window asked confirmPlayerNumber itself
 };
 
 enum class MakeOnlineOutcome {
@@ -66,6 +67,11 @@ struct MakeOnlineResult {
     std::filesystem::path written;        // where the online file lies
     std::optional<std::filesystem::path> storageFile;  // the ONLINE storage file
 };
+
+// The online file holds the player number in nine digits: a longer one is refused, a
+// shorter one asked about ("... Lage onlinefilen likevel?", No by default). True when the
+// number may be used.
+bool confirmPlayerNumber(const std::string& playerNumber, Messages& messages);
 
 // Before the dialog: false, after its message, while the player number reads
 // "UREGISTRERT" (near the mouse pointer) or while the coupons cannot be played.

@@ -45,18 +45,25 @@ MakeOnlineHooks windowHooks(QWidget* mainWindow, const Workspace& workspace, QPo
 }  // namespace
 
 MakeOnlineResult makeOnlineFileFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
-                                          Messages& messages) {
+                                          Messages& messages, const VoidedSerial& voided) {
     if (!mayMakeOnlineFile(state, messages)) return {};
+    if (!mayMakeAnotherOnlineFile(workspace, state, messages, voided)) return {};
     Tonlineform& dialog = childWindow<Tonlineform>(mainWindow, [](QWidget* parent) { return new Tonlineform(parent); });
     dialog.fill(onlineDialogFill(state, mainStore(workspace, messages).getString(kOnlinefilDrive)));
     if (mainWindow) dialog.placeOver(*mainWindow);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    const OnlineDialogAnswers answers = dialog.answers();
+    OnlineDialogAnswers answers;
+    do {
+        dialog.startTyping();
+        if (dialog.exec() != QDialog::Accepted) return {};
+        answers = dialog.answers();
+    } while (!confirmPlayerNumber(answers.playerNumber, messages));  // No: back to what was typed
     const QPoint dialogTopLeft = dialog.frameGeometry().topLeft();
 
     HourglassCursor hourglass;
     try {
-        return makeOnlineFile(state, answers, workspace, messages, windowHooks(mainWindow, workspace, dialogTopLeft));
+        MakeOnlineHooks hooks = windowHooks(mainWindow, workspace, dialogTopLeft);
+        hooks.playerNumberConfirmed = true;
+        return makeOnlineFile(state, answers, workspace, messages, hooks);
     } catch (const IoError& error) {
         messages.inform(error.what());
         return {};

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace andel {
 namespace {
@@ -75,6 +76,8 @@ Tonlineform::Tonlineform(QWidget* parent) : QDialog(parent) {
     caption(QStringLiteral("Spillenummer  ( 9 siffer )"), this, 16, 60, 200);
     edit2_ = edit("Edit2", this, QRect(16, 78, 170, 24));
     edit2_->setMaxLength(kPlayerNumberFieldLimit);  // "123 456 789"
+    // Digits and the blanks that group them: a letter would be dropped from the number.
+    edit2_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), edit2_));
 
     caption(QStringLiteral("Dette er : "), this, 16, 114, 70);
     kupongtype_ = panel("kupongtype", this, QRect(88, 110, 150, 24));
@@ -92,6 +95,8 @@ Tonlineform::Tonlineform(QWidget* parent) : QDialog(parent) {
     caption(QStringLiteral("Antall kuponger"), this, 226, 202, 100);
     antallkuponger_ = panel("antallkuponger", this, QRect(330, 198, 46, 24));
 
+    // The focus ring shows where a key goes, from the first opening on.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     auto* make = button("BitBtn1", QStringLiteral("Lag onlinefil"), this, QRect(80, 250, 120, 32));
     auto* cancel = button("BitBtn3", QStringLiteral("Avbryt"), this, QRect(212, 250, 100, 32));
     connect(make, &QPushButton::clicked, this, &QDialog::accept);
@@ -108,6 +113,11 @@ void Tonlineform::fill(const OnlineDialogFill& fill) {
     choose(*combouker_, fill.answers.weeks);
     rekkertotalt_->setText(q(fill.rows));
     antallkuponger_->setText(q(fill.coupons));
+}
+
+void Tonlineform::startTyping() {
+    edit1_->setFocus(Qt::OtherFocusReason);
+    edit1_->end(false);
 }
 
 OnlineDialogAnswers Tonlineform::answers() const {

@@ -19,6 +19,10 @@ public:
     void fill(const OnlineDialogFill& fill);
     OnlineDialogAnswers answers() const;
 
+    // Each opening starts in the name field, so a stray key types into a field and never
+    // presses a button.
+    void startTyping();
+
     // Centred horizontally over the main window, the top 70 pixels below its top.
     void placeOver(const QWidget& mainWindow);
 

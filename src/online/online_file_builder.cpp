@@ -55,8 +55,8 @@ CouponRecord OnlineFileBuilder::freshCoupon() const {
     } else {
         record.setGameCode(game_.couponCode);
     }
-    record.setWeeks(t[info::kAntallUker]);
-    record.setMultiplier(t[info::kGangefelt]);
+    record.setWeeks(trimBlanks(t[info::kAntallUker]));
+    record.setMultiplier(trimBlanks(t[info::kGangefelt]));
     return record;
 }
 

@@ -58,6 +58,11 @@ std::vector<std::string> valuesThatDoNotFit(const OnlineGame& game, const RowsFi
     const auto& t = rows.info.texts;
     check({"Antall uker", "stort"}, trimBlanks(t[info::kAntallUker]), coupon_field::kWeeks.width);
     check({"Gangefeltet", "stort"}, trimBlanks(t[info::kGangefelt]), coupon_field::kMultiplier.width);
+    const std::size_t serialDigits = HeaderRecord::fieldOf(23).width;
+    if (withoutLeadingZeros(rows.givenSerialNumber).size() > serialDigits) {
+        lines.push_back("Serienummeret " + rows.givenSerialNumber + " er for langt for onlinefilen (høyst " +
+                        std::to_string(serialDigits) + " sifre)");
+    }
     const std::size_t playerDigits = HeaderRecord::fieldOf(24).width;
     if (withoutLeadingZeros(rows.givenPlayerNumber).size() > playerDigits) {
         lines.push_back("Spillenummeret " + rows.givenPlayerNumber + " er for langt for onlinefilen (høyst " +

@@ -9,7 +9,10 @@
 namespace andel {
 
 std::string numericField(std::string_view text, std::size_t width) {
-    return padLeftZero(toCp1252(text), width);
+    // A number is written as its value: zeros in front would push its last digits out of
+    // the field ("010" in two places must be 10, not 01).
+    const bool number = !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    return padLeftZero(number ? withoutLeadingZeros(text) : toCp1252(text), width);
 }
 
 std::string leftAlignedField(std::string_view text, std::size_t width, char fill) {

@@ -19,7 +19,8 @@ struct RecordField {
 inline constexpr RecordField kCheckField{349, 2};
 
 // The text encoded to Windows-1252, padded on the left with "0" to the width, then cut
-// to its first `width` bytes.
+// to its first `width` bytes. A text of digits loses its leading zeros first, so a number
+// that fits is written as its value; callers refuse a number that does not fit.
 std::string numericField(std::string_view text, std::size_t width);
 // The text encoded, padded on the right with `fill` to the width, then cut.
 std::string leftAlignedField(std::string_view text, std::size_t width, char fill = ' ');

@@ -1,5 +1,6 @@
 #include "online/online_writer.h"
 
+#include "model/text.h"
 #include "online/game_rows.h"
 #include "online/tipping_writer.h"
 
@@ -29,7 +30,7 @@ void writeGameCoupons(const OnlineGame& game, OnlineFileBuilder& builder, const 
 std::string buildOnlineFile(const OnlineGame& game, const Tinforec& info, const std::vector<std::string>& rowsFileLines,
                             const WriterOptions& options, Messages& messages, WriteProgress& progress) {
     const auto& t = info.texts;
-    if (!allDigits(t[info::kAntallUker]) || !allDigits(t[info::kGangefelt])) {
+    if (!allDigits(trimBlanks(t[info::kAntallUker])) || !allDigits(trimBlanks(t[info::kGangefelt]))) {
         messages.inform("FEIL I TIPPEFILEN\rAntall uker og gangefelt må være tall");
     }
     OnlineFileBuilder builder(game, info, options, progress);

@@ -28,10 +28,14 @@ void readHeader(const std::vector<std::string>& lines, RowsFileInfo& result) {
     t[info::kPause] = text(18);
     t[info::kRekkepris] = text(20);
     t[info::kMerkfil] = text(22);
-    t[info::kSerialNumber] = fromCp1252(padLeftZero(removeBlanks(lineAt(lines, 24)), 4));
+    // The serial number as its value in four places; a longer one is refused, not cut.
+    const std::string serial = fromCp1252(removeBlanks(lineAt(lines, 24)));
+    const bool serialDigits = !serial.empty() && serial == digitsOnly(serial);
+    t[info::kSerialNumber] = padLeftZero(serialDigits ? withoutLeadingZeros(serial) : serial, 4);
     t[info::kRekkeantallIalt] = padLeftZero(withoutLeadingZeros(digitsOnly(text(26))), 6);
     result.givenPlayerNumber = digitsOnly(text(8));
     result.givenRowCount = digitsOnly(text(26));
+    result.givenSerialNumber = serialDigits ? serial : std::string();
 }
 
 void countTippingRows(const std::vector<std::string>& lines, Messages& messages, RowsFileInfo& result) {

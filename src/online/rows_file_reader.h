@@ -44,10 +44,11 @@ struct RowsFileInfo {
     std::string onlineFileName;
     std::string onlineDirectory;  // Windows form
     Tinforec info;
-    // The digits of "#SPILLENUMMER" and "#REKKEANTALLIALT" as the file gives them: the
+    // The digits of "#SPILLENUMMER", "#REKKEANTALLIALT" and the serial number as the file gives them: the
     // texts above are fitted to their fields, and a number that does not fit is refused.
     std::string givenPlayerNumber;
     std::string givenRowCount;
+    std::string givenSerialNumber;  // the digits of "#FRIDISPOSISJONHEADER"; empty when not all digits
 };
 
 // Reads the file once; it is never changed. A missing file shows "fant ikke filen",

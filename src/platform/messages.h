@@ -17,6 +17,9 @@ enum class MessagePlacement {
     FromMainWindowTopMiddle,
 };
 enum class MessageIcon { None, Information };
+// The answer Enter or Space gives before the agent moves: No for a question whose Yes
+// makes or changes something the agent may not have meant.
+enum class MessageDefault { Yes, No };
 
 struct Message {
     std::string text;  // lines separated by "\r"
@@ -24,6 +27,7 @@ struct Message {
     MessagePlacement placement = MessagePlacement::Centred;
     MessageIcon icon = MessageIcon::None;
     int offsetX = 0, offsetY = 0;  // pixels right and down from the placement's point
+    MessageDefault defaultAnswer = MessageDefault::Yes;  // Yes/No only
 };
 
 class Messages {

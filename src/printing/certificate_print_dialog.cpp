@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace andel {
 
@@ -29,6 +31,20 @@ TForm1::TForm1(QWidget* parent, Messages* messages)
     settingsGrid->addWidget(new QLabel(QStringLiteral("Juster tippetegn"), settingsGroup), 1, 0);
     settingsGrid->addWidget(finjusterhoyde_, 1, 1);
     settingsGrid->addWidget(spargulfarge_, 2, 0, 1, 2);
+    // One certificate can be printed again: "2", "1-3, 5"; empty prints every one.
+    andelsbrev_ = new QLineEdit(settingsGroup);
+    andelsbrev_->setObjectName(QStringLiteral("andelsbrev"));
+    andelsbrev_->setPlaceholderText(QStringLiteral("alle"));
+    andelsbrev_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ,-]*")), andelsbrev_));
+    andelsbrev_->setToolTip(QStringLiteral("Andelsbrevene som skrives ut, for eksempel 2 eller 1-3. Tomt: alle."));
+    auto* certificatesLabel = new QLabel(QStringLiteral("Andelsbrev &nr. :"), settingsGroup);
+    certificatesLabel->setBuddy(andelsbrev_);
+    settingsGrid->addWidget(certificatesLabel, 3, 0);
+    settingsGrid->addWidget(andelsbrev_, 3, 1);
+    hoveddel_ = new QCheckBox(QStringLiteral("Med &hoveddel og andelsliste"), settingsGroup);
+    hoveddel_->setObjectName(QStringLiteral("hoveddel"));
+    hoveddel_->setChecked(true);
+    settingsGrid->addWidget(hoveddel_, 4, 0, 1, 2);
     addSettings(settingsGroup);
 }
 
@@ -36,10 +52,13 @@ void TForm1::setChoices(const PrintChoices& choices) {
     venstremarg_->setCurrentIndex(std::clamp(choices.margin, 0, kMaxMargin));
     finjusterhoyde_->setCurrentIndex(choices.markAdjustment == 1 ? 1 : 0);
     spargulfarge_->setChecked(choices.saveYellow);
+    andelsbrev_->setText(QString::fromStdString(choices.certificates));
+    hoveddel_->setChecked(choices.mainPart);
 }
 
 PrintChoices TForm1::choices() const {
-    return {venstremarg_->currentIndex(), finjusterhoyde_->currentIndex(), spargulfarge_->isChecked()};
+    return {venstremarg_->currentIndex(), finjusterhoyde_->currentIndex(), spargulfarge_->isChecked(),
+            andelsbrev_->text().toStdString(), hoveddel_->isChecked()};
 }
 
 void TForm1::setOutput(PagePainter pages, PdfWriter pdf) {

@@ -1,6 +1,7 @@
 #pragma once
 // `TForm1` ("Skriver ut andelsbrev"): the program's print choice for the certificates,
-// with the left margin, the mark adjustment and "Spar på gulfargen".
+// with the left margin, the mark adjustment and "Spar på gulfargen", and which
+// certificates to print ("Andelsbrev nr.", empty for all) with or without the main part.
 #include "printing/certificate_template.h"
 #include "printing/print_choice_dialog.h"
 
@@ -8,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 namespace andel {
 
@@ -38,6 +40,8 @@ private:
     QComboBox* venstremarg_;
     QComboBox* finjusterhoyde_;
     QCheckBox* spargulfarge_;
+    QLineEdit* andelsbrev_;
+    QCheckBox* hoveddel_;
 };
 
 }  // namespace andel

@@ -15,6 +15,12 @@
 namespace andel {
 namespace {
 
+// The jobs the choices name; none for a choice of certificates the syndicate does not have.
+std::vector<PrintJob> chosenJobs(const CertificateTemplate& page, const PrintChoices& choices) {
+    const auto certificates = chosenCertificates(choices.certificates, page.shares);
+    return certificates ? printJobs(page.shares, *certificates, choices.mainPart) : std::vector<PrintJob>();
+}
+
 template <class Window>
 Window& childOf(QWidget* mainWindow, Messages& messages) {
     return childWindow<Window>(mainWindow, [&](QWidget* parent) { return new Window(parent, &messages); });
@@ -38,7 +44,7 @@ bool TAndelsform2::printContents() {
         messages_.inform("Ingen skriver er installert.");
         return false;
     }
-    return printCertificateJobs(selectedPrinter(), page_, printJobs(page_.shares), messages_);
+    return printCertificateJobs(selectedPrinter(), page_, jobs_, messages_);
 }
 
 void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, const Workspace& workspace,
@@ -67,12 +73,17 @@ void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, con
         dialog.setOutput(
             [&](QPagedPaintDevice& device, const PrintChoices& choices) {
                 const CertificateTemplate page = filled(choices);
-                paintCertificatePages(device, page, printJobs(page.shares));
+                paintCertificatePages(device, page, chosenJobs(page, choices));
             },
             [&](const QString& file, const PrintChoices& choices) {
                 const CertificateTemplate page = filled(choices);
+                const std::vector<PrintJob> jobs = chosenJobs(page, choices);
+                if (jobs.empty()) {
+                    messages.inform(unknownCertificatesMessage(choices.certificates, page.shares));
+                    return false;
+                }
                 try {
-                    writeCertificatesPdf(file, page, printJobs(page.shares));
+                    writeCertificatesPdf(file, page, jobs);
                 } catch (const IoError& error) {
                     messages.inform(error.what());
                     return false;
@@ -85,8 +96,14 @@ void printCertificatesFromWindow(QWidget* mainWindow, WorkbenchState& state, con
         storePrintChoices(settings, choices);
         if (!accepted) return;
 
+        CertificateTemplate page = filled(choices);
+        std::vector<PrintJob> jobs = chosenJobs(page, choices);
+        if (jobs.empty()) {
+            messages.inform(unknownCertificatesMessage(choices.certificates, page.shares));
+            return;
+        }
         TAndelsform2& layout = childOf<TAndelsform2>(mainWindow, messages);
-        layout.fill(filled(choices));
+        layout.fill(std::move(page), std::move(jobs));
         layout.printContents();
     } catch (const IoError& error) {
         messages.inform(error.what());

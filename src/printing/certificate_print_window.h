@@ -4,11 +4,14 @@
 #include "platform/message_box_dialog.h"
 #include "platform/workspace.h"
 #include "printing/certificate_template.h"
+#include "printing/print_jobs.h"
 #include "workbench/workbench_state.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace andel {
 
@@ -20,7 +23,11 @@ public:
     // Messages go to message boxes unless a sink is given.
     explicit TAndelsform2(QWidget* parent = nullptr, Messages* messages = nullptr);
 
-    void fill(CertificateTemplate page) { page_ = std::move(page); }
+    // The template and the jobs to print of it (every job when none are given).
+    void fill(CertificateTemplate page, std::optional<std::vector<PrintJob>> jobs = std::nullopt) {
+        jobs_ = jobs ? std::move(*jobs) : printJobs(page.shares);
+        page_ = std::move(page);
+    }
     const CertificateTemplate& contents() const { return page_; }
     // Every job of the template to the selected printer, each its own print job.
     bool printContents();
@@ -29,6 +36,7 @@ private:
     MessageBoxes messageBoxes_;
     Messages& messages_;
     CertificateTemplate page_;
+    std::vector<PrintJob> jobs_;
 };
 
 // The whole command on the main window's state: refusals (starting `makeOnlineFile`

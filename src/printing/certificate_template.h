@@ -17,11 +17,15 @@
 namespace andel {
 
 // The print dialog's choices: left margin in layout units (0 to 20), the index of the
-// mark adjustment (0: none, 1: "1+") and "Spar på gulfargen".
+// mark adjustment (0: none, 1: "1+") and "Spar på gulfargen"; which certificates ("" for
+// all, else numbers and ranges such as "2" or "1-3, 5") and whether the main part with the
+// share list follows them.
 struct PrintChoices {
     int margin = 16;
     int markAdjustment = 0;
     bool saveYellow = false;
+    std::string certificates;
+    bool mainPart = true;
     friend bool operator==(const PrintChoices&, const PrintChoices&) = default;
 };
 

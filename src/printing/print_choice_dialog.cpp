@@ -14,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
@@ -143,6 +145,13 @@ void PrintChoiceDialog::showPreview() {
             preview.accept();
         });
     }
+    // A page must be readable at once: the window takes most of the screen and the page
+    // its whole width, not the whole page shrunk into a small window.
+    if (const QScreen* screen = preview.screen()) {
+        const QRect area = screen->availableGeometry();
+        preview.resize(area.width() * 4 / 5, area.height() * 9 / 10);
+    }
+    if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) pages->fitToWidth();
     preview.exec();
     if (print) startPrinting();
 }

@@ -148,9 +148,11 @@ CustomerFields fieldsFromRow(const CustomerTable& table, std::size_t row) {
 
 Tkunderec customerFromFields(const CustomerFields& fields) {
     Tkunderec customer;
-    customer.firstName = cutToBytes(fields.fornavn, kOtherInfoCapacity);
-    customer.lastName = cutToBytes(fields.etternavn, kOtherInfoCapacity);
-    customer.otherInfo = cutToBytes(fields.annen, kOtherInfoCapacity);
+    // Taken as fieldsProblem measured them, without the blanks around them, so a text that
+    // passed the check is never cut by the record.
+    customer.firstName = cutToBytes(trimBlanks(fields.fornavn), kOtherInfoCapacity);
+    customer.lastName = cutToBytes(trimBlanks(fields.etternavn), kOtherInfoCapacity);
+    customer.otherInfo = cutToBytes(trimBlanks(fields.annen), kOtherInfoCapacity);
     customer.playerNumber = cellNumber(fields.spillenummer);
     customer.day = static_cast<int>(cellNumber(fields.dag.substr(0, kDayFieldLimit)));
     customer.month = static_cast<int>(cellNumber(fields.mnd.substr(0, kMonthFieldLimit)));

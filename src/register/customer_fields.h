@@ -41,7 +41,8 @@ struct FieldProblem {
 };
 std::optional<FieldProblem> fieldsProblem(const CustomerFields& fields);
 
-// Texts as typed (first 40 characters); number fields keep their digits, none gives 0;
+// Texts as typed without the blanks around them (what fieldsProblem checks); number
+// fields keep their digits, none gives 0;
 // the fax goes into fax 1 and fax 2.
 Tkunderec customerFromFields(const CustomerFields& fields);
 

@@ -101,12 +101,51 @@ Tkunderec rowToRecord(const CustomerTable& table, std::size_t row) {
     return record;
 }
 
+namespace {
+
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        if (c == ' ') {
+            if (!word.empty()) words.push_back(std::move(word));
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
+// Every typed word begins a word of the row's first column or of its names.
+bool allWordsMatch(const CustomerTable& table, std::size_t row, const std::vector<std::string>& typed) {
+    std::vector<std::string> words = wordsOf(upperCase(table.rows[row][1]));
+    for (std::string_view header : {kLastNameHeader, kFirstNameHeader}) {
+        for (std::string& word : wordsOf(upperCase(table.cell(header, row)))) words.push_back(std::move(word));
+    }
+    for (const std::string& part : typed) {
+        bool found = false;
+        for (const std::string& word : words) found = found || startsWith(word, part);
+        if (!found) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::size_t> searchRow(const CustomerTable& table, std::string_view text) {
-    if (text.empty()) return std::nullopt;
     // The window's letter keys give capitals, so names are found whatever their case.
-    const std::string prefix = " " + upperCase(text);
+    const std::vector<std::string> typed = wordsOf(upperCase(text));
+    if (typed.empty()) return std::nullopt;
+    // First the rows whose first column begins with the first word ("HAL" finds Hals before
+    // Hallvard Halvorsen's first name), then any row that holds every word ("OLA HANSEN").
+    const std::string prefix = " " + typed.front();
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        if (startsWith(upperCase(table.rows[r][1]), prefix)) return r;
+        if (startsWith(upperCase(table.rows[r][1]), prefix) && allWordsMatch(table, r, typed)) return r;
+    }
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        if (allWordsMatch(table, r, typed)) return r;
     }
     return std::nullopt;
 }

@@ -54,8 +54,10 @@ void sortRows(CustomerTable& table, std::string_view header);
 // trimmed date cell (characters 1-2 day, 4-5 month, 7-10 year).
 Tkunderec rowToRecord(const CustomerTable& table, std::size_t row);
 
-// The first data row whose column 1 begins with " " + text, upper case and lower case
-// (å, æ, ø included) counting as the same; nothing for an empty text or when no row matches.
+// The typed words (blanks only separate them) all found at the start of words of a data
+// row's column 1, last name or first name: "hansen o" finds Ola Hansen. Rows whose column
+// 1 begins with the first word come first. Upper case and lower case (å, æ, ø included)
+// count as the same; nothing for a text without words or when no row matches.
 std::optional<std::size_t> searchRow(const CustomerTable& table, std::string_view text);
 
 // Removes a data row; the table keeps at least one (empty) data row.

@@ -278,7 +278,9 @@ bool Tkundekartotek::typeIntoSearch(const QKeyEvent& key) {
         return true;
     }
     const QString text = key.text();
-    if (text.size() != 1 || !text.front().isLetterOrNumber()) return false;
+    // A blank separates the words of one search ("hansen o"); it never starts one.
+    const bool wordBreak = text == QStringLiteral(" ") && !search_->text().isEmpty();
+    if (text.size() != 1 || !(text.front().isLetterOrNumber() || wordBreak)) return false;
     search_->insert(text);
     return true;
 }

@@ -37,5 +37,8 @@ inline constexpr IntKey kUniktnummerOnlinefil{"UNIKTNUMMER_ONLINEFIL", 1000};
 inline constexpr std::string_view kSpillIdOddsen = "SPILLIDODDSEN";  // read with quickGet
 inline constexpr std::string_view kOnlinefilDrive = "OnlinefilDrive";
 inline constexpr std::string_view kQtomSortkriterie = "QtomSortkriterie";
+// The storage file (name in pul1lgr) of the syndicate the agent last stored, fetched or
+// made the online file of: shown again at the next start.
+inline constexpr std::string_view kSisteAndelslag = "SISTE_ANDELSLAG";
 
 }  // namespace andel

@@ -14,7 +14,7 @@ bool listStorage(StorageBrowser& browser, StorageSource source, const Workspace&
     if (!directory) return false;
     browser.storagePath = *directory;
     browser.source = source;
-    fillStorageTable(browser.table, *directory);
+    fillStorageTable(browser.table, *directory, browser.voided);
     return true;
 }
 

@@ -37,6 +37,7 @@ struct StorageBrowser {
     std::optional<std::size_t> lastToggled;
     std::string holdCaption = std::string(kHoldCaption);
     ChosenStorage chosen;
+    VoidedSerial voided;  // marks the voided syndicates in the list; empty: none known
 };
 
 // Where drive A is; empty when there is no diskette. The window asks the drive map.

@@ -144,6 +144,10 @@ void Thentrekker::buildMenu() {
 }
 
 void Thentrekker::listStorage(StorageSource source) {
+    browser_.voided = {};
+    if (voidedNow_) {
+        browser_.voided = [voided = voidedNow_()](const std::string& serial) { return voided.count(serial) > 0; };
+    }
     andel::listStorage(browser_, source, workspace_, diskette_());
     render();
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <set>
 #include <string>
 
 class QAction;
@@ -40,6 +41,9 @@ public:
     void setDeletedSyndicateHook(std::function<void(const std::string& serialNumber)> hook) {
         deletedSyndicate_ = std::move(hook);
     }
+    // The serial numbers voided now, asked at each listing to mark them in the list (the
+    // books know them, this browser does not).
+    void setVoidedSerials(std::function<std::set<std::string>()> voidedNow) { voidedNow_ = std::move(voidedNow); }
     // Replaces the `Tslettlagerfiler` question (tests answer it themselves).
     void setDeleteConfirmation(std::function<bool(std::size_t)> confirm) { confirm_ = std::move(confirm); }
     // Top = main window's top + 45, height = its height - 85, the same horizontal centre.
@@ -65,6 +69,7 @@ private:
     std::function<bool(std::size_t)> confirm_;
     std::function<void(const std::string&)> deletedSyndicate_;
     StorageBrowser browser_;
+    std::function<std::set<std::string>()> voidedNow_;
     QTableWidget* table_;
     QCheckBox* hold_;
     QAction* fromDiskette_;

@@ -17,7 +17,7 @@ constexpr std::size_t kListingPrefixBytes = 64u * 1024u;
 
 constexpr std::array<ColumnSpec, kStorageColumns> kColumns = {{
     {kStorageLineHeader, 0}, {kDeleteHeader, 0}, {kStorageFirstNameHeader, 64}, {kStorageLastNameHeader, 90},
-    {kCouponTypeHeader, 30}, {kWeekHeader, 95}, {kTimeBasisHeader, 30}, {kStorageTypeHeader, 50},
+    {kCouponTypeHeader, 30}, {kWeekHeader, 95}, {kTimeBasisHeader, 30}, {kStorageTypeHeader, 86},
     {kRowsHeader, 60}, {kStoragePlayerHeader, 90}, {kSerialHeader, 60}, {kFileNameHeader, 5},
     {kSavedHeader, 5}, {"", 5},
 }};
@@ -77,10 +77,16 @@ std::vector<std::string> storageRow(const TextTable& table, const fs::path& file
     return row;
 }
 
-void fillStorageTable(TextTable& table, const fs::path& directory) {
+void fillStorageTable(TextTable& table, const fs::path& directory, const VoidedSerial& voided) {
     const std::vector<fs::path> files = storageFiles(directory);
     table.resetRows(files.size());
-    for (std::size_t i = 0; i < files.size(); ++i) table.rows[i] = storageRow(table, files[i]);
+    const int serialColumn = table.column(kSerialHeader), typeColumn = table.column(kStorageTypeHeader);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        table.rows[i] = storageRow(table, files[i]);
+        auto& row = table.rows[i];
+        const std::string serial = trimBlanks(row[serialColumn]);
+        if (voided && !serial.empty() && voided(serial)) row[typeColumn] = std::string(kVoidedStorageType);
+    }
     sortStorage(table, StorageOrder::LastSaved);
 }
 

@@ -4,6 +4,8 @@
 #include "register/text_table.h"
 
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +27,12 @@ inline constexpr std::string_view kSavedHeader = " Lagret";
 constexpr int kStorageColumns = 14;  // the fourteenth stays empty
 constexpr int kDeleteColumnWidth = 40;  // "Slett" while marking
 
+// Whether the syndicate of a serial number was voided: the books answer, the storage and
+// online code only ask. Empty: nothing is known to be voided.
+using VoidedSerial = std::function<bool(const std::string& serialNumber)>;
+// What the " O/L" column shows for a stored syndicate whose ledger was voided.
+inline constexpr std::string_view kVoidedStorageType = "ANNULLERT";
+
 // The columns with their widths ("Slett" hidden) and one empty data row.
 TextTable emptyStorageTable();
 
@@ -35,8 +43,9 @@ std::vector<std::filesystem::path> storageFiles(const std::filesystem::path& dir
 // "#SPILLTYPE" searched from line 20 on. Missing lines and keys give empty cells.
 std::vector<std::string> storageRow(const TextTable& table, const std::filesystem::path& file);
 
-// Fills the table from the directory (at least one data row) and sorts it newest first.
-void fillStorageTable(TextTable& table, const std::filesystem::path& directory);
+// Fills the table from the directory (at least one data row) and sorts it newest first;
+// a stored syndicate whose serial number is voided shows kVoidedStorageType.
+void fillStorageTable(TextTable& table, const std::filesystem::path& directory, const VoidedSerial& voided = {});
 
 // The entries of the "&Sortering" menu.
 enum class StorageOrder { LastSaved, LastName, FirstName, PlayerNumber, RowCount, StorageType };

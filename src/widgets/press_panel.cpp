@@ -2,7 +2,9 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace andel {
 
@@ -15,6 +17,7 @@ PressPanel::PressPanel(const QString& name, Picture picture, const QString& capt
     setLineWidth(2);
     setToolTip(hint);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 1, 4, 1);
     layout->setSpacing(2);
@@ -34,6 +37,24 @@ void PressPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setFrameShadow(QFrame::Raised);
     if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void PressPanel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PressPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 }  // namespace andel

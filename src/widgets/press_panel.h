@@ -1,6 +1,7 @@
 #pragma once
 // A raised panel with a picture and a caption that acts as a button: it looks pressed
-// while the mouse button is down on it and reports a click on release.
+// while the mouse button is down on it and reports a click on release. Tab reaches it
+// (a dashed frame shows the focus) and Space or Enter clicks it.
 #include "widgets/icons_panel.h"
 
 #include <QFrame>
@@ -18,6 +19,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace andel

@@ -23,6 +23,11 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     font.setBold(bold_);
     painter->setFont(font);
     painter->drawText(cell, Qt::AlignCenter, index.data().toString());
+    // The cell the keyboard is on, in a grid that takes the keyboard.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QPen(QColor(0, 90, 220), 3));
+        painter->drawRect(cell.adjusted(2, 2, -2, -2));
+    }
     painter->restore();
 }
 

@@ -17,6 +17,8 @@ UpDownPanel::UpDownPanel(const QString& name, QWidget* parent) : QWidget(parent)
         button->setAutoRepeat(true);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         button->setIconSize(QSize(7, 7));
+        // The selector beside takes the arrow keys: Tab goes past these small buttons.
+        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, [this, step = step] { emit stepped(step); });
         layout->addWidget(button);
     }

@@ -31,6 +31,7 @@ void loadMidweekRowPrice(WorkbenchState& state, const SettingsStore& settings) {
 void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages& messages, const RoundRefresh& round,
                      std::chrono::year_month_day today, std::uint32_t windowHandle) {
     writeHandleFile(workspace, windowHandle);
+    state.presenceHandle = windowHandle;
     loadAgentProfile(state, workspace);
     forgetOnlineFile(state);
     state.kupongtype = static_cast<int>(CouponType::Saturday);
@@ -69,7 +70,7 @@ RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages) {
 }
 
 void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages) {
-    removePresenceFiles(workspace);
+    if (state.presenceHandle != 0) removeOwnPresenceFiles(workspace, state.presenceHandle);
     if (!state.playerRead) return;
     SettingsStore settings = mainStore(workspace, messages);
     writePlayerKeys(settings, Player{state.xfornavn, state.etternavn, state.spillenummer});

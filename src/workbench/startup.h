@@ -29,8 +29,9 @@ void createWorkbench(WorkbenchState& state, const Workspace& workspace, Messages
 // The round's team names (and, once fetched, its result) for the game week and coupon.
 RoundRefresh roundRefresh(const Workspace& workspace, Messages& messages);
 
-// Closing: the presence files withdrawn (each only if it exists) and the player written
-// back, if the start-up read it. Nothing else is kept.
+// Closing: the presence files withdrawn (each only if it exists, and only while Apulje1.tmp
+// names this window) and the player written back, if the start-up read it. Nothing else
+// is kept.
 void closeWorkbench(const WorkbenchState& state, const Workspace& workspace, Messages& messages);
 
 }  // namespace andel

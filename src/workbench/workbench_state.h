@@ -69,6 +69,9 @@ struct WorkbenchState {
     // The start-up read the player from the settings store; only then do the close steps
     // write it back (a failed start-up must not wipe the shared player keys).
     bool playerRead = false;
+    // The handle this window wrote to Apulje1.tmp (0: none): the close steps remove the
+    // presence files only while they still name it.
+    std::uint32_t presenceHandle = 0;
 
     std::vector<std::string> ukecomboboxItems;  // game-week selector, newest week first
     int ukecombobox = 0;

@@ -67,6 +67,22 @@ expect_status "dump of an empty file" 1 dump "$work/empty.NTF"
 expect_status "dump of a missing file" 1 dump "$work/missing.NTF"
 grep -q '^andelstipp-cli: ' "$work/err" || fail "dump missing: no error line"
 
+# Numbers with zeros in front are written as their values: 10 weeks, a multiplier of 20.
+sed -e '12s/^1\r$/010\r/' -e '14s/^1\r$/0020\r/' "$work/dir/TPP.TMP" >"$work/ZEROS.TMP"
+grep -q '^0020' "$work/ZEROS.TMP" || fail "setup: the multiplier line was not changed"
+expect_status "ntf of weeks 010 and multiplier 0020" 0 --dir "$work/dir" ntf "$work/ZEROS.TMP" --out "$work/zeros.NTF"
+field() { dd if="$1" bs=1 skip=$(($2 - 1)) count="$3" 2>/dev/null; }
+for record in 1 9; do
+    at=$((record * 350))
+    [ "$(field "$work/zeros.NTF" $((at + 11)) 2)" = 10 ] || fail "weeks of coupon $record: $(field "$work/zeros.NTF" $((at + 11)) 2)"
+    [ "$(field "$work/zeros.NTF" $((at + 19)) 3)" = 020 ] || fail "multiplier of coupon $record: $(field "$work/zeros.NTF" $((at + 19)) 3)"
+done
+expect_status "dump of the file with zeros" 0 dump "$work/zeros.NTF"
+# Weeks that are no number are never passed over in silence.
+sed -e '12s/^1\r$/1O\r/' "$work/dir/TPP.TMP" >"$work/LETTER.TMP"
+"$cli" --dir "$work/dir" ntf "$work/LETTER.TMP" --out "$work/letter.NTF" >"$work/out" 2>"$work/err"
+grep -q 'Antall uker og gangefelt m. v.re tall' "$work/err" || fail "weeks 1O: $(cat "$work/err")"
+
 # A stake that does not fit the header's six digits is refused, nothing written.
 {
     rows_file_header ODDS.NTF ODDS 'N:\NTFILE'

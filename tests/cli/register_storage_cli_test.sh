@@ -74,6 +74,16 @@ refused "13-digit telephone" \
 refused "99.99.9999" "Reg. dato spillekort 99.99.9999 finnes ikke." --dato 99.99.9999
 refused "31.02.2020" "Reg. dato spillekort 31.02.2020 finnes ikke." --dato 31.02.2020
 refused "letters in a number" 'Telefax kan bare inneholde sifre: "55 31 tlf"' --fax "55 31 tlf"
+refused "first name of 13 letters behind blanks" "Fornavn er for langt: kundekartoteket har plass til 12 tegn." \
+    --fornavn "  Kristoffersen"
+
+# What was checked is what is stored: names lose the blanks around them, never a letter.
+saved="$work/saved.KVS"
+cp "$dir/WTOM.KVS" "$saved"
+check "add a name of 11 letters behind blanks" 0 "" register add --fornavn "  Kristoffers" --etternavn " Holm-Hansen "
+check "the whole name stored" 0 "" register list --sort 1
+head -1 "$work/out" | grep -q '^ Holm-Hansen| Kristoffers|' || fail "stored name: $(head -1 "$work/out")"
+cp "$saved" "$dir/WTOM.KVS"
 
 # A path longer than the system allows is an error, not an empty register (the register
 # loader says the same of its own path; the tool finds it first at --dir).

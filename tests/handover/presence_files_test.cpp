@@ -1,4 +1,5 @@
 #include "handover/presence_files.h"
+#include "handover/program_copy.h"
 
 #include "support/temp_dir.h"
 
@@ -30,6 +31,37 @@ TEST(PresenceFilesTest, WrittenReplacingOlderFilesAndRemoved) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("wtpulje1.tmp")));
     EXPECT_NO_THROW(removePresenceFiles(workspace));  // nothing left to remove
     EXPECT_FALSE(readHandleFile(workspace).has_value());
+}
+
+TEST(PresenceFilesTest, OnlyTheCopyNamedInTheHandleFileRemovesThem) {
+    TempDir dir;
+    const Workspace workspace{dir.path()};
+    writeHandleFile(workspace, 2222u);  // another copy started later and wrote its own
+    writeCaptionFile(workspace);
+    removeOwnPresenceFiles(workspace, 1111u);
+    EXPECT_EQ(readHandleFile(workspace), 2222u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("wtpulje1.tmp")));
+    removeOwnPresenceFiles(workspace, 2222u);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Apulje1.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("wtpulje1.tmp")));
+}
+
+TEST(ProgramCopyTest, ASecondCopyInTheSameWorkingDirectoryIsToldToEnd) {
+    TempDir dir;
+    const Workspace workspace{dir.path()};
+    const WorkingDirectoryClaim first = claimWorkingDirectory(workspace);
+    ASSERT_TRUE(first.lock && first.lock->locked());
+    EXPECT_FALSE(first.anotherCopyRuns);
+    EXPECT_TRUE(claimWorkingDirectory(workspace).anotherCopyRuns);
+    TempDir other;
+    EXPECT_FALSE(claimWorkingDirectory(Workspace{other.path()}).anotherCopyRuns);
+}
+
+TEST(ProgramCopyTest, NoRunningCopyToBringForwardAfterTheAttempts) {
+    TempDir dir;
+    int waits = 0;
+    EXPECT_FALSE(bringRunningCopyToFront(Workspace{dir.path()}, [&](int) { ++waits; }, 3, 1));
+    EXPECT_EQ(waits, 2);
 }
 
 TEST(PresenceFilesTest, CaptionIsWindows1252) {

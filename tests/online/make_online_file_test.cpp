@@ -195,6 +195,10 @@ TEST(MakeOnlineFile, PlayerNumberThatIsNotNineDigitsIsAskedForOrRefused) {
         EXPECT_EQ(road.make().outcome == MakeOnlineOutcome::Made, c.made);
         ASSERT_FALSE(road.messages.shown.empty());
         EXPECT_EQ(road.messages.shown[0].text, c.message);
+        // A stray Enter never makes a file for a number the agent did not mean.
+        if (road.messages.shown[0].buttons == MessageButtons::YesNo) {
+            EXPECT_EQ(road.messages.shown[0].defaultAnswer, MessageDefault::No);
+        }
 #ifndef _WIN32  // on Windows C: is the machine's own drive, not the test's directory
         EXPECT_EQ(road.filesIn("c/NTFILE").empty(), !c.made);
 #endif

@@ -39,7 +39,7 @@ struct LimitCase {
     std::vector<std::string> body;
     std::vector<std::pair<int, std::string>> headerValues;  // index in defaultHeaderValues()
     const char* refusal;  // the line naming the value; nullptr: the file is written
-    std::size_t field;    // written: the header position (1-based) of the field ...
+    std::size_t field;    // written: the file position (1-based) of the field ...
     const char* written;  // ... and the digits it holds
 };
 
@@ -71,6 +71,13 @@ std::vector<LimitCase> limitCases() {
          "Spillenummeret 1234567890 er for langt for onlinefilen (høyst 9 sifre)", 0, nullptr},
         {"TIPPING player number of nine digits behind a zero", "TIPPING", defaultBody(), {{3, "0987654321"}}, nullptr,
          340, "987654321"},
+        // Numbers with zeros in front keep their value: the first coupon record's weeks
+        // (file position 361) and multiplier (369), the header's serial number (336).
+        {"TIPPING weeks 010", "TIPPING", defaultBody(), {{5, "010"}}, nullptr, 361, "10"},
+        {"TIPPING multiplier 0020", "TIPPING", defaultBody(), {{6, "0020"}}, nullptr, 369, "020"},
+        {"TIPPING weeks with blanks around", "TIPPING", defaultBody(), {{5, " 5 "}}, nullptr, 361, "05"},
+        {"TIPPING serial number of five digits", "TIPPING", defaultBody(), {{11, "12345"}},
+         "Serienummeret 12345 er for langt for onlinefilen (høyst 4 sifre)", 0, nullptr},
     };
 }
 

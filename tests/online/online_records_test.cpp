@@ -49,6 +49,26 @@ TEST(HeaderRecord, SettersFitTheirFields) {
     }
 }
 
+TEST(OnlineRecord, NumberFieldsHoldTheValueNotItsFirstDigits) {
+    const struct {
+        const char* text;
+        std::size_t width;
+        const char* expected;
+    } cases[] = {
+        {"010", 2, "10"}, {"0020", 3, "020"}, {"000", 2, "00"}, {"0000", 4, "0000"}, {"7", 6, "000007"},
+        {"00000000123", 6, "000123"}, {"", 2, "00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(numericField(c.text, c.width), c.expected);
+    }
+    CouponRecord record;
+    record.setWeeks("010");
+    record.setMultiplier("0020");
+    EXPECT_EQ(record.at(coupon_field::kWeeks), "10");
+    EXPECT_EQ(record.at(coupon_field::kMultiplier), "020");
+}
+
 TEST(HeaderRecord, NameOf200CharactersKeepsItsFirst20AndTheRecordItsLength) {
     HeaderRecord header;
     header.setName(std::string(200, 'x'));

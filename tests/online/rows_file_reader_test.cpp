@@ -52,6 +52,8 @@ TEST_F(RowsFileReaderTest, NumberFieldsArePaddedAndCut) {
         {"1234 5678", " 1 2 ", "", "012345678", "0012", "000000", false},
         {"", "", "abc", "000000000", "0000", "000000", false},
         {"12AB3456", "12", "000000", "000123456", "0012", "000000", true},
+        // Zeros in front are no digits of the number: its value is kept, never its first places.
+        {"0123456789", "01234", "0001234", "123456789", "1234", "001234", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.player);

@@ -168,6 +168,19 @@ TEST(CustomerFieldsCheck, RefusesWhatTheRecordCannotHoldUnchanged) {
     }
 }
 
+TEST_F(CustomerRegisterTest, WhatPassesTheCheckIsStoredWhole) {
+    CustomerFields fields;
+    fields.fornavn = "  Kristoffers";  // 11 letters behind two blanks: 13 characters
+    fields.etternavn = " Holm ";
+    ASSERT_FALSE(fieldsProblem(fields).has_value());
+    const Tkunderec c = customerFromFields(fields);
+    EXPECT_EQ(c.firstName, "Kristoffers");
+    EXPECT_EQ(c.lastName, "Holm");
+    fields.fornavn = "  Kristoffersen";  // 13 letters
+    ASSERT_TRUE(fieldsProblem(fields).has_value());
+    EXPECT_EQ(fieldsProblem(fields)->field, "fornavn");
+}
+
 TEST_F(CustomerRegisterTest, DialogFieldsKeepOnlyDigitsInNumberFields) {
     CustomerFields fields;
     fields.fornavn = "Fridtjof-Helmer";

@@ -39,6 +39,9 @@ TEST(CustomerTable, SortAndSearch) {
                                           customer("Eva", "Aas", 0), customer("Kim", "HANSEN", 42)};
     const std::vector<Tkunderec> dates = {customer("A", "X", 1, 5, 3, 2004), customer("B", "X", 2, 28, 12, 2003),
                                           customer("C", "X", 3, 1, 1, 2004)};
+    const std::vector<Tkunderec> hansens = {customer("Per", "Olsen", 3), customer("Kari", "Hansen", 1),
+                                            customer("Ola", "Hansen", 2)};
+    const std::vector<std::string> hansenOrder = {" Kari", " Ola", " Per"};
     struct Case {
         const char* name;
         std::vector<Tkunderec> customers;
@@ -60,6 +63,11 @@ TEST(CustomerTable, SortAndSearch) {
         {"a text no row begins with", names, 3, {" Eva", " Zahl", " Ola", " Kim", " Per", " Aas"}, "999", -1},
         {"empty search selects nothing", names, 3, {" Eva", " Zahl", " Ola", " Kim", " Per", " Aas"}, "", -1},
         {"date: year first", dates, 4, {" B", " C", " A"}, "05/03", 2},
+        // Every word typed counts; a blank only separates them.
+        {"all words: hansen o", hansens, 1, hansenOrder, "hansen o", 1},
+        {"a blank after a word", hansens, 1, hansenOrder, "HANSEN ", 0},
+        {"first name first", hansens, 1, hansenOrder, "ola hansen", 1},
+        {"a word nobody has", hansens, 1, hansenOrder, "hansen x", -1},
         {"equal cells keep their old rows compared as text", tenWithTwins(), 1,
          {" R10", " R9", " R1", " R2", " R3", " R4", " R5", " R6", " R7", " R8"}, "Navn1", 2},
     };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 namespace andel {
 namespace {
@@ -36,6 +37,23 @@ protected:
     test::RecordingMessages messages;
     StorageBrowser browser;
 };
+
+// A syndicate whose ledger was voided reads "ANNULLERT", not "ONLINE", in the list; the
+// browser asks the hook and knows nothing of ledgers.
+TEST_F(StorageBrowserTest, VoidedSyndicatesAreMarked) {
+    for (const auto& [name, serial, day] : {std::tuple{"A.TXT", "1000", 1u}, std::tuple{"B.TXT", "1001", 2u}}) {
+        WorkbenchState state = test::syndicate();
+        dir.write(std::string("pul1lgr/") + name,
+                  encodeTextLines(storageFileLines(state, StorageMode::Online, serial, test::savedAt(2008, 10, day, 12, 0, 0))));
+    }
+    store("C.TXT", "Per", "Lager", 10, 3);
+    ASSERT_TRUE(list());
+    EXPECT_EQ(column(kStorageTypeHeader), (std::vector<std::string>{"LAGER ", "ONLINE", "ONLINE"}));
+    browser.voided = [](const std::string& serial) { return serial == "1000"; };
+    ASSERT_TRUE(list());
+    EXPECT_EQ(column(kSerialHeader), (std::vector<std::string>{"", "1001", "1000"}));
+    EXPECT_EQ(column(kStorageTypeHeader), (std::vector<std::string>{"LAGER ", "ONLINE", "ANNULLERT"}));
+}
 
 TEST_F(StorageBrowserTest, ListsTheValuesByLinePositionNewestFirst) {
     store("a.txt", "Kari", "Nordmann", 2916, 7, StorageMode::Online);

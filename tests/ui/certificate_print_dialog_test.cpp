@@ -20,10 +20,14 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QtTest>
 
 #include <fstream>
@@ -46,6 +50,16 @@ private:
     static QString readAll(const QString& file) {
         QFile in(file);
         return in.open(QIODevice::ReadOnly) ? QString::fromLatin1(in.readAll()) : QString();
+    }
+
+    // "Velg skriver..." answered with a PDF file, as an agent who chooses one.
+    static void choosePdfPrinter(TForm1& dialog, const QString& pdf) {
+        dialog.setPrinterSetup([pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        child<QPushButton>(dialog, "velgskriver")->click();
     }
 
 private slots:
@@ -140,6 +154,48 @@ private slots:
         QCOMPARE(QString::fromStdString(state.previewFileName), QStringLiteral("KRYSSEN_1042.NTF"));
     }
 
+    // One certificate printed again: the agent types its number and takes away the main
+    // part; a number the syndicate does not have prints nothing and says so.
+    void chosenCertificatesAreTheOnlyPagesPrinted_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("mainPart");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("certificate 2 alone") << QStringLiteral("2") << false << 1;
+        QTest::newRow("2 to 3 and the main part") << QStringLiteral("2-3") << true << 3;
+        QTest::newRow("every one") << QString() << true << 6;
+        QTest::newRow("a letter is not taken") << QStringLiteral("2x") << false << 1;
+        QTest::newRow("certificate 9 of 5") << QStringLiteral("9") << true << 0;
+    }
+    void chosenCertificatesAreTheOnlyPagesPrinted() {
+        QFETCH(QString, typed);
+        QFETCH(bool, mainPart);
+        QFETCH(int, pages);
+        QTemporaryDir directory;
+        QWidget mainWindow;
+        andel::WorkbenchState state = andel::test::printableState(5);
+        const QString pdf = directory.filePath(QStringLiteral("valgt.pdf"));
+        QTimer::singleShot(0, [&] {
+            auto* dialog = mainWindow.findChild<TForm1*>();
+            if (!dialog) return;
+            choosePdfPrinter(*dialog, pdf);
+            auto* certificates = dialog->findChild<QLineEdit*>(QStringLiteral("andelsbrev"));
+            certificates->setFocus();
+            QTest::keyClicks(certificates, typed);
+            auto* withMainPart = dialog->findChild<QCheckBox*>(QStringLiteral("hoveddel"));
+            if (withMainPart->isChecked() != mainPart) QTest::mouseClick(withMainPart, Qt::LeftButton);
+            child<QPushButton>(*dialog, "startutskrift")->click();
+        });
+        andel::printCertificatesFromWindow(&mainWindow, state, andel::Workspace(directory.path().toStdString()),
+                                           messages_, [] {});
+        andel::selectedPrinter().setOutputFileName(QString());
+        QCOMPARE(readAll(pdf).count(QRegularExpression(QStringLiteral("/Type /Page\\n"))), pages);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        if (pages == 0) {
+            QCOMPARE(shownText(0), QStringLiteral("Andelsbrev \"9\" finnes ikke: andelslaget har 5 andeler. Skriv for "
+                                                  "eksempel 2 eller 1-3."));
+        }
+    }
+
     void aPdfThatCannotBeWrittenSaysWhy() {
         QTemporaryDir directory;
         TForm1 dialog(nullptr, &messages_);
@@ -172,12 +228,7 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto* dialog = mainWindow.findChild<TForm1*>();
             if (!dialog) return;
-            dialog->setPrinterSetup([&](QPrinter& printer, QWidget*) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-                return true;
-            });
-            child<QPushButton>(*dialog, "velgskriver")->click();
+            choosePdfPrinter(*dialog, pdf);
             shownName = child<QLabel>(*dialog, "skrivernavn")->text();
             child<QPushButton>(*dialog, "startutskrift")->click();
         });
@@ -225,6 +276,31 @@ private slots:
         QVERIFY(painted >= 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
+    }
+
+    // The preview opens with the page at its whole width in a window of most of the screen,
+    // not a whole page shrunk to a third of its size.
+    void thePreviewOpensAtPageWidth() {
+        QTemporaryDir directory;
+        andel::selectedPrinter().setOutputFormat(QPrinter::PdfFormat);
+        andel::selectedPrinter().setOutputFileName(directory.filePath(QStringLiteral("forhandsvist.pdf")));
+        TForm1 dialog(nullptr, &messages_);
+        dialog.setOutput([&](QPagedPaintDevice&, const PrintChoices&) {}, {});
+        dialog.show();
+        int zoomMode = -1;
+        QSize size;
+        QTimer::singleShot(0, [&] {
+            auto* preview = dialog.findChild<QPrintPreviewDialog*>();
+            auto* pages = preview ? preview->findChild<QPrintPreviewWidget*>() : nullptr;
+            if (pages) zoomMode = pages->zoomMode();
+            if (preview) size = preview->size();
+            if (preview) preview->reject();
+        });
+        child<QPushButton>(dialog, "forhandsvis")->click();
+        andel::selectedPrinter().setOutputFileName(QString());
+        QCOMPARE(zoomMode, int(QPrintPreviewWidget::FitToWidth));
+        const QRect area = dialog.screen()->availableGeometry();
+        QVERIFY2(size.width() >= area.width() * 3 / 4, qPrintable(QStringLiteral("%1 wide").arg(size.width())));
     }
 
     void theCommandRefusesBeforeTheDialog() {

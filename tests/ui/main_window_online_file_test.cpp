@@ -39,9 +39,13 @@ public:
     bool show(const Message& message) override {
         const QLabel* label = window ? window->findChild<QLabel*>(QStringLiteral("onlinefilpathogfilnavn")) : nullptr;
         bottomBar.push_back(label ? label->text() : QString());
-        return RecordingMessages::show(message);
+        const bool answered = RecordingMessages::show(message);
+        // "Lage en ny onlinefil likevel?" has its own answer: these tests make files again on purpose.
+        if (message.text.find("Lage en ny onlinefil likevel?") != std::string::npos) return anotherFile;
+        return answered;
     }
     QWidget* window = nullptr;
+    bool anotherFile = true;
     QStringList bottomBar;
 };
 
@@ -107,11 +111,13 @@ private:
         for (const SeasonRow& row : season.rows) serials.push_back(row.serialNumber);
         return serials;
     }
+    // The last question asked (the one about the earlier file comes before the ledger's).
     const Message* question() const {
+        const Message* last = nullptr;
         for (const Message& message : messages_.shown) {
-            if (message.buttons == MessageButtons::YesNo) return &message;
+            if (message.buttons == MessageButtons::YesNo) last = &message;
         }
-        return nullptr;
+        return last;
     }
 
     void makeOnlineFile() {
@@ -239,6 +245,73 @@ private slots:
         if (!yes) return;
         QCOMPARE(earlier->voided->reason, "Erstattet av onlinefilen med serienummer " + second);
         QCOMPARE(seasonSerials(), std::vector<std::string>{second});
+        // The storage list marks the voided syndicate, and a third making asks about the
+        // second file only.
+        QTest::mouseClick(find<QToolButton>("bildeknapp5"), Qt::LeftButton);
+        auto* table = find<QWidget>("Thentrekker")->findChild<QTableWidget*>(QStringLiteral("lagertabell"));
+        QStringList kinds;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            kinds << table->item(row, 10)->text().trimmed() + QLatin1Char('=') + table->item(row, 7)->text().trimmed();
+        }
+        kinds.sort();
+        QCOMPARE(kinds, (QStringList{QString::fromStdString(first) + QStringLiteral("=ANNULLERT"),
+                                     QString::fromStdString(second) + QStringLiteral("=ONLINE")}));
+        messages_.anotherFile = false;
+        messages_.shown.clear();
+        QTest::mouseClick(find<QAbstractButton>("BitBtn2"), Qt::LeftButton);
+        QCOMPARE(dialogsOpened_, 2);
+        QVERIFY(question());
+        QVERIFY2(question()->text.find("serienummer " + second) != std::string::npos, question()->text.c_str());
+        QVERIFY2(question()->text.find("serienummer " + first) == std::string::npos, question()->text.c_str());
+    }
+
+    // Making the online file for a syndicate that has one asks first; Nei opens no dialog.
+    void makingTheFileAgainAsksFirstNamingTheFileMade() {
+        makeOnlineFile();
+        const std::string serial = serialNumber();
+        messages_.anotherFile = false;
+        messages_.shown.clear();
+        QTest::mouseClick(find<QAbstractButton>("BitBtn2"), Qt::LeftButton);
+        QCOMPARE(dialogsOpened_, 1);
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QVERIFY2(messages_.shown[0].text.find("serienummer " + serial) != std::string::npos,
+                 messages_.shown[0].text.c_str());
+        QCOMPARE(int(messages_.shown[0].defaultAnswer), int(MessageDefault::No));
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{1});
+    }
+
+    // The syndicate marked again by hand has no online file in the window, but one was made:
+    // printing offers that file and prints for it; no second file is made.
+    void printingWithoutTheFileOffersTheOneMade() {
+        makeOnlineFile();
+        const std::string first = serialNumber();
+        stepArrow("UpDown2", "ned");
+        stepArrow("UpDown2", "opp");
+        QVERIFY(bottomBar().isEmpty());
+        messages_.shown.clear();
+        window_->findChild<QAction*>(QStringLiteral("Skrivut1"))->trigger();
+        QCOMPARE(dialogsOpened_, 1);
+        QCOMPARE(printDialogsOpened_, 1);
+        QCOMPARE(serialNumber(), first);
+        QVERIFY(!messages_.shown.empty());
+        const std::string& asked = messages_.shown[0].text;
+        QVERIFY2(asked.rfind("Andelslaget har allerede en onlinefil:\rserienummer " + first, 0) == 0, asked.c_str());
+        QVERIFY2(asked.find("Skrive ut andelsbrevene for den?") != std::string::npos, asked.c_str());
+        QCOMPARE(filesIn(file("pul1lgr")), std::size_t{1});
+    }
+
+    // After a restart the window shows the syndicate the agent made the file of last.
+    void aRestartShowsTheLastSyndicate() {
+        QTest::mouseClick(find<QAbstractButton>("UpDown2ned"), Qt::LeftButton);  // SØNDAG
+        makeOnlineFile();
+        const std::string serial = serialNumber();
+        const QString week = find<QComboBox>("ukecombobox")->currentText();
+        window_ = std::make_unique<Tgridform>(workspace(), &messages_);
+        window_->show();
+        QCOMPARE(serialNumber(), serial);
+        QCOMPARE(find<QComboBox>("KUPONGTYPE")->currentIndex(), 1);
+        QCOMPARE(find<QComboBox>("ukecombobox")->currentText(), week);
+        QVERIFY(bottomBar().startsWith(QStringLiteral("C:\\NTFILE\\KRYSSEN_")));
     }
 
     // Deleting the stored syndicate of a made online file in the storage browser asks

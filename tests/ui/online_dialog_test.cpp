@@ -20,6 +20,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 
@@ -169,6 +170,95 @@ private slots:
         QCOMPARE(answers.weeks, std::string("5"));
         whenDialogOpens([](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn3"), Qt::LeftButton); });
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    }
+
+private:
+    // Answers each opening of the online-file dialog in turn, by count; a dialog that opens
+    // more often than there are steps is cancelled.
+    void onEachDialog(std::vector<std::function<void(QWidget*)>> steps) {
+        auto* poll = new QTimer(mainWindow_.get());
+        connect(poll, &QTimer::timeout, this, [this, poll, steps, done = std::size_t{0}]() mutable {
+            QWidget* open = QApplication::activeModalWidget();
+            if (!open || !open->inherits("andel::Tonlineform") || open->property("answered").toBool()) return;
+            open->setProperty("answered", true);
+            ++dialogsOpened_;
+            if (done < steps.size()) {
+                steps[done++](open);
+            } else {
+                QTest::mouseClick(child<QPushButton>(open, "BitBtn3"), Qt::LeftButton);
+            }
+            open->setProperty("answered", false);
+        });
+        poll->start(20);
+    }
+    int dialogsOpened_ = 0;
+
+private slots:
+    // Letters never reach the player number; Nei to "Lage onlinefilen likevel?" (its
+    // default) opens the dialog again with everything as typed, the name field in focus.
+    void playerNumberTakesDigitsAndNeiKeepsWhatWasTyped() {
+        WorkbenchState state = test::syndicate();
+        messages_.answer = false;
+        dialogsOpened_ = 0;
+        QString typedName, typedNumber, focusAtSecond;
+        onEachDialog({
+            [&](QWidget* open) {
+                auto* name = child<QLineEdit>(open, "Edit1");
+                auto* number = child<QLineEdit>(open, "Edit2");
+                QCOMPARE(open->focusWidget(), static_cast<QWidget*>(name));
+                name->selectAll();
+                QTest::keyClicks(name, QStringLiteral("Per Olsen"));
+                number->setFocus();
+                number->selectAll();
+                QTest::keyClicks(number, QStringLiteral("12a34 5x"));
+                QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton);
+            },
+            [&](QWidget* open) {
+                typedName = child<QLineEdit>(open, "Edit1")->text();
+                typedNumber = child<QLineEdit>(open, "Edit2")->text();
+                focusAtSecond = open->focusWidget() ? open->focusWidget()->objectName() : QString();
+                QTest::mouseClick(child<QPushButton>(open, "BitBtn3"), Qt::LeftButton);
+            },
+        });
+        const MakeOnlineResult result = makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_);
+        QCOMPARE(int(result.outcome), int(MakeOnlineOutcome::Refused));
+        QCOMPARE(dialogsOpened_, 2);
+        QCOMPARE(typedName, QStringLiteral("Per Olsen"));
+        QCOMPARE(typedNumber, QStringLiteral("1234 5"));
+        QCOMPARE(focusAtSecond, QStringLiteral("Edit1"));
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        QCOMPARE(messages_.shown[0].text, std::string("Spillenummeret har 5 siffer, ikke 9. Lage onlinefilen likevel?"));
+        QCOMPARE(int(messages_.shown[0].defaultAnswer), int(MessageDefault::No));
+        QVERIFY(ntfFiles().empty());
+    }
+
+    // A second online file for the same syndicate is asked for first, naming the one made;
+    // Nei (the default) opens no dialog and makes nothing, Ja goes on as before.
+    void secondFileForTheSameSyndicateIsAskedForFirst() {
+        WorkbenchState state = test::syndicate();
+        dialogsOpened_ = 0;
+        const auto make = [](QWidget* open) { QTest::mouseClick(child<QPushButton>(open, "BitBtn1"), Qt::LeftButton); };
+        onEachDialog({make, make});
+        QCOMPARE(int(makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_).outcome),
+                 int(MakeOnlineOutcome::Made));
+        const std::string serial = state.online.serialNumber;
+        messages_.shown.clear();
+        messages_.answer = false;
+        QCOMPARE(int(makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_).outcome),
+                 int(MakeOnlineOutcome::Refused));
+        QCOMPARE(dialogsOpened_, 1);
+        QCOMPARE(ntfFiles().size(), std::size_t{1});
+        QCOMPARE(messages_.shown.size(), std::size_t{1});
+        const Message& asked = messages_.shown[0];
+        QVERIFY2(asked.text.rfind("Andelslaget har allerede en onlinefil:\rserienummer " + serial + ", laget ", 0) == 0,
+                 asked.text.c_str());
+        QVERIFY2(asked.text.find("spiller Kari Nordmann 123 456 789") != std::string::npos, asked.text.c_str());
+        QCOMPARE(int(asked.defaultAnswer), int(MessageDefault::No));
+
+        messages_.answer = true;
+        QCOMPARE(int(makeOnlineFileFromWindow(mainWindow_.get(), state, workspace(), messages_).outcome),
+                 int(MakeOnlineOutcome::Made));
+        QCOMPARE(dialogsOpened_, 2);
     }
 
     void wholeRoadFromTheWindowUnderTheHourglass() {

@@ -57,6 +57,37 @@ private slots:
         QVERIFY2(settings.str().find("TIPPERNUMMER=") != std::string::npos, settings.str().c_str());
         QVERIFY(settings.str().find("FORNAVN=Kari") != std::string::npos);
     }
+
+    // A second start in the same working directory ends at once and leaves the first copy
+    // running with its presence files; only the first copy's close removes them.
+    void aSecondStartLeavesTheFirstCopyAlone() {
+        QTemporaryDir directory;
+        const std::filesystem::path root = directory.path().toStdString();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess first, second;
+        for (QProcess* program : {&first, &second}) {
+            program->setWorkingDirectory(directory.path());
+            program->setProcessEnvironment(environment);
+        }
+        first.start(QStringLiteral(ANDELSTIPP_PROGRAM), {});
+        QVERIFY(first.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(root / "wtpulje1.tmp"), 20000);
+        const auto handle = andel::readHandleFile(andel::Workspace(root));
+        QVERIFY(handle);
+
+        second.start(QStringLiteral(ANDELSTIPP_PROGRAM), {});
+        QVERIFY(second.waitForStarted(5000));
+        QVERIFY(second.waitForFinished(15000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(andel::readHandleFile(andel::Workspace(root)), handle);
+        QVERIFY(std::filesystem::exists(root / "wtpulje1.tmp"));
+
+        ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(10000));
+        QVERIFY(!std::filesystem::exists(root / "Apulje1.tmp"));
+    }
 };
 
 QTEST_MAIN(ProgramTerminationTest)

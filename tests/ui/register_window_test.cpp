@@ -161,6 +161,21 @@ private slots:
         QCOMPARE(search->text(), QString());
     }
 
+    // Every word typed counts and a blank never starts a new search: "hansen o" stays on Ola
+    // Hansen, whom Enter then chooses (Olsen, whose first letter is the O, is not chosen).
+    void wordsTypedWithBlanksFindTheOneCustomerAllFit() {
+        appendCustomer(workspace(), customer("Kari", "Hansen", 999), messages_);
+        window_ = std::make_unique<Tkundekartotek>(workspace(), messages_);
+        window_->show();
+        window_->findChild<QCheckBox*>(QStringLiteral("holdforredigering"))->setChecked(false);
+        QTest::keyClicks(search(), QStringLiteral("hansen o"));
+        QCOMPARE(search()->text(), QStringLiteral("HANSEN O"));
+        QTest::keyClick(search(), Qt::Key_Return);
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        QCOMPARE(window_->currentCustomer()->firstName, std::string("Ola"));
+        QCOMPARE(window_->currentCustomer()->lastName, std::string("HANSEN"));
+    }
+
     void addAndDeleteCustomers() {
         window_->setCustomerEditor([](CustomerFields& fields) {
             fields.fornavn = "Per";

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "stored_syndicate.h"
 #include "books/ledger_store.h"
+#include "online/earlier_online_file.h"
 #include "online/make_online_file.h"
 #include "workbench/recompute.h"
 
@@ -41,8 +42,15 @@ int runMakeOnline(const Arguments& args, Context& context) {
     WorkbenchState state = initialWorkbenchState();
     if (!loadStoredSyndicate(state, args.positionals()[0], context)) return 1;
     if (!mayMakeOnlineFile(state, context.messages)) return 1;
+    // The window asks before it makes a second online file for the same syndicate; a script
+    // cannot answer, so the tool makes it and says which file was there before.
+    const std::vector<EarlierOnlineFile> earlier = earlierOnlineFiles(context.workspace, state);
     const MakeOnlineResult result = makeOnlineFile(state, answers, context.workspace, context.messages);
     if (result.outcome != MakeOnlineOutcome::Made) return 1;
+    for (const EarlierOnlineFile& file : earlier) {
+        context.messages.inform("Andelslaget hadde allerede en onlinefil: " + earlierOnlineFileLine(file) +
+                                ". Den nye er laget i tillegg.");
+    }
     openLedgerAfterOnlineFile(state, context.workspace, context.messages);
     context.out << result.onlineFile << '\n';
     return 0;
