@@ -1,7 +1,5 @@
 #include "accounts/deleted_syndicate.h"
 
-#include "books/books_rules.h"
-#include "books/journal.h"
 #include "books/ledger_store.h"
 
 namespace andel {
@@ -15,9 +13,7 @@ void offerVoidingOfDeletedSyndicate(const Workspace& workspace, const std::strin
                                  (f.player.empty() ? std::string() : ", spiller " + f.player) +
                                  ".\r\rSkal andelsregnskapet annulleres?";
     if (!messages.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    Journal journal(workspace, &messages);
-    const std::string refused = voidInBooks(journal, clerkOf(workspace), serialNumber, std::string(kDeletedSyndicateReason));
-    if (!refused.empty()) messages.inform(refused);
+    voidLedgerAndOnlineFile(workspace, serialNumber, std::string(kDeletedSyndicateReason), messages);
 }
 
 }  // namespace andel

@@ -549,6 +549,7 @@ void Tandelsregnskap::voidLedger() {
     const std::optional<std::string> reason = askReason_();
     if (!reason) return;
     change([&](Journal& j, const Clerk& c, const std::string& serial) { return voidInBooks(j, c, serial, *reason); });
+    if (ledger_ && ledger_->voided) putAwayVoidedOnlineFile(workspace_, *ledger_, messages_);
 }
 
 void Tandelsregnskap::exportAccounts() {

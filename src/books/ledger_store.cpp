@@ -2,6 +2,10 @@
 
 #include "books/journal.h"
 #include "model/coupon_type.h"
+#include "online/voided_online_file.h"
+#include "platform/file_io.h"
+#include "settings/drive_settings.h"
+#include "settings/settings_store.h"
 #include "platform/io_error.h"
 
 namespace andel {
@@ -79,27 +83,58 @@ std::vector<Ledger> earlierLedgersOfSyndicate(const Workspace& workspace, const 
     return earlier;
 }
 
+bool voidLedgerAndOnlineFile(const Workspace& workspace, const std::string& serialNumber, const std::string& reason,
+                             Messages& messages, bool askFirst) {
+    Journal journal(workspace, &messages);
+    if (const std::string refused = voidInBooks(journal, clerkOf(workspace), serialNumber, reason); !refused.empty()) {
+        messages.inform(refused);
+        return false;
+    }
+    if (const auto voided = journal.read([&] { return journal.ledger(serialNumber); })) {
+        putAwayVoidedOnlineFile(workspace, *voided, messages, askFirst);
+    }
+    return true;
+}
+
+void putAwayVoidedOnlineFile(const Workspace& workspace, const Ledger& voided, Messages& messages, bool askFirst) {
+    if (!voided.voided || voided.facts.onlineFile.empty()) return;
+    const SettingsStore settings = mainStore(workspace, messages);
+    const DriveMap drives = settingsDriveMap(workspace, settings);
+    const std::optional<std::filesystem::path> where = drives.resolve(voided.facts.onlineFile);
+    if (!where || !fileExists(*where)) return;
+    const std::string question = "Onlinefilen til det annullerte andelslaget ligger fortsatt der terminalen henter onlinefiler:\r" +
+                                 voided.facts.onlineFile + "\r\rSkal den flyttes til mappen " + std::string(kVoidedFolderName) +
+                                 ", så den ikke kan spilles?";
+    if (askFirst && !messages.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    if (const auto moved = moveOnlineFileToVoided(drives, voided.facts.onlineFile)) messages.inform("Onlinefilen er flyttet til " + *moved + ".");
+}
+
 }  // namespace andel
 
 namespace andel {
 
-void openLedgerAfterOnlineFile(const WorkbenchState& state, const Workspace& workspace, Messages& messages) {
+void openLedgerAfterOnlineFile(const WorkbenchState& state, const Workspace& workspace, Messages& messages,
+                               EarlierLedger earlier) {
     const auto facts = syndicateFactsOf(state);
     if (!facts) return;
     try {
         if (openLedger(workspace, *facts, messages) != LedgerOpening::Created) return;
-        for (const Ledger& earlier : earlierLedgersOfSyndicate(workspace, *facts)) {
-            const SyndicateFacts& f = earlier.facts;
-            const std::string question = "Andelslaget har også et andelsregnskap fra en tidligere onlinefil:\rserienummer " +
-                                         f.serialNumber + ", " + weekText(f.week) +
-                                         (f.player.empty() ? std::string() : ", spiller " + f.player) +
-                                         ".\r\rSkal det tidligere regnskapet annulleres?";
-            if (!messages.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) continue;
-            const std::string reason = "Erstattet av onlinefilen med serienummer " + facts->serialNumber;
-            Journal journal(workspace);
-            if (const std::string refused = voidInBooks(journal, clerkOf(workspace), f.serialNumber, reason); !refused.empty()) {
-                messages.inform(refused);
+        for (const Ledger& other : earlierLedgersOfSyndicate(workspace, *facts)) {
+            const SyndicateFacts& f = other.facts;
+            const std::string named = "serienummer " + f.serialNumber + ", " + weekText(f.week) +
+                                      (f.player.empty() ? std::string() : ", spiller " + f.player);
+            if (earlier == EarlierLedger::Keep) {
+                messages.inform("Det tidligere andelsregnskapet (" + named + ") står fortsatt; annuller det med: ledger void " +
+                                f.serialNumber + " --grunn TEKST");
+                continue;
             }
+            const std::string question = "Andelslaget har også et andelsregnskap fra en tidligere onlinefil:\r" + named +
+                                         ".\r\rSkal det tidligere regnskapet annulleres?";
+            if (earlier == EarlierLedger::Ask && !messages.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) {
+                continue;
+            }
+            voidLedgerAndOnlineFile(workspace, f.serialNumber, "Erstattet av onlinefilen med serienummer " + facts->serialNumber,
+                                    messages, earlier == EarlierLedger::Ask);
         }
     } catch (const IoError& error) {
         messages.inform(std::string(error.what()) + "\rAndelsregnskapet ble ikke laget.");

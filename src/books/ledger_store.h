@@ -41,9 +41,23 @@ LedgerOpening openLedger(const Workspace& workspace, const SyndicateFacts& facts
 // coupon type and time basis: a syndicate whose online file was made again.
 std::vector<Ledger> earlierLedgersOfSyndicate(const Workspace& workspace, const SyndicateFacts& facts);
 
+// Voids the ledger (refusals shown), then, when its online file still lies where the
+// terminal reads online files, asks whether to move it into the subfolder ANNULLERT, so it
+// can never be played. The question comes after the voiding is recorded, never inside it.
+// Returns whether the ledger was voided.
+bool voidLedgerAndOnlineFile(const Workspace& workspace, const std::string& serialNumber, const std::string& reason,
+                             Messages& messages, bool askFirst = true);
+// The second half of it, for a ledger voided already: the question and the move.
+void putAwayVoidedOnlineFile(const Workspace& workspace, const Ledger& voided, Messages& messages, bool askFirst = true);
+
 // After an online file was made for the syndicate in hand: opens its ledger, and asks
 // whether the ledger of an earlier online file of the same syndicate and week shall be
 // voided. A refusal or a file error is shown; it never undoes the made online file.
-void openLedgerAfterOnlineFile(const WorkbenchState& state, const Workspace& workspace, Messages& messages);
+// `earlier` says what to do with an earlier ledger: ask (the window), void it and put its
+// online file away, or keep it and say in one line how to void it (the tool without
+// --annuller-tidligere, which cannot answer a question).
+enum class EarlierLedger { Ask, Void, Keep };
+void openLedgerAfterOnlineFile(const WorkbenchState& state, const Workspace& workspace, Messages& messages,
+                               EarlierLedger earlier = EarlierLedger::Ask);
 
 }  // namespace andel

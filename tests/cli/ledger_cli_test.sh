@@ -218,10 +218,13 @@ workbook_check season "$work/season.xlsx" || fail "season workbook"
 # Making the online file again for the same syndicate leaves the earlier ledger to be voided;
 # a voided ledger refuses every change and the season leaves it out.
 run "make-online again" 0 make-online LAGRET.TXT --navn "Kari Nordmann" --spillenummer 123456780 --katalog 'C:\NTFILE'
-grep -q 'Skal det tidligere regnskapet annulleres' "$work/err" || fail "no question about the earlier ledger: $(cat "$work/err")"
+grep -q 'Det tidligere andelsregnskapet (serienummer 1000, UKE 10 -2009, spiller Kari Nordmann) står fortsatt; annuller det med: ledger void 1000 --grunn TEKST' "$work/err" ||
+    fail "the earlier ledger is not named with how to void it: $(cat "$work/err")"
 run "season with both" 0 season
 tail -1 "$work/out" | grep -q "^total${tab}${tab}${tab}5.832${tab}5.832${tab}" || fail "season with both: $(tail -1 "$work/out")"
 run "void" 0 ledger void 1001 --grunn "laget to ganger"
+[ "$(ls "$dir/c/NTFILE/ANNULLERT" 2>/dev/null | grep -c '\.NTF$')" -eq 1 ] || fail "the voided online file was not put away: $(ls -R "$dir/c/NTFILE")"
+grep -q 'Onlinefilen er flyttet til C:\\NTFILE\\ANNULLERT\\' "$work/err" || fail "the move is not told: $(cat "$work/err")"
 run "void again" 1 ledger void 1001 --grunn "igjen"
 run "change a voided ledger" 1 ledger set 1001 1 --navn Per
 grep -q 'ble annullert .* (laget to ganger) og kan ikke endres' "$work/err" || fail "voided change: $(cat "$work/err")"

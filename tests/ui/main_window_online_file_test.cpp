@@ -119,6 +119,20 @@ private:
         }
         return last;
     }
+    // The question whether to void a ledger (after it, a Ja asks to put the online file away).
+    const Message* voidingQuestion() const {
+        for (const Message& message : messages_.shown) {
+            if (message.buttons == MessageButtons::YesNo && message.text.find("annulleres?") != std::string::npos) return &message;
+        }
+        return nullptr;
+    }
+    // After a voiding: the online file asked about and, on Ja, moved into ANNULLERT.
+    void expectTheOnlineFilePutAway(bool yes) const {
+        const Message* move = question();
+        QVERIFY(move);
+        QVERIFY2(move->text.find("Skal den flyttes til mappen ANNULLERT") != std::string::npos, move->text.c_str());
+        QVERIFY2(!yes || messages_.shown.back().text.starts_with("Onlinefilen er flyttet til "), messages_.shown.back().text.c_str());
+    }
 
     void makeOnlineFile() {
         messages_.shown.clear();
@@ -236,7 +250,7 @@ private slots:
         QCOMPARE(dialogsOpened_, 2);
         const std::string second = serialNumber();
         QVERIFY(second != first);
-        const Message* asked = question();
+        const Message* asked = voidingQuestion();
         QVERIFY(asked);
         QVERIFY2(asked->text.find("serienummer " + first) != std::string::npos, asked->text.c_str());
         QVERIFY(!findLedger(workspace(), second)->voided);
@@ -244,6 +258,7 @@ private slots:
         QCOMPARE(earlier->voided.has_value(), yes);
         if (!yes) return;
         QCOMPARE(earlier->voided->reason, "Erstattet av onlinefilen med serienummer " + second);
+        expectTheOnlineFilePutAway(true);
         QCOMPARE(seasonSerials(), std::vector<std::string>{second});
         // The storage list marks the voided syndicate, and a third making asks about the
         // second file only.
@@ -342,8 +357,9 @@ private slots:
         QTest::mouseClick(browser->findChild<QToolButton*>(QStringLiteral("slettmerkede")), Qt::LeftButton);
         QVERIFY2(slett.result().empty(), slett.result().c_str());
         QCOMPARE(filesIn(file("pul1lgr")), std::size_t{0});
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        const Message* asked = question();
+        QCOMPARE(messages_.shown.size(), yes ? std::size_t{3} : std::size_t{1});  // Ja: the online file asked about and moved
+        if (yes) expectTheOnlineFilePutAway(true);
+        const Message* asked = voidingQuestion();
         QVERIFY(asked);
         QVERIFY2(asked->text.find("serienummer " + serial) != std::string::npos, asked->text.c_str());
         const std::optional<Ledger> ledger = findLedger(workspace(), serial);

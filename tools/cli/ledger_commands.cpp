@@ -245,7 +245,8 @@ int voidCommand(const Arguments& args, Context& context) {
         throw UsageError(problem);
     }
     if (!ledgerOf(serial, context)) return 1;
-    return inBooks(context, [&](Journal& j, const Clerk& c) { return voidInBooks(j, c, serial, *reason); });
+    // The tool cannot be asked: a voided syndicate's online file is always put away where the terminal cannot play it.
+    return voidLedgerAndOnlineFile(context.workspace, serial, *reason, context.messages, false) ? 0 : 1;
 }
 
 // Every event of the ledger, oldest first: the business day, the time it was recorded,

@@ -110,10 +110,12 @@ const std::vector<Command>& commands() {
          runSend, {}, {}},
         {"make-online",
          "andelstipp-cli make-online STORAGEFILE --navn TEXT --spillenummer TEXT --katalog DIR\n"
-         "                           [--gangefelt 1|2|5|10|20] [--uker 1|5|10]\n"
+         "                           [--gangefelt 1|2|5|10|20] [--uker 1|5|10] [--annuller-tidligere]\n"
          "  Makes the online file of a stored syndicate of pul1lgr/ as the main window does (DIR such\n"
-         "  as \"C:\\NTFILE\", through the drive map) and prints its path in the Windows form.",
-         runMakeOnline, {"--navn", "--spillenummer", "--katalog", "--gangefelt", "--uker"}, {}},
+         "  as \"C:\\NTFILE\", through the drive map) and prints its path in the Windows form. An\n"
+         "  earlier ledger of the same syndicate is named with how to void it; --annuller-tidligere\n"
+         "  voids it and moves its online file into the subfolder ANNULLERT.",
+         runMakeOnline, {"--navn", "--spillenummer", "--katalog", "--gangefelt", "--uker"}, {"--annuller-tidligere"}},
         {"certificates",
          "andelstipp-cli certificates STORAGEFILE --pdf OUT.pdf [--margin 0..20] [--juster 0|1] [--spar-gulfarge]\n"
          "  Prints the share certificates of a stored syndicate of pul1lgr/ into one PDF, a page per\n"

@@ -51,7 +51,8 @@ int runMakeOnline(const Arguments& args, Context& context) {
         context.messages.inform("Andelslaget hadde allerede en onlinefil: " + earlierOnlineFileLine(file) +
                                 ". Den nye er laget i tillegg.");
     }
-    openLedgerAfterOnlineFile(state, context.workspace, context.messages);
+    openLedgerAfterOnlineFile(state, context.workspace, context.messages,
+                              args.flag("--annuller-tidligere") ? EarlierLedger::Void : EarlierLedger::Keep);
     context.out << result.onlineFile << '\n';
     return 0;
 }
