@@ -410,7 +410,7 @@ std::vector<Ledger> Journal::ledgers() {
                 if (const auto serial = serials.find(source.syndicate); serial != serials.end()) input.serialOf.insert(*serial);
             }
         }
-        all.push_back(foldLedger(input));
+        all.push_back(foldLedgerFigures(input));
     }
     return all;
 }

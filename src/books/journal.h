@@ -40,7 +40,7 @@ public:
     // Reads: call inside a read() or write() scope for one consistent state.
     std::optional<Ledger> ledger(const std::string& serialNumber);  // the newest week of that number
     std::optional<Ledger> ledgerById(std::int64_t id);
-    std::vector<Ledger> ledgers();                     // every one, newest week first, then serial
+    std::vector<Ledger> ledgers();  // every one, newest week first, then serial; without their history lines
     std::vector<Ledger> ledgersOfCustomer(const std::string& customerKey);  // with a share or event of theirs
     std::optional<std::int64_t> syndicateOf(const SyndicateFacts& facts);  // same serial and week
     std::vector<BookEvent> eventsOfSyndicate(std::int64_t syndicate);

@@ -206,7 +206,9 @@ std::vector<std::string> eventTexts(const std::vector<BookEvent>& events, const 
     return texts;
 }
 
-Ledger foldLedger(const LedgerEvents& input) {
+namespace {
+
+Ledger fold(const LedgerEvents& input, bool history) {
     Ledger ledger = emptyLedger(input.facts);
     ledger.id = input.id;
     ledger.madeOn = input.madeOn;
@@ -214,11 +216,13 @@ Ledger foldLedger(const LedgerEvents& input) {
     for (const BookEvent& event : input.events) {
         if (event.reverses != 0) reversed.insert(event.reverses);
     }
-    const std::vector<std::string> texts = eventTexts(input.events, input.serialOf);
+    const std::vector<std::string> texts = history ? eventTexts(input.events, input.serialOf) : std::vector<std::string>{};
     for (std::size_t i = 0; i < input.events.size(); ++i) {
         const BookEvent& event = input.events[i];
-        ledger.history.push_back(HistoryLine{event.businessDate, texts[i]});
-        if (event.kind == EventKind::LedgerOpened) addOldHistory(ledger, field(event, "old-history"));
+        if (history) {
+            ledger.history.push_back(HistoryLine{event.businessDate, texts[i]});
+            if (event.kind == EventKind::LedgerOpened) addOldHistory(ledger, field(event, "old-history"));
+        }
         if (!reversed.contains(event.id)) apply(ledger, event, input.serialOf);
     }
     for (const DrawnWinnings& drawn : input.drawn) {
@@ -230,6 +234,11 @@ Ledger foldLedger(const LedgerEvents& input) {
     }
     return ledger;
 }
+
+}  // namespace
+
+Ledger foldLedger(const LedgerEvents& input) { return fold(input, true); }
+Ledger foldLedgerFigures(const LedgerEvents& input) { return fold(input, false); }
 
 void foldEvent(Ledger& ledger, const BookEvent& event, const std::map<std::int64_t, std::string>& serialOf) {
     ledger.history.push_back(HistoryLine{event.businessDate, eventText(event, serialOf)});

@@ -35,6 +35,8 @@ struct LedgerEvents {
 };
 
 Ledger foldLedger(const LedgerEvents& input);
+// The same without the history lines: a list of every ledger needs none.
+Ledger foldLedgerFigures(const LedgerEvents& input);
 // One more event that reverses none, folded onto the ledger as foldLedger would.
 void foldEvent(Ledger& ledger, const BookEvent& event, const std::map<std::int64_t, std::string>& serialOf);
 
