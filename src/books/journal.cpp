@@ -415,14 +415,22 @@ std::vector<Ledger> Journal::ledgers() {
     return all;
 }
 
-std::vector<Ledger> Journal::ledgersOfCustomer(const std::string& customerKey) {
+std::vector<Ledger> Journal::ledgersOfCustomer(const std::string& customerKey, const std::optional<LedgerDate>& asOf) {
     std::vector<std::int64_t> ids;
     SqliteStatement s(*db_, "SELECT DISTINCT e.syndicate FROM event e JOIN syndicate y ON y.id = e.syndicate "
                             "WHERE e.customer = ? ORDER BY y.year DESC, y.week DESC, y.serial");
     s.bind(1, customerKey);
     while (s.step()) ids.push_back(s.integer(0));
     std::vector<Ledger> found;
-    for (std::int64_t id : ids) found.push_back(foldLedger(eventsOf(id)));
+    for (std::int64_t id : ids) {
+        LedgerEvents input = eventsOf(id);
+        if (asOf) {
+            const std::string end = isoDate(*asOf);
+            std::erase_if(input.events, [&](const BookEvent& e) { return isoDate(e.businessDate) > end; });
+            std::erase_if(input.drawn, [&](const DrawnWinnings& d) { return isoDate(d.on) > end; });
+        }
+        found.push_back(foldLedger(input));
+    }
     return found;
 }
 

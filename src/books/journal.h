@@ -41,7 +41,9 @@ public:
     std::optional<Ledger> ledger(const std::string& serialNumber);  // the newest week of that number
     std::optional<Ledger> ledgerById(std::int64_t id);
     std::vector<Ledger> ledgers();  // every one, newest week first, then serial; without their history lines
-    std::vector<Ledger> ledgersOfCustomer(const std::string& customerKey);  // with a share or event of theirs
+    // The ledgers with a share or event of the customer's; with `asOf`, as they stood at the
+    // end of that day (the events of later days left out, an undo made later too).
+    std::vector<Ledger> ledgersOfCustomer(const std::string& customerKey, const std::optional<LedgerDate>& asOf = {});
     std::optional<std::int64_t> syndicateOf(const SyndicateFacts& facts);  // same serial and week
     std::vector<BookEvent> eventsOfSyndicate(std::int64_t syndicate);
     std::vector<BookEvent> eventsOfCustomer(const std::string& customerKey);

@@ -1,14 +1,17 @@
 #include "customers/printed_documents.h"
 
-#include "books/ledger_store.h"
+#include "books/buyer_key.h"
+#include "books/journal.h"
 
 namespace andel {
 
 Statement loadStatement(const Workspace& workspace, const ShareEntry& customer, const StatementPeriod& period,
                         Messages& messages) {
-    const LedgerListing listing = listLedgers(workspace);
-    for (const std::string& damaged : listing.damaged) messages.inform(damaged);
-    Statement statement = makeStatement(accountOf(customerKeyOf(customer), listing.ledgers), period);
+    static_cast<void>(messages);  // the books report their first use where they are opened for a change
+    Journal journal(workspace);
+    const std::string key = customerKeyOf(customer);
+    const std::vector<Ledger> theirs = journal.read([&] { return journal.ledgersOfCustomer(key); });
+    Statement statement = makeStatement(accountOf(key, theirs), period);
     statement.agent = readAgentProfile(workspace).profile;
     statement.customer = customer;
     statement.printedOn = todayLedgerDate();

@@ -201,3 +201,28 @@ TEST_F(BooksRulesTest, TheSaleClosesToTheAgentAndReopens) {
 
 }  // namespace
 }  // namespace andel::test
+
+namespace andel::test {
+namespace {
+
+// A statement for a period shows the account as it stood at the period's end: a payment
+// undone later still stands then.
+TEST_F(BooksTest, TheAccountAsItStoodOnAPastDay) {
+    const Clerk early{"BG 123 456 789", {1, 12, 2026}};
+    ASSERT_EQ(openLedgerInBooks(*journal, early, pricedSyndicate("1042")).opening, LedgerOpening::Created);
+    ASSERT_EQ(setBuyerInBooks(*journal, early, "1042", 1, BuyerChange{"Kari Nordmann", {}, {}, {}}), "");
+    ASSERT_EQ(payInBooks(*journal, early, "1042", 1, std::nullopt, std::nullopt), "");
+    ASSERT_EQ(undoPaymentInBooks(*journal, clerk, "1042", 1, "betalt med falsk seddel"), "");
+    const std::string kari = customerKeyOf("Kari Nordmann", "", "");
+    const auto asOf = [&](std::optional<LedgerDate> day) {
+        return journal->read([&] { return journal->ledgersOfCustomer(kari, day); }).at(0).entries[0].paid;
+    };
+    EXPECT_EQ(asOf(LedgerDate{5, 12, 2026}), 100);
+    EXPECT_FALSE(asOf(LedgerDate{11, 12, 2026}));
+    EXPECT_FALSE(asOf(std::nullopt));
+    EXPECT_TRUE(journal->read([&] { return journal->ledgersOfCustomer(kari, LedgerDate{30, 11, 2026}); }).at(0).entries[0].name.empty())
+        << "before the sale the share had no buyer";
+}
+
+}  // namespace
+}  // namespace andel::test
