@@ -24,9 +24,11 @@ std::string defaultReason(const std::string& reason, const std::string& fallback
 }
 
 // Runs `step` on the serial number's ledger inside one write; a missing ledger, a voided
-// one and a share out of range (when `share` is given) are refused first.
+// one (unless `whenVoided`: the voiding says it its own way) and a share out of range (when
+// `share` is given) are refused first.
 template <class Step>
-std::string changeInBooks(Journal& journal, const std::string& serial, std::optional<int> share, Step&& step) {
+std::string changeInBooks(Journal& journal, const std::string& serial, std::optional<int> share, Step&& step,
+                          bool whenVoided = false) {
     std::string refused;
     journal.write([&] {
         const auto ledger = journal.ledger(serial);
@@ -35,7 +37,7 @@ std::string changeInBooks(Journal& journal, const std::string& serial, std::opti
             return;
         }
         LedgerInHand hand(journal, ledger->id);
-        refused = refuseVoided(hand.view());
+        if (!whenVoided) refused = refuseVoided(hand.view());
         if (refused.empty() && share) refused = checkShare(hand.view(), *share);
         if (refused.empty()) refused = step(hand);
     });
@@ -50,6 +52,17 @@ std::string buyerName(const ShareEntry& entry) {
     return entry.name.empty() ? (entry.telephone.empty() ? entry.playerNumber : entry.telephone) : entry.name;
 }
 
+// A money event of one share, dated and owned by the customer it moves money for.
+BookEvent shareEvent(EventKind kind, const LedgerDate& on, int share, const std::string& customer, std::int64_t kroner) {
+    BookEvent event;
+    event.kind = kind;
+    event.businessDate = on;
+    event.share = share;
+    event.customer = customer;
+    event.amountOre = kroner * kOrePerKrone;
+    return event;
+}
+
 // The refusal of an undo while the share's winnings paid another share from the balance.
 std::string paidAnotherShare(int share, const ShareEntry& entry) {
     const BalanceLink& first = entry.toBalance.front();
@@ -59,11 +72,7 @@ std::string paidAnotherShare(int share, const ShareEntry& entry) {
 
 // The event that undoes `reversed`, with the agent's reason or one that names what it undid.
 BookEvent reversalOf(const BookEvent& reversed, const Clerk& clerk, const std::string& reason, const std::string& what) {
-    BookEvent undo;
-    undo.kind = EventKind::Reversal;
-    undo.businessDate = clerk.today;
-    undo.share = reversed.share;
-    undo.customer = reversed.customer;
+    BookEvent undo = shareEvent(EventKind::Reversal, clerk.today, reversed.share, reversed.customer, 0);
     undo.amountOre = reversed.amountOre;
     undo.reverses = reversed.id;
     undo.reason = defaultReason(reason, "Angret " + what + " " + ledgerDateText(reversed.businessDate));
@@ -182,12 +191,7 @@ std::string payOne(LedgerInHand& hand, const Clerk& clerk, int share, std::optio
     }
     const LedgerDate on = date.value_or(clerk.today);
     if (std::string problem = dateProblem(on, ledger, clerk.today); !problem.empty()) return problem;
-    BookEvent event;
-    event.kind = EventKind::PaymentCash;
-    event.businessDate = on;
-    event.share = share;
-    event.customer = entry.customerKey;
-    event.amountOre = paying * kOrePerKrone;
+    BookEvent event = shareEvent(EventKind::PaymentCash, on, share, entry.customerKey, paying);
     event.reason = cleanFieldText(reason);
     hand.record(event, clerk.agent);
     return {};
@@ -252,7 +256,7 @@ std::string payFromBalanceInBooks(Journal& journal, const Clerk& clerk, const st
         // The oldest winnings pay first.
         std::vector<Ledger> theirs = journal.ledgersOfCustomer(entry.customerKey);
         std::reverse(theirs.begin(), theirs.end());
-        BookEvent event;
+        BookEvent event = shareEvent(EventKind::PaymentBalance, clerk.today, share, entry.customerKey, remaining);
         std::int64_t left = remaining;
         for (const Ledger& other : theirs) {
             for (int s = 1; s <= static_cast<int>(other.entries.size()) && left > 0; ++s) {
@@ -265,11 +269,6 @@ std::string payFromBalanceInBooks(Journal& journal, const Clerk& clerk, const st
             }
         }
         if (left > 0) return "Saldoen til " + buyerName(entry) + " dekker ikke andel " + std::to_string(share) + ".";
-        event.kind = EventKind::PaymentBalance;
-        event.businessDate = clerk.today;
-        event.share = share;
-        event.customer = entry.customerKey;
-        event.amountOre = remaining * kOrePerKrone;
         hand.record(event, clerk.agent);
         return {};
     });
@@ -304,13 +303,7 @@ std::string payoutInBooks(Journal& journal, const Clerk& clerk, const std::strin
         }
         const LedgerDate on = date.value_or(clerk.today);
         if (std::string problem = dateProblem(on, ledger, clerk.today); !problem.empty()) return problem;
-        BookEvent event;
-        event.kind = EventKind::PayoutCash;
-        event.businessDate = on;
-        event.share = share;
-        event.customer = entry.customerKey;
-        event.amountOre = paying * kOrePerKrone;
-        hand.record(event, clerk.agent);
+        hand.record(shareEvent(EventKind::PayoutCash, on, share, entry.customerKey, paying), clerk.agent);
         return {};
     });
 }
@@ -439,26 +432,21 @@ std::string voidInBooks(Journal& journal, const Clerk& clerk, const std::string&
     const std::string clean = cleanFieldText(reason);
     if (clean.empty()) return "Skriv grunnen til at andelslaget annulleres.";
     if (std::string problem = fieldProblem("Grunnen", clean, kReasonLength); !problem.empty()) return problem;
-    std::string refused;
-    journal.write([&] {
-        const auto ledger = journal.ledger(serial);
-        if (!ledger) {
-            refused = noLedgerMessage(serial);
-            return;
-        }
-        if (ledger->voided) {
-            refused = "Andelsregnskapet for serienummer " + serial + " er allerede annullert " +
-                      ledgerDateText(ledger->voided->on) + " (" + ledger->voided->reason + ").";
-            return;
-        }
-        LedgerInHand hand(journal, ledger->id);
-        BookEvent event;
-        event.kind = EventKind::LedgerVoided;
-        event.businessDate = clerk.today;
-        event.reason = clean;
-        hand.record(event, clerk.agent);
-    });
-    return refused;
+    return changeInBooks(
+        journal, serial, std::nullopt,
+        [&](LedgerInHand& hand) -> std::string {
+            if (const auto& voided = hand.view().voided) {
+                return "Andelsregnskapet for serienummer " + serial + " er allerede annullert " + ledgerDateText(voided->on) +
+                       " (" + voided->reason + ").";
+            }
+            BookEvent event;
+            event.kind = EventKind::LedgerVoided;
+            event.businessDate = clerk.today;
+            event.reason = clean;
+            hand.record(event, clerk.agent);
+            return {};
+        },
+        true);
 }
 
 std::string payRefundInBooks(Journal& journal, const Clerk& clerk, const std::string& customerKey,

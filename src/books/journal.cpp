@@ -80,6 +80,7 @@ CREATE TABLE migration (
 std::string appendOnlyTriggers() {
     std::string sql;
     for (const char* table : {"syndicate", "event", "posting", "balance_source", "migration"}) {
+        // Not a change of rows: these triggers are the guard that makes every UPDATE and DELETE abort.
         for (const char* action : {"UPDATE", "DELETE"}) {
             sql += std::string("CREATE TRIGGER ") + table + "_no_" + action + " BEFORE " + action + " ON " + table +
                    " BEGIN SELECT RAISE(ABORT, 'regnskapet endres bare med nye hendelser'); END;\n";
