@@ -84,9 +84,16 @@ struct PipeDelivery {
 DWORD WINAPI deliver(void* parameter) {
     auto* delivery = static_cast<PipeDelivery*>(parameter);
     DWORD written = 0;
-    delivery->ok = WriteFile(delivery->pipe, delivery->line.data(), static_cast<DWORD>(delivery->line.size()),
-                             &written, nullptr) &&
-                   written == delivery->line.size() && FlushFileBuffers(delivery->pipe);
+    if (!WriteFile(delivery->pipe, delivery->line.data(), static_cast<DWORD>(delivery->line.size()), &written,
+                   nullptr) ||
+        written != delivery->line.size()) {
+        return 0;
+    }
+    // The window closes its end as soon as it has read the line, so the flush may find the
+    // pipe already broken: that is the window's answer, as the closed socket is elsewhere.
+    const bool flushed = FlushFileBuffers(delivery->pipe);
+    const DWORD why = flushed ? ERROR_SUCCESS : GetLastError();
+    delivery->ok = flushed || why == ERROR_BROKEN_PIPE || why == ERROR_PIPE_NOT_CONNECTED || why == ERROR_NO_DATA;
     return 0;
 }
 #endif
