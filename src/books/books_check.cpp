@@ -25,7 +25,14 @@ BooksCheck checkBooks(Journal& journal) {
         // What the accounts hold by the fold of the events: the syndicates' views, and the
         // events of a customer alone.
         Balances folded;
-        for (const Ledger& ledger : journal.ledgers()) addLedgerBalances(ledger, folded);
+        const std::vector<Ledger> fresh = journal.foldEveryLedger(), kept = journal.ledgers();
+        for (std::size_t i = 0; i < fresh.size(); ++i) {
+            addLedgerBalances(fresh[i], folded);
+            if (i >= kept.size() || !(kept[i] == fresh[i])) {
+                check.problems.push_back("Andelslaget " + fresh[i].facts.serialNumber + " " + weekText(fresh[i].facts.week) +
+                                         ": de lagrede tallene stemmer ikke med hendelsene.");
+            }
+        }
         for (const BookEvent& e : journal.allEvents()) {
             if (e.kind != EventKind::RefundPaid) continue;
             folded[drawerAccount()] -= e.amountOre;

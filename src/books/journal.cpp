@@ -1,6 +1,7 @@
 #include "books/journal.h"
 
 #include "books/books_backup.h"
+#include "books/kept_figures.h"
 #include "books/ledger_file.h"
 #include "books/ledger_migration.h"
 #include "model/text.h"
@@ -13,7 +14,7 @@
 namespace andel {
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 constexpr std::string_view kSchema = R"sql(
 CREATE TABLE syndicate (
@@ -75,6 +76,16 @@ CREATE TABLE migration (
 );
 )sql";
 
+// Added in the second version of the books: derived figures, rewritten by every change,
+// so not under the append-only triggers (see books/kept_figures.h).
+constexpr std::string_view kKeptFiguresTable = R"sql(
+CREATE TABLE kept_figures (
+    syndicate INTEGER PRIMARY KEY REFERENCES syndicate (id),
+    through_event INTEGER NOT NULL,
+    figures BLOB NOT NULL
+);
+)sql";
+
 // Rows once written stay as written: the books refuse a change or a deletion whatever
 // program tries it.
 std::string appendOnlyTriggers() {
@@ -109,6 +120,7 @@ CouponSet couponsOfDigits(const std::string& digits) {
 
 constexpr std::string_view kSyndicateColumns =
     "id, serial, week, year, coupon_type, time_basis, rows, stake_ore, shares, price_ore, online_file, coupons, player, made_on";
+constexpr std::size_t kSyndicateColumnCount = 14;
 
 struct SyndicateRow {
     std::int64_t id = 0;
@@ -183,7 +195,7 @@ Journal::Journal(const Workspace& workspace, Messages* messages, int busyMillise
         if (schema > kSchemaVersion) {
             throw IoError("Regnskapet " + pathText(file) + " er laget av en nyere versjon av programmet.");
         }
-        if (schema == 0) makeSchema();
+        if (schema < kSchemaVersion) makeSchema();
     } catch (const IoError& damaged) {
         throw IoError(std::string(damaged.what()) + newestBackupText(workspace));
     }
@@ -205,8 +217,15 @@ void Journal::makeSchema() {
     if (version == 0) {  // another program may have made it while we waited
         db_->execute(kSchema);
         db_->execute(appendOnlyTriggers());
-        db_->execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     }
+    if (version < 2) {
+        db_->execute(kKeptFiguresTable);
+        std::vector<std::int64_t> every;
+        SqliteStatement ids(*db_, "SELECT id FROM syndicate");
+        while (ids.step()) every.push_back(ids.integer(0));
+        keepFigures(every);
+    }
+    if (version < kSchemaVersion) db_->execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     transaction.commit();
 }
 
@@ -214,8 +233,41 @@ void Journal::write(const std::function<void()>& change) {
     db_->execute("PRAGMA synchronous=FULL");
     backupBeforeFirstChangeToday(*db_, workspace_);
     SqliteTransaction transaction(*db_, SqliteTransaction::Kind::Write);
+    const std::int64_t before = lastEventId();
     change();
+    keepFigures(syndicatesChangedSince(before));
     transaction.commit();
+}
+
+std::int64_t Journal::lastEventId() {
+    SqliteStatement last(*db_, "SELECT coalesce(max(id), 0) FROM event");
+    last.step();
+    return last.integer(0);
+}
+
+std::vector<std::int64_t> Journal::syndicatesChangedSince(std::int64_t event) {
+    // A syndicate's figures change with its own events, and with a payment elsewhere that
+    // draws on its winnings: when that payment is made, undone, or its syndicate voided.
+    SqliteStatement s(*db_, "SELECT syndicate FROM event WHERE id > ?1 AND syndicate IS NOT NULL "
+                            "UNION SELECT b.syndicate FROM balance_source b WHERE b.event > ?1 "
+                            "UNION SELECT b.syndicate FROM balance_source b JOIN event r ON r.reverses = b.event WHERE r.id > ?1 "
+                            "UNION SELECT b.syndicate FROM balance_source b JOIN event p ON p.id = b.event "
+                            "JOIN event v ON v.syndicate = p.syndicate AND v.kind = 'ledger_voided' WHERE v.id > ?1");
+    s.bind(1, event);
+    std::vector<std::int64_t> changed;
+    while (s.step()) changed.push_back(s.integer(0));
+    return changed;
+}
+
+void Journal::keepFigures(const std::vector<std::int64_t>& syndicates) {
+    if (syndicates.empty()) return;
+    const std::int64_t through = lastEventId();
+    SqliteStatement keep(*db_, "INSERT OR REPLACE INTO kept_figures (syndicate, through_event, figures) VALUES (?,?,?)");
+    for (const std::int64_t id : syndicates) {
+        keep.bind(1, id).bind(2, through).bindBlob(3, encodeKeptFigures(foldLedgerFigures(eventsOf(id))));
+        keep.run();
+        keep.reset();
+    }
 }
 
 std::int64_t Journal::insertSyndicate(const SyndicateFacts& f, const LedgerDate& madeOn, const std::string& agent,
@@ -360,6 +412,28 @@ std::optional<std::int64_t> Journal::syndicateOf(const SyndicateFacts& facts) {
 }
 
 std::vector<Ledger> Journal::ledgers() {
+    // The kept figures where they are as new as the syndicate's last event; the rest folded.
+    std::vector<Ledger> all;
+    SqliteStatement rows(*db_, "SELECT " + std::string(kSyndicateColumns) +
+                                   ", k.figures, k.through_event >= (SELECT max(e.id) FROM event e WHERE e.syndicate = syndicate.id) "
+                                   "FROM syndicate LEFT JOIN kept_figures k ON k.syndicate = syndicate.id "
+                                   "ORDER BY year DESC, week DESC, serial");
+    std::vector<std::size_t> unkept;
+    while (rows.step()) {
+        const SyndicateRow row = syndicateRow(rows);
+        Ledger ledger;
+        ledger.id = row.id;
+        ledger.facts = row.facts;
+        ledger.madeOn = row.madeOn;
+        const int figures = static_cast<int>(kSyndicateColumnCount);
+        if (rows.integer(figures + 1) != 1 || !decodeKeptFigures(rows.blob(figures), ledger)) unkept.push_back(all.size());
+        all.push_back(std::move(ledger));
+    }
+    for (const std::size_t at : unkept) all[at] = foldLedgerFigures(eventsOf(all[at].id));
+    return all;
+}
+
+std::vector<Ledger> Journal::foldEveryLedger() {
     // Every table read once, in four passes, rather than four queries per syndicate.
     std::vector<LedgerEvents> inputs;
     std::map<std::int64_t, std::size_t> at;

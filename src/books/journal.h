@@ -41,6 +41,7 @@ public:
     std::optional<Ledger> ledger(const std::string& serialNumber);  // the newest week of that number
     std::optional<Ledger> ledgerById(std::int64_t id);
     std::vector<Ledger> ledgers();  // every one, newest week first, then serial; without their history lines
+    std::vector<Ledger> foldEveryLedger();  // the same, each folded from its events now
     // The ledgers with a share or event of the customer's; with `asOf`, as they stood at the
     // end of that day (the events of later days left out, an undo made later too).
     std::vector<Ledger> ledgersOfCustomer(const std::string& customerKey, const std::optional<LedgerDate>& asOf = {});
@@ -74,6 +75,9 @@ public:
 
 private:
     void makeSchema();
+    std::int64_t lastEventId();
+    std::vector<std::int64_t> syndicatesChangedSince(std::int64_t event);
+    void keepFigures(const std::vector<std::int64_t>& syndicates);
     Workspace workspace_;
     std::unique_ptr<SqliteDatabase> db_;
 };

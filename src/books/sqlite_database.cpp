@@ -73,6 +73,11 @@ SqliteStatement& SqliteStatement::bind(int index, std::string_view text) {
     return *this;
 }
 
+SqliteStatement& SqliteStatement::bindBlob(int index, std::string_view bytes) {
+    db_.check(sqlite3_bind_blob64(statement_, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT), "bind");
+    return *this;
+}
+
 SqliteStatement& SqliteStatement::bind(int index, const std::optional<std::int64_t>& value) {
     return value ? bind(index, *value) : bindNull(index);
 }
@@ -108,6 +113,12 @@ std::optional<std::int64_t> SqliteStatement::optionalInteger(int column) const {
 std::string SqliteStatement::text(int column) const {
     const auto* bytes = sqlite3_column_text(statement_, column);
     return bytes ? std::string(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+                 : std::string();
+}
+
+std::string SqliteStatement::blob(int column) const {
+    const void* bytes = sqlite3_column_blob(statement_, column);
+    return bytes ? std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
                  : std::string();
 }
 

@@ -28,6 +28,7 @@ public:
     SqliteStatement& bind(int index, std::string_view text);
     SqliteStatement& bind(int index, const std::optional<std::int64_t>& value);
     SqliteStatement& bindNull(int index);
+    SqliteStatement& bindBlob(int index, std::string_view bytes);
     // The next row; false when done. The statement is reset for new bindings by reset().
     bool step();
     void run();  // steps to the end
@@ -36,6 +37,7 @@ public:
     std::int64_t integer(int column) const;
     std::optional<std::int64_t> optionalInteger(int column) const;
     std::string text(int column) const;
+    std::string blob(int column) const;
 
 private:
     SqliteDatabase& db_;

@@ -149,11 +149,12 @@ void Tkundekonto::showBuyer(const ShareEntry& who) {
 
 void Tkundekonto::reload() {
     account_ = {};
-    LedgerListing listing = listLedgers(workspace_);
-    for (const std::string& damaged : listing.damaged) messages_.inform(damaged);
-    account_ = accountOf(customerKeyOf(who_), listing.ledgers);
+    const std::string key = customerKeyOf(who_);
     Journal journal(workspace_, &messages_);
-    account_.refundsOwed = journal.read([&] { return customerMoney(journal, customerKeyOf(who_)); }).refundsOwed;
+    journal.read([&] {
+        account_ = accountOf(key, journal.ledgersOfCustomer(key));
+        account_.refundsOwed = customerMoney(journal, key).refundsOwed;
+    });
     const QSignalBlocker quiet(table_);
     table_->setRowCount(static_cast<int>(account_.shares.size()));
     for (std::size_t i = 0; i < account_.shares.size(); ++i) {

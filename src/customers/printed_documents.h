@@ -10,10 +10,11 @@
 
 namespace andel {
 
-// The customer's statement over every readable ledger; each ledger that cannot be read
-// is named to `messages` and left out.
+// The customer's statement from the books: as they stand now, or with `asOf` as they stood
+// at the end of that day (what was recorded later, undos among it, left out), so that a
+// statement of a past day prints the same figures however often it is printed again.
 Statement loadStatement(const Workspace& workspace, const ShareEntry& customer, const StatementPeriod& period,
-                        Messages& messages);
+                        Messages& messages, const std::optional<LedgerDate>& asOf = std::nullopt);
 
 // The slips of the shares (receiptRefusal must have said ""), with the agent's profile.
 std::vector<ReceiptSlip> loadReceiptSlips(const Workspace& workspace, const Ledger& ledger, const std::vector<int>& shares);

@@ -44,6 +44,7 @@ struct Statement {
     ShareEntry customer;  // name, telephone and player number as the heading shows them
     StatementPeriod period;
     LedgerDate printedOn;
+    std::optional<LedgerDate> asOf;  // the day the figures stand on; none: the day printed
     std::int64_t openingBalance = 0;  // the shares before the period
     std::vector<StatementLine> lines;
     StatementTotals totals;  // of the lines

@@ -2,6 +2,7 @@
 // never overwritten when damaged, refused clearly when it cannot be written or is held.
 #include "books/books_backup.h"
 #include "books/books_check.h"
+#include "books/kept_figures.h"
 #include "books_fixture.h"
 #include "platform/file_io.h"
 #include "support/file_permissions.h"
@@ -18,6 +19,53 @@ TEST_F(BooksTest, TheFirstChangeOfADayMakesABackup) {
     // The copy is a database of its own that holds the books as they were.
     Journal copy(Workspace(dir.path()));
     EXPECT_TRUE(checkBooks(copy).ok());
+}
+
+// The figures kept for lists: read back as folded, and bytes cut anywhere or of another
+// layout are refused (the reader then folds the events).
+TEST_F(BooksTest, KeptFiguresReadBackWholeAndRefuseCutBytes) {
+    open(pricedSyndicate("1042"));
+    open(pricedSyndicate("1043"));
+    sell("1042", 1, "Kari Nordmann", "900 00 000");
+    sell("1043", 1, "Kari Nordmann", "900 00 000");
+    ASSERT_EQ(payInBooks(*journal, clerk, "1043", 1, std::nullopt, std::nullopt), "");
+    ASSERT_EQ(confirmInBooks(*journal, clerk, "1043", resultWith(3000)), "");
+    ASSERT_EQ(payFromBalanceInBooks(*journal, clerk, "1042", 1), "");
+    ASSERT_EQ(closeSaleInBooks(*journal, clerk, "1042"), "");
+    const std::vector<Ledger> fresh = journal->read([&] { return journal->foldEveryLedger(); });
+    ASSERT_EQ(fresh.size(), 2u);
+    for (const Ledger& ledger : fresh) {
+        const std::string bytes = encodeKeptFigures(ledger);
+        Ledger read;
+        read.id = ledger.id;
+        read.facts = ledger.facts;
+        ASSERT_TRUE(decodeKeptFigures(bytes, read));
+        EXPECT_EQ(read, ledger);
+        for (std::size_t cut = 0; cut < bytes.size(); ++cut) EXPECT_FALSE(decodeKeptFigures(bytes.substr(0, cut), read)) << cut;
+        EXPECT_FALSE(decodeKeptFigures(bytes + "x", read));
+        EXPECT_FALSE(decodeKeptFigures("\x04" + bytes.substr(1), read));  // a layout of a later version
+        EXPECT_EQ(read, ledger);  // a refusal leaves it as it was
+    }
+    EXPECT_EQ(journal->read([&] { return journal->ledgers(); }), fresh);
+}
+
+// Books of the first layout, without kept figures, get them when opened, with the same
+// figures as before.
+TEST_F(BooksTest, BooksOfTheFirstLayoutAreBroughtUpToDateWhenOpened) {
+    open(pricedSyndicate("1042"));
+    sell("1042", 1, "Kari Nordmann");
+    ASSERT_EQ(payInBooks(*journal, clerk, "1042", 1, std::nullopt, std::nullopt), "");
+    const std::vector<Ledger> before = journal->read([&] { return journal->foldEveryLedger(); });
+    journal->database().execute("DROP TABLE kept_figures; PRAGMA user_version = 1");
+    journal = std::make_unique<Journal>(workspace);
+    const auto kept = journal->read([&] {
+        SqliteStatement s(journal->database(), "SELECT count(*) FROM kept_figures");
+        s.step();
+        return s.integer(0);
+    });
+    EXPECT_EQ(kept, 1);
+    EXPECT_EQ(journal->read([&] { return journal->ledgers(); }), before);
+    EXPECT_TRUE(checkBooks(*journal).ok());
 }
 
 TEST_F(BooksTest, ADamagedDatabaseIsNamedWithItsBackupAndNeverWritten) {

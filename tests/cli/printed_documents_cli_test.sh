@@ -78,6 +78,15 @@ run "the round's own day" 0 customer statement 2 --pdf "$work/dag.pdf" --fra 07.
 [ "$(count 'UKE 10 -2009' "$work/dag.pdf")" -eq 95 ] || fail "the round's day: $(count 'UKE 10 -2009' "$work/dag.pdf") lines"
 [ "$(count 'UKE 12 -2009' "$work/dag.pdf")" -eq 0 ] || fail "the round's day: a line of week 12"
 
+# As the books stood at the end of yesterday, before anything of this test was recorded:
+# no share was bought yet, and the statement says which day its figures stand on.
+yesterday=$(date -d yesterday +%d.%m.%Y)
+run "statement as of yesterday" 0 customer statement 2 --pdf "$work/per.pdf" --per "$yesterday"
+text "$work/per.pdf" | grep -q "Status per $yesterday" || fail "as of yesterday: no \"Status per $yesterday\""
+[ "$(count 'UKE 10 -2009' "$work/per.pdf")" -eq 0 ] || fail "as of yesterday: a share bought today"
+run "statement as of today" 0 customer statement 2 --pdf "$work/idag.pdf" --per "$today"
+[ "$(count 'UKE 10 -2009' "$work/idag.pdf")" -eq 95 ] || fail "as of today: $(count 'UKE 10 -2009' "$work/idag.pdf") lines"
+
 # Receipts: three slips to a page, the buyer and the payment on each.
 run "receipts" 0 receipt 1000 1,2,3,96 --pdf "$work/kvittering.pdf"
 [ -s "$work/out" ] && fail "receipts: output $(cat "$work/out")"
@@ -106,6 +115,7 @@ no customer named|2|customer statement|
 row and player number|2|customer statement 2 --spillenummer 123456789|
 not a date|2|customer statement 2 --fra 31.02.2009|
 from after to|2|customer statement 2 --fra 01.04.2009 --til 01.03.2009|andelstipp-cli: --fra must not come after --til
+as of a day to come|2|customer statement 2 --per 31.12.2099|andelstipp-cli: --per must not come after today
 period for show|2|customer show 2|
 unknown serial|1|receipt 4321 1|
 a share nobody bought|1|receipt 1000 1,99|Andel 99 har ingen kjøper: kvittering skrives bare for en solgt andel.

@@ -111,7 +111,7 @@ int runCustomer(const Arguments& args, Context& context) {
         return list(args, context);
     }
     if (verb != "statement") {
-        for (const char* name : {"--pdf", "--fra", "--til"}) {
+        for (const char* name : {"--pdf", "--fra", "--til", "--per"}) {
             if (args.option(name)) throw UsageError(std::string("option ") + name + " does not belong to customer " + verb);
         }
     }

@@ -64,13 +64,15 @@ const std::vector<Command>& commands() {
          "andelstipp-cli customer history ROW|--spillenummer N\n"
          "andelstipp-cli customer refund ROW|--spillenummer N [--belop N]\n"
          "andelstipp-cli customer statement ROW|--spillenummer N --pdf FILE [--fra DD.MM.YYYY] [--til DD.MM.YYYY]\n"
+         "                                   [--per DD.MM.YYYY]\n"
          "  Each register customer's shares across the ledgers that are not voided (ROW as `register\n"
          "  list` numbers it): list gives one line per customer with the number of shares and the\n"
          "  balance; show gives the account, one line per share, then unpaid, winnings-due and balance\n"
          "  (confirmed winnings not yet paid out less prices not yet paid); statement writes the\n"
          "  customer's statement (\"Kontoutskrift\") as an A4 PDF: the shares whose round is played\n"
-         "  from --fra to --til (both included, either left open), each with the balance after it.",
-         runCustomer, {"--spillenummer", "--pdf", "--fra", "--til", "--belop"}, {}},
+         "  from --fra to --til (both included, either left open), each with the balance after it;\n"
+         "  --per gives the figures as they stood at the end of that day.",
+         runCustomer, {"--spillenummer", "--pdf", "--fra", "--til", "--per", "--belop"}, {}},
         {"receipt",
          "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE\n"
          "  Writes a receipt (\"Kvittering for andel\") for each sold share of the ledger as an A4\n"

@@ -36,9 +36,14 @@ int runCustomerStatement(const Arguments& args, Context& context) {
     const QString file = pdfOption(args, "customer statement");
     const StatementPeriod period{dateOption(args, "--fra"), dateOption(args, "--til")};
     if (period.from && period.to && !inPeriod(*period.from, period)) throw UsageError("--fra must not come after --til");
+    const std::optional<LedgerDate> asOf = dateOption(args, "--per");
+    const LedgerDate today = todayLedgerDate();
+    if (asOf && std::tuple(asOf->year, asOf->month, asOf->day) > std::tuple(today.year, today.month, today.day)) {
+        throw UsageError("--per must not come after today");
+    }
     const std::optional<Tkunderec> customer = chosenCustomer(args, "customer statement", context);
     if (!customer) return 1;
-    const Statement statement = loadStatement(context.workspace, buyerOf(*customer), period, context.messages);
+    const Statement statement = loadStatement(context.workspace, buyerOf(*customer), period, context.messages, asOf);
     const auto application = guiApplication();
     writeDocumentPdf(file, statementDocument(statement));
     return 0;
