@@ -7,7 +7,7 @@
 namespace andel {
 namespace {
 
-constexpr std::array<std::pair<EventKind, std::string_view>, 11> kWords{{
+constexpr std::array<std::pair<EventKind, std::string_view>, 15> kWords{{
     {EventKind::LedgerOpened, "ledger_opened"},
     {EventKind::BuyerSet, "buyer_set"},
     {EventKind::PaymentCash, "payment_cash"},
@@ -19,6 +19,10 @@ constexpr std::array<std::pair<EventKind, std::string_view>, 11> kWords{{
     {EventKind::LedgerVoided, "ledger_voided"},
     {EventKind::RefundPaid, "refund_paid"},
     {EventKind::Reversal, "reversal"},
+    {EventKind::CashDeposit, "cash_deposit"},
+    {EventKind::CashWithdrawal, "cash_withdrawal"},
+    {EventKind::DayClosed, "day_closed"},
+    {EventKind::DrawerOpened, "drawer_opened"},
 }};
 
 }  // namespace

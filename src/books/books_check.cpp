@@ -1,5 +1,6 @@
 #include "books/books_check.h"
 
+#include "books/cash_day.h"
 #include "books/journal.h"
 #include "model/text.h"
 
@@ -34,6 +35,7 @@ BooksCheck checkBooks(Journal& journal) {
             }
         }
         for (const BookEvent& e : journal.allEvents()) {
+            addCashEventBalances(e, folded);
             if (e.kind != EventKind::RefundPaid) continue;
             folded[drawerAccount()] -= e.amountOre;
             folded[refundAccount(e.customer)] += e.amountOre;

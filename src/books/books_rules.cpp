@@ -70,6 +70,23 @@ std::string paidAnotherShare(int share, const ShareEntry& entry) {
            " i serienummer " + first.serialNumber + " (" + kronerText(first.amount) + "): angre den betalingen fra saldo først.";
 }
 
+// The clerk on the day the books record on: today, or the day after the last settlement
+// once today is settled.
+Clerk onOpenDay(Journal& journal, const Clerk& clerk) {
+    Clerk open = clerk;
+    open.today = journal.openDay(clerk.today);
+    return open;
+}
+
+// A day a settlement closed takes no event, whatever date is typed.
+std::string closedDayProblem(Journal& journal, const LedgerDate& date) {
+    SqliteStatement s(journal.database(), "SELECT min(number) FROM settlement WHERE day >= ?");
+    s.bind(1, isoDate(date));
+    if (!s.step() || !s.optionalInteger(0)) return {};
+    return "Dagen " + ledgerDateText(date) + " er avsluttet med dagsoppgjør nr " + std::to_string(*s.optionalInteger(0)) +
+           " og endres ikke: før det på en åpen dag, fra " + ledgerDateText(journal.openDay(date)) + ".";
+}
+
 // The event that undoes `reversed`, with the agent's reason or one that names what it undid.
 BookEvent reversalOf(const BookEvent& reversed, const Clerk& clerk, const std::string& reason, const std::string& what) {
     BookEvent undo = shareEvent(EventKind::Reversal, clerk.today, reversed.share, reversed.customer, 0);
@@ -106,7 +123,8 @@ std::string dateProblem(const LedgerDate& date, const Ledger& ledger, const Ledg
     return {};
 }
 
-OpenedLedger openLedgerInBooks(Journal& journal, const Clerk& clerk, const SyndicateFacts& facts) {
+OpenedLedger openLedgerInBooks(Journal& journal, const Clerk& atCounter, const SyndicateFacts& facts) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     OpenedLedger opened;
     journal.write([&] {
         if (const auto id = journal.syndicateOf(facts)) {
@@ -121,8 +139,9 @@ OpenedLedger openLedgerInBooks(Journal& journal, const Clerk& clerk, const Syndi
     return opened;
 }
 
-std::string setBuyerInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
+std::string setBuyerInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share,
                             const BuyerChange& change, const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     if (std::string problem = buyerChangeProblem(change); !problem.empty()) return problem;
     return changeInBooks(journal, serial, share, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
@@ -191,6 +210,7 @@ std::string payOne(LedgerInHand& hand, const Clerk& clerk, int share, std::optio
     }
     const LedgerDate on = date.value_or(clerk.today);
     if (std::string problem = dateProblem(on, ledger, clerk.today); !problem.empty()) return problem;
+    if (std::string problem = closedDayProblem(hand.journal(), on); !problem.empty()) return problem;
     BookEvent event = shareEvent(EventKind::PaymentCash, on, share, entry.customerKey, paying);
     event.reason = cleanFieldText(reason);
     hand.record(event, clerk.agent);
@@ -199,13 +219,15 @@ std::string payOne(LedgerInHand& hand, const Clerk& clerk, int share, std::optio
 
 }  // namespace
 
-std::string payInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
+std::string payInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share,
                        std::optional<std::int64_t> amount, std::optional<LedgerDate> date, const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, share,
                          [&](LedgerInHand& hand) { return payOne(hand, clerk, share, amount, date, reason); });
 }
 
-std::string payTypedInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share, std::string_view typed) {
+std::string payTypedInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share, std::string_view typed) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     const std::string text = trimBlanks(std::string(typed));
     if (text.empty()) return {};
     const std::optional<std::int64_t> total = parseWholeKroner(text);
@@ -222,7 +244,8 @@ std::string payTypedInBooks(Journal& journal, const Clerk& clerk, const std::str
     });
 }
 
-std::string paySharesInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, const std::vector<int>& shares) {
+std::string paySharesInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, const std::vector<int>& shares) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, std::nullopt, [&](LedgerInHand& hand) {
         std::string refusals;
         for (int share : shares) {
@@ -236,7 +259,8 @@ std::string paySharesInBooks(Journal& journal, const Clerk& clerk, const std::st
     });
 }
 
-std::string payFromBalanceInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share) {
+std::string payFromBalanceInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, share, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
         const ShareEntry& entry = hand.entry(share);
@@ -274,8 +298,9 @@ std::string payFromBalanceInBooks(Journal& journal, const Clerk& clerk, const st
     });
 }
 
-std::string payoutInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
+std::string payoutInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share,
                           std::optional<std::int64_t> amount, std::optional<LedgerDate> date) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, share, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
         const ShareEntry& entry = hand.entry(share);
@@ -303,13 +328,15 @@ std::string payoutInBooks(Journal& journal, const Clerk& clerk, const std::strin
         }
         const LedgerDate on = date.value_or(clerk.today);
         if (std::string problem = dateProblem(on, ledger, clerk.today); !problem.empty()) return problem;
+        if (std::string problem = closedDayProblem(hand.journal(), on); !problem.empty()) return problem;
         hand.record(shareEvent(EventKind::PayoutCash, on, share, entry.customerKey, paying), clerk.agent);
         return {};
     });
 }
 
-std::string undoPaymentInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
+std::string undoPaymentInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share,
                                const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, share, [&](LedgerInHand& hand) -> std::string {
         const ShareEntry& entry = hand.entry(share);
         const BookEvent* payment = hand.newestStanding(share, {EventKind::PaymentCash, EventKind::PaymentBalance});
@@ -325,8 +352,9 @@ std::string undoPaymentInBooks(Journal& journal, const Clerk& clerk, const std::
     });
 }
 
-std::string undoPayoutInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, int share,
+std::string undoPayoutInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, int share,
                               const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, share, [&](LedgerInHand& hand) -> std::string {
         const ShareEntry& entry = hand.entry(share);
         const BookEvent* payout = hand.newestStanding(share, {EventKind::PayoutCash});
@@ -352,7 +380,8 @@ std::optional<BookEvent> undoableEvent(Journal& journal, const std::string& seri
     });
 }
 
-std::string closeSaleInBooks(Journal& journal, const Clerk& clerk, const std::string& serial) {
+std::string closeSaleInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, std::nullopt, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
         if (ledger.saleClosed) return "Salget ble stengt " + ledgerDateText(*ledger.saleClosed) + ".";
@@ -369,7 +398,8 @@ std::string closeSaleInBooks(Journal& journal, const Clerk& clerk, const std::st
     });
 }
 
-std::string reopenSaleInBooks(Journal& journal, const Clerk& clerk, const std::string& serial) {
+std::string reopenSaleInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, std::nullopt, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
         if (!ledger.saleClosed) return "Salget for serienummer " + ledger.facts.serialNumber + " er ikke stengt.";
@@ -388,8 +418,9 @@ std::string reopenSaleInBooks(Journal& journal, const Clerk& clerk, const std::s
     });
 }
 
-std::string confirmInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, const ConfirmedResult& result,
+std::string confirmInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, const ConfirmedResult& result,
                            const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     return changeInBooks(journal, serial, std::nullopt, [&](LedgerInHand& hand) -> std::string {
         const Ledger& ledger = hand.view();
         const bool both = ledger.facts.timeBasis == TimeBasis::Both;
@@ -428,7 +459,8 @@ std::string confirmInBooks(Journal& journal, const Clerk& clerk, const std::stri
     });
 }
 
-std::string voidInBooks(Journal& journal, const Clerk& clerk, const std::string& serial, const std::string& reason) {
+std::string voidInBooks(Journal& journal, const Clerk& atCounter, const std::string& serial, const std::string& reason) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     const std::string clean = cleanFieldText(reason);
     if (clean.empty()) return "Skriv grunnen til at andelslaget annulleres.";
     if (std::string problem = fieldProblem("Grunnen", clean, kReasonLength); !problem.empty()) return problem;
@@ -449,8 +481,9 @@ std::string voidInBooks(Journal& journal, const Clerk& clerk, const std::string&
         true);
 }
 
-std::string payRefundInBooks(Journal& journal, const Clerk& clerk, const std::string& customerKey,
+std::string payRefundInBooks(Journal& journal, const Clerk& atCounter, const std::string& customerKey,
                              std::optional<std::int64_t> amount) {
+    const Clerk clerk = onOpenDay(journal, atCounter);
     std::string refused;
     journal.write([&] {
         const std::int64_t owed = -journal.accountSum(refundAccount(customerKey)) / kOrePerKrone;

@@ -14,7 +14,7 @@
 namespace andel {
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 constexpr std::string_view kSchema = R"sql(
 CREATE TABLE syndicate (
@@ -86,14 +86,28 @@ CREATE TABLE kept_figures (
 );
 )sql";
 
+// Added in the third version: the day's settlements, numbered 1, 2, 3 ... without a gap,
+// each closing a later day than the one before.
+constexpr std::string_view kSettlementTable = R"sql(
+CREATE TABLE settlement (
+    number INTEGER PRIMARY KEY CHECK (number >= 1),
+    day TEXT NOT NULL UNIQUE CHECK (day GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'),
+    event INTEGER NOT NULL UNIQUE REFERENCES event (id)
+);
+CREATE TRIGGER settlement_in_order BEFORE INSERT ON settlement
+WHEN NEW.number != (SELECT coalesce(max(number), 0) + 1 FROM settlement)
+  OR NEW.day <= (SELECT coalesce(max(day), '') FROM settlement)
+BEGIN SELECT RAISE(ABORT, 'dagsoppgjørene nummereres fortløpende, hver for en senere dag'); END;
+)sql";
+
 // Rows once written stay as written: the books refuse a change or a deletion whatever
 // program tries it.
 std::string appendOnlyTriggers() {
     std::string sql;
-    for (const char* table : {"syndicate", "event", "posting", "balance_source", "migration"}) {
+    for (const char* table : {"syndicate", "event", "posting", "balance_source", "migration", "settlement"}) {
         // Not a change of rows: these triggers are the guard that makes every UPDATE and DELETE abort.
         for (const char* action : {"UPDATE", "DELETE"}) {
-            sql += std::string("CREATE TRIGGER ") + table + "_no_" + action + " BEFORE " + action + " ON " + table +
+            sql += std::string("CREATE TRIGGER IF NOT EXISTS ") + table + "_no_" + action + " BEFORE " + action + " ON " + table +
                    " BEGIN SELECT RAISE(ABORT, 'regnskapet endres bare med nye hendelser'); END;\n";
         }
     }
@@ -214,10 +228,9 @@ void Journal::makeSchema() {
         again.step();
         version = again.integer(0);
     }
-    if (version == 0) {  // another program may have made it while we waited
-        db_->execute(kSchema);
-        db_->execute(appendOnlyTriggers());
-    }
+    if (version == 0) db_->execute(kSchema);  // another program may have made it while we waited
+    if (version < 3) db_->execute(kSettlementTable);
+    db_->execute(appendOnlyTriggers());
     if (version < 2) {
         db_->execute(kKeptFiguresTable);
         std::vector<std::int64_t> every;
@@ -291,7 +304,31 @@ std::int64_t Journal::insertSyndicate(const SyndicateFacts& f, const LedgerDate&
     return id;
 }
 
-std::int64_t Journal::append(const BookEvent& e, const std::vector<Posting>& postings) {
+std::optional<LedgerDate> Journal::closedThrough() {
+    SqliteStatement s(*db_, "SELECT coalesce(max(day), '') FROM settlement");
+    s.step();
+    return parseIsoDate(s.text(0));
+}
+
+LedgerDate Journal::openDay(const LedgerDate& today) {
+    const auto closed = closedThrough();
+    return closed && isoDate(*closed) >= isoDate(today) ? nextDay(*closed) : today;
+}
+
+std::int64_t Journal::append(const BookEvent& given, const std::vector<Posting>& postings) {
+    // A settled day stays as it was settled; an undo of its events is recorded later and
+    // names the day it corrects.
+    BookEvent e = given;
+    if (const auto closed = closedThrough()) {
+        if (isoDate(e.businessDate) <= isoDate(*closed)) {
+            throw IoError("Dagen " + ledgerDateText(e.businessDate) + " er avsluttet med dagsoppgjør: ingenting ble ført.");
+        }
+        if (e.reverses) {
+            SqliteStatement day(*db_, "SELECT business_date FROM event WHERE id = ?");
+            day.bind(1, e.reverses);
+            if (day.step() && day.text(0) <= isoDate(*closed)) e.detail["rettet_dag"] = day.text(0);
+        }
+    }
     std::int64_t sum = 0;
     for (const Posting& p : postings) sum += p.amountOre;
     if (sum != 0) throw IoError("Hendelsen går ikke i balanse (" + std::to_string(sum) + " øre): ingenting ble ført.");

@@ -51,6 +51,10 @@ public:
     std::vector<BookEvent> allEvents(const std::optional<LedgerDate>& from = {}, const std::optional<LedgerDate>& to = {});
     std::vector<Posting> postingsOf(std::int64_t event);
     std::int64_t accountSum(const std::string& account);
+    // The last day a settlement closed, if any; and the day events are recorded on: today,
+    // or the day after the last closed one when today is closed already.
+    std::optional<LedgerDate> closedThrough();
+    LedgerDate openDay(const LedgerDate& today);
     Balances accountSums();
     std::map<std::int64_t, std::string> serialNumbers();
     std::string serialOf(std::int64_t syndicate);

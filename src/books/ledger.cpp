@@ -66,6 +66,14 @@ std::string ledgerDateText(const LedgerDate& date) {
     return twoDigits(date.day) + "." + twoDigits(date.month) + "." + padLeftZero(std::to_string(date.year), 4);
 }
 
+LedgerDate nextDay(const LedgerDate& date) {
+    using namespace std::chrono;
+    const year_month_day next{sys_days{year{date.year} / month{static_cast<unsigned>(date.month)} / static_cast<unsigned>(date.day)} +
+                              days{1}};
+    return {static_cast<int>(static_cast<unsigned>(next.day())), static_cast<int>(static_cast<unsigned>(next.month())),
+            static_cast<int>(next.year())};
+}
+
 LedgerDate todayLedgerDate() {
     const auto today = localToday();
     return LedgerDate{static_cast<int>(static_cast<unsigned>(today.day())),

@@ -132,6 +132,7 @@ std::string weekText(const GameWeek& week);
 std::optional<LedgerDate> parseLedgerDate(std::string_view text);
 std::string ledgerDateText(const LedgerDate& date);
 LedgerDate todayLedgerDate();
+LedgerDate nextDay(const LedgerDate& date);
 
 // A whole number of kroner: digits, optionally grouped by "." in threes ("2.916"), at
 // most 999.999.999. Anything else ("12,50", "-5", "") gives nothing.

@@ -111,6 +111,10 @@ void apply(Ledger& ledger, const BookEvent& event, const std::map<std::int64_t, 
         case EventKind::LedgerOpened:
         case EventKind::RefundPaid:
         case EventKind::Reversal:
+        case EventKind::CashDeposit:
+        case EventKind::CashWithdrawal:
+        case EventKind::DayClosed:
+        case EventKind::DrawerOpened:
             return;
     }
 }
@@ -187,7 +191,14 @@ std::string eventText(const BookEvent& event, const std::map<std::int64_t, std::
         case EventKind::Reversal:
             text = reversed ? "Angret: " + eventText(*reversed, serialOf) + " (" + ledgerDateText(reversed->businessDate) + ")"
                             : "Angret hendelse " + std::to_string(event.reverses);
+            if (const auto day = parseIsoDate(field(event, "rettet_dag"))) text += ", rettelse av " + ledgerDateText(*day);
             break;
+        case EventKind::CashDeposit: text = "Innskudd i kassen: " + amount + ", " + field(event, "merknad"); break;
+        case EventKind::CashWithdrawal: text = "Uttak fra kassen: " + amount + ", " + field(event, "merknad"); break;
+        case EventKind::DayClosed:
+            text = "Dagsoppgjør nr " + field(event, "nr") + ": talt " + amount;
+            break;
+        case EventKind::DrawerOpened: text = "Kasseskuffen åpnet: " + field(event, "merknad"); break;
     }
     if (event.reverses != 0 && event.kind != EventKind::Reversal) text += " (erstatter hendelse " + std::to_string(event.reverses) + ")";
     if (!event.reason.empty()) text += ": " + event.reason;

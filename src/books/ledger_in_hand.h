@@ -13,6 +13,7 @@ class LedgerInHand {
 public:
     LedgerInHand(Journal& journal, std::int64_t id);
     const Ledger& view() const { return view_; }
+    Journal& journal() const { return journal_; }
     const ShareEntry& entry(int share) const { return view_.entries[static_cast<std::size_t>(share - 1)]; }
     const std::vector<BookEvent>& events() const { return events_.events; }
 

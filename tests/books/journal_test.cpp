@@ -56,7 +56,7 @@ TEST_F(BooksTest, BooksOfTheFirstLayoutAreBroughtUpToDateWhenOpened) {
     sell("1042", 1, "Kari Nordmann");
     ASSERT_EQ(payInBooks(*journal, clerk, "1042", 1, std::nullopt, std::nullopt), "");
     const std::vector<Ledger> before = journal->read([&] { return journal->foldEveryLedger(); });
-    journal->database().execute("DROP TABLE kept_figures; PRAGMA user_version = 1");
+    journal->database().execute("DROP TABLE kept_figures; DROP TABLE settlement; PRAGMA user_version = 1");
     journal = std::make_unique<Journal>(workspace);
     const auto kept = journal->read([&] {
         SqliteStatement s(journal->database(), "SELECT count(*) FROM kept_figures");

@@ -30,6 +30,6 @@ int runRows(const Arguments& args, Context& context), runCheck(const Arguments& 
 int runAnalyse(const Arguments& args, Context& context);
 int runCustomer(const Arguments& args, Context& context), runOwing(const Arguments& args, Context& context);
 int runCustomerStatement(const Arguments& args, Context& context), runReceipt(const Arguments& args, Context& context);
-int runBooks(const Arguments& args, Context& context);
+int runBooks(const Arguments& args, Context& context), runDay(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -159,6 +159,19 @@ const std::vector<Command>& commands() {
          "  names the newest good backup when they fail; backup copies the books to FILE; export\n"
          "  writes every event of the period with its postings, for the accountant.",
          runBooks, {"--csv", "--xlsx", "--fra", "--til"}, {}},
+        {"day",
+         "andelstipp-cli day report [--dato DD.MM.YYYY]\n"
+         "andelstipp-cli day close --talt N [--grunn TEXT]\n"
+         "andelstipp-cli day deposit N --merknad TEXT\n"
+         "andelstipp-cli day withdraw N --merknad TEXT\n"
+         "andelstipp-cli day list\n"
+         "andelstipp-cli day show N\n"
+         "  The cash drawer and the day's settlement (\"Dagsoppgjør\"): report gives the days since the\n"
+         "  last settlement (or the day --dato) with the opening float, cash in and out by syndicate,\n"
+         "  deposits, withdrawals and refunds, the movements that moved no cash, and what the drawer\n"
+         "  should hold; close records the counted cash against it (a difference needs --grunn), gives\n"
+         "  the settlement the next number and closes the days; list gives every settlement, show one.",
+         runDay, {"--dato", "--talt", "--grunn", "--merknad"}, {}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
