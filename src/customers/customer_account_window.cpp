@@ -9,6 +9,8 @@
 #include "customers/customer_print_window.h"
 #include "model/text.h"
 #include "widgets/child_window.h"
+#include "widgets/file_change_listener.h"
+#include "widgets/fitting_panel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -97,19 +99,21 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     undo_ = button("angrefrasaldo", "&Angre betaling fra saldo...");
     statement_ = button("kontoutskrift", "&Kontoutskrift...");
     const auto dateField = [&](const char* name, const char* caption) {
-        buttons->addWidget(new QLabel(QString::fromUtf8(caption)));
+        auto* label = new QLabel(QString::fromUtf8(caption));
+        buttons->addWidget(label);
         auto* field = new QLineEdit;
+        label->setBuddy(field);
         field->setObjectName(QString::fromLatin1(name));
         field->setPlaceholderText(QStringLiteral("DD.MM.ÅÅÅÅ"));
         field->setMaxLength(10);
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
+        fitFieldToTexts(*field, {field->placeholderText(), QStringLiteral("00.00.0000")});
         buttons->addWidget(field);
         return field;
     };
-    from_ = dateField("fradato", "fra");
-    to_ = dateField("tildato", "til");
+    from_ = dateField("fradato", "&fra");
+    to_ = dateField("tildato", "&til");
     buttons->addStretch();
-    QPushButton* close = button("lukk", "Lukk");
+    QPushButton* close = button("lukk", "&Lukk");
     layout->addLayout(buttons);
     connect(pay_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { payFromBalanceClicked(); }); });
     connect(undo_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { undoFromBalanceClicked(); }); });
@@ -119,6 +123,11 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     };
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { render(); });
+    // What the ledger window or another program records is shown here without being asked.
+    // A damaged file is told once, not at every write or activation.
+    connect(new FileChangeListener(*this, {booksPath(workspace_)}), &FileChangeListener::changed, this, [this] {
+        if (isVisible()) guardedStep(refreshMessages_, [this] { reload(refreshMessages_); });
+    });
     resize(820, 380);
 }
 
@@ -144,16 +153,25 @@ void Tkundekonto::statementClicked() {
 
 void Tkundekonto::showBuyer(const ShareEntry& who) {
     who_ = who;
-    guardedStep(messages_, [this] { reload(); });
+    account_ = {};  // a new buyer starts on their first unpaid share
+    guardedStep(messages_, [this] { reload(messages_); });
 }
 
-void Tkundekonto::reload() {
-    account_ = {};
+CustomerAccount Tkundekonto::accountNow(Messages& told) const {
     LedgerListing listing = listLedgers(workspace_);
-    for (const std::string& damaged : listing.damaged) messages_.inform(damaged);
-    account_ = accountOf(customerKeyOf(who_), listing.ledgers);
-    Journal journal(workspace_, &messages_);
-    account_.refundsOwed = journal.read([&] { return customerMoney(journal, customerKeyOf(who_)); }).refundsOwed;
+    for (const std::string& damaged : listing.damaged) told.inform(damaged);
+    CustomerAccount account = accountOf(customerKeyOf(who_), listing.ledgers);
+    Journal journal(workspace_, &told);
+    account.refundsOwed = journal.read([&] { return customerMoney(journal, customerKeyOf(who_)); }).refundsOwed;
+    return account;
+}
+
+void Tkundekonto::reload(Messages& told) {
+    // The share in hand stays in hand when the account is read anew.
+    std::optional<std::pair<std::string, int>> kept;
+    if (const AccountShare* share = currentShare()) kept = std::pair{share->serialNumber, share->share};
+    account_ = {};
+    account_ = accountNow(told);
     const QSignalBlocker quiet(table_);
     table_->setRowCount(static_cast<int>(account_.shares.size()));
     for (std::size_t i = 0; i < account_.shares.size(); ++i) {
@@ -180,6 +198,9 @@ void Tkundekonto::reload() {
             row = static_cast<int>(i);
             break;
         }
+    }
+    for (std::size_t i = 0; kept && i < account_.shares.size(); ++i) {
+        if (account_.shares[i].serialNumber == kept->first && account_.shares[i].share == kept->second) row = static_cast<int>(i);
     }
     table_->setCurrentCell(row, 0);
     render();
@@ -230,15 +251,23 @@ void Tkundekonto::undoFromBalanceClicked() {
 }
 
 void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
-    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    // Copied first: the reload below replaces the share the reference points into.
+    // Copied first: a reload replaces the share the reference points into.
     const std::string serial = share.serialNumber;
     const int number = share.share;
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    // The question named the figures shown; when the books have changed since, the agent
+    // sees them as they now stand before anything is done.
+    if (!(accountNow(messages_) == account_)) {
+        messages_.inform("Kundekontoen ble endret i et annet vindu eller program mens den var åpen her.\r"
+                         "Endringen din ble ikke gjort; kontoen vises nå slik den står.");
+        reload(messages_);
+        return;
+    }
     Journal journal(workspace_, &messages_);
     if (const std::string refused = step(journal, clerkOf(workspace_), serial, number); !refused.empty()) {
         messages_.inform(refused);
     }
-    reload();
+    reload(messages_);
 }
 
 Tkundekonto& showCustomerAccount(QWidget* owner, const Workspace& workspace, Messages& messages, const ShareEntry& who) {

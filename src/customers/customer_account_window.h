@@ -4,10 +4,12 @@
 // settle at the counter. An unpaid share is paid from the balance here ("Betal fra
 // saldo", with a Ja/Nei question), and such a payment undone; both change the ledgers
 // under the ledger lock and leave history lines. Opened from the register and from a
-// share in the ledger window.
+// share in the ledger window. What is recorded elsewhere is shown as soon as the books
+// are written, and a step asked about is not taken on figures that have changed since.
 #include "books/books_rules.h"
 #include "customers/customer_account.h"
 #include "customers/statement.h"
+#include "online/once_messages.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "settings/settings_store.h"
@@ -38,7 +40,9 @@ public:
     void setStatementPrinter(StatementPrinter printer) { printStatement_ = std::move(printer); }
 
 private:
-    void reload();
+    // The buyer's account as the books hold it now; a damaged ledger is told to `told`.
+    CustomerAccount accountNow(Messages& told) const;
+    void reload(Messages& told);
     void render();
     const AccountShare* currentShare() const;
     void payFromBalanceClicked();
@@ -50,6 +54,7 @@ private:
 
     Workspace workspace_;
     Messages& messages_;
+    OnceMessages refreshMessages_{messages_};  // what following the books finds, each once
     ShareEntry who_;
     CustomerAccount account_;
     StatementPrinter printStatement_;

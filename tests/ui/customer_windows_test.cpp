@@ -29,6 +29,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QtTest>
 
@@ -162,6 +164,68 @@ private slots:
         QCOMPARE(stored("1001"), dear);
     }
 
+    // Kundekonto's period fields show a date typed, and the "DD.MM.ÅÅÅÅ" they start with,
+    // whole inside the frame the style draws.
+    void theDateFieldsShowTheWholeDate() {
+        Tkundekonto account(workspace(), messages_);
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        for (const char* name : {"fradato", "tildato"}) {
+            auto* field = child<QLineEdit>(&account, name);
+            // Where the line edit draws its text: the style's contents less 2 pixels a side.
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.rect = field->rect();
+            option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            option.state |= QStyle::State_Sunken;
+            const int room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field).width() - 4;
+            for (const QString& text : {field->placeholderText(), QStringLiteral("28.12.2026")}) {
+                QVERIFY2(field->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text + " in " + QString::number(room)));
+            }
+            QCOMPARE(field->placeholderText(), QStringLiteral("DD.MM.ÅÅÅÅ"));
+        }
+    }
+
+    // An open account follows the books, whoever writes them; a payment from the balance
+    // asked about on figures that changed before the answer is not made.
+    void theAccountFollowsTheBooksAndActsOnlyOnWhatItShowed() {
+        struct ChangingMessages : Messages {
+            std::vector<Message> shown;
+            std::function<void()> meanwhile;  // run while the question is open
+            bool show(const Message& message) override {
+                shown.push_back(message);
+                if (message.buttons == MessageButtons::YesNo && meanwhile) std::exchange(meanwhile, {})();
+                return true;
+            }
+        } messages;
+        Tkundekonto account(workspace(), messages);
+        account.showBuyer(kari());
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        const auto label = [&](const char* name) { return child<QLabel>(&account, name)->text(); };
+        QCOMPARE(label("ubetalt"), QStringLiteral("kr 150"));
+        const auto elsewhere = [&](const std::function<std::string(Journal&, const Clerk&)>& change) {
+            Journal journal(workspace());
+            QCOMPARE(change(journal, clerkOf(workspace())), std::string());
+        };
+        elsewhere([](Journal& j, const Clerk& c) { return payInBooks(j, c, "1001", 2, {}, {}); });
+        QTRY_COMPARE(label("ubetalt"), QStringLiteral("kr 0"));
+        elsewhere([](Journal& j, const Clerk& c) { return undoPaymentInBooks(j, c, "1001", 2, "feil"); });
+        QTRY_COMPARE(label("ubetalt"), QStringLiteral("kr 150"));
+        auto* table = child<QTableWidget>(&account, "konto");
+        QCOMPARE(table->currentRow(), 1);
+
+        // Paid in cash elsewhere while "Betale andel 2 ... fra saldoen?" is open: not paid twice.
+        messages.meanwhile = [&] { elsewhere([](Journal& j, const Clerk& c) { return payInBooks(j, c, "1001", 2, {}, {}); }); };
+        QTest::mouseClick(child<QPushButton>(&account, "betalfrasaldo"), Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), std::size_t{2});
+        QVERIFY2(messages.shown[1].text.starts_with("Kundekontoen ble endret i et annet vindu eller program"), messages.shown[1].text.c_str());
+        QVERIFY(stored("1001").entries[1].paidFromBalance.empty());
+        QVERIFY(!stored("1000").entries[0].paidOut);
+        QCOMPARE(label("ubetalt"), QStringLiteral("kr 0"));
+        QCOMPARE(label("saldo"), QStringLiteral("kr 400"));
+    }
+
     void closingTheSaleGivesTheUnsoldSharesToTheAgent() {
         Tandelsregnskap window(workspace(), messages_);
         window.setCustomerLinks(customerLinks(workspace(), messages_));
@@ -187,8 +251,10 @@ private slots:
         auto* owing = window.findChild<Tutestaaende*>();
         QVERIFY(owing && owing->isVisible());
         auto* rows = child<QTableView>(owing, "utestaende")->model();
-        QCOMPARE(rows->rowCount(), 2);  // Kari and Per, not the agent
-        QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(rows->rowCount(), 2);  // Per and Kari, not the agent
+        // By surname, as the register: Aas before Nordmann.
+        QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Per Aas"));
+        QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("Kari Nordmann"));
         QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("150"));
         QVERIFY(child<QLabel>(owing, "sum")->text().startsWith(QStringLiteral("Sum utestående kr 300 fra 2 kunder")));
 
