@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,10 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string optionalKroner(const std::optional<std::int64_t>& amount) { return amount ? formatAmount(*amount) : std::string(); }
 
 const char* const kColumns[] = {"Uke", "Serienr", "Kupong", "Andel", "Pris", "Betalt", "Gevinst", "Utbetalt", "Merknad"};
+
+constexpr std::string_view kAccountChangedMeanwhile =
+    "Kundekontoen ble endret i et annet vindu eller program mens den var åpen her.\r"
+    "Endringen din ble ikke gjort; kontoen vises nå slik den står.";
 
 std::string noteOf(const AccountShare& s) {
     std::string note;
@@ -98,6 +103,7 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     pay_ = button("betalfrasaldo", "&Betal fra saldo...");
     undo_ = button("angrefrasaldo", "&Angre betaling fra saldo...");
     statement_ = button("kontoutskrift", "&Kontoutskrift...");
+    refund_ = button("betaltilbake", "B&etal tilbake...");
     const auto dateField = [&](const char* name, const char* caption) {
         auto* label = new QLabel(QString::fromUtf8(caption));
         buttons->addWidget(label);
@@ -118,6 +124,7 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     connect(pay_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { payFromBalanceClicked(); }); });
     connect(undo_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { undoFromBalanceClicked(); }); });
     connect(statement_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { statementClicked(); }); });
+    connect(refund_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { refundClicked(); }); });
     printStatement_ = [this](QWidget* parent, const ShareEntry& who, const StatementPeriod& period) {
         printCustomerStatement(parent, workspace_, who, period, messages_);
     };
@@ -219,6 +226,7 @@ void Tkundekonto::render() {
     refunds_->setText(text(kronerText(account_.refundsOwed)));
     const AccountShare* share = currentShare();
     pay_->setEnabled(share && !share->paid);
+    refund_->setEnabled(account_.refundsOwed > 0);
     undo_->setEnabled(share && share->paidFromBalance);
 }
 
@@ -250,6 +258,42 @@ void Tkundekonto::undoFromBalanceClicked() {
                 });
 }
 
+void Tkundekonto::refundClicked() {
+    if (account_.refundsOwed <= 0) return;
+    // The amount as the agent types it: the whole of what is owed unless changed; a comma,
+    // a minus or too many digits are refused with what is wrong, never read as another amount.
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("tilbakebelop"));
+    ask.setWindowTitle(QStringLiteral("Betal tilbake"));
+    ask.setLabelText(text("Beløp i hele kroner som betales tilbake til " + who_.name + " (til gode " +
+                          kronerText(account_.refundsOwed) + "):"));
+    ask.setTextValue(text(formatAmount(account_.refundsOwed)));
+    ask.setOkButtonText(QStringLiteral("Betal tilbake"));
+    ask.setCancelButtonText(QStringLiteral("Avbryt"));
+    if (ask.exec() != QDialog::Accepted) return;
+    const std::string typed = trimBlanks(ask.textValue().toStdString());
+    const std::optional<std::int64_t> amount = parseWholeKroner(typed);
+    if (!amount) {
+        messages_.inform(badAmountMessage(typed));
+        return;
+    }
+    const std::string question = "Betale tilbake " + kronerText(*amount) + " kontant til " + who_.name + "?";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred, MessageIcon::None, 0, 0,
+                                MessageDefault::No})) {
+        return;
+    }
+    if (!(accountNow(messages_) == account_)) {
+        messages_.inform(std::string(kAccountChangedMeanwhile));
+        reload(messages_);
+        return;
+    }
+    Journal journal(workspace_, &messages_);
+    if (const std::string refused = payRefundInBooks(journal, clerkOf(workspace_), customerKeyOf(who_), *amount); !refused.empty()) {
+        messages_.inform(refused);
+    }
+    reload(messages_);
+}
+
 void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
     // Copied first: a reload replaces the share the reference points into.
     const std::string serial = share.serialNumber;
@@ -258,8 +302,7 @@ void Tkundekonto::balanceStep(const std::string& question, const AccountShare& s
     // The question named the figures shown; when the books have changed since, the agent
     // sees them as they now stand before anything is done.
     if (!(accountNow(messages_) == account_)) {
-        messages_.inform("Kundekontoen ble endret i et annet vindu eller program mens den var åpen her.\r"
-                         "Endringen din ble ikke gjort; kontoen vises nå slik den står.");
+        messages_.inform(std::string(kAccountChangedMeanwhile));
         reload(messages_);
         return;
     }

@@ -3,7 +3,8 @@
 // with price, payment, winnings and payout, and the balance the agent and the customer
 // settle at the counter. An unpaid share is paid from the balance here ("Betal fra
 // saldo", with a Ja/Nei question), and such a payment undone; both change the ledgers
-// under the ledger lock and leave history lines. Opened from the register and from a
+// under the ledger lock and leave history lines. What a voiding left owed is paid back in
+// cash ("Betal tilbake", the amount typed). Opened from the register and from a
 // share in the ledger window. What is recorded elsewhere is shown as soon as the books
 // are written, and a step asked about is not taken on figures that have changed since.
 #include "books/books_rules.h"
@@ -48,6 +49,8 @@ private:
     void payFromBalanceClicked();
     void undoFromBalanceClicked();
     void statementClicked();
+    // Pays back in cash what a voiding left owed to the buyer: the amount typed, after a question.
+    void refundClicked();
     // Asks the question, then pays or undoes the share from the balance under the ledger lock.
     using BalanceStep = std::string (*)(Journal&, const Clerk&, const std::string&, int);
     void balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step);
@@ -68,6 +71,7 @@ private:
     QPushButton* pay_;
     QPushButton* undo_;
     QPushButton* statement_;
+    QPushButton* refund_;
     QLineEdit* from_;
     QLineEdit* to_;
 };

@@ -16,6 +16,7 @@
 #include "main_window/program_window.h"
 #include "register/register_file.h"
 #include "register/register_window.h"
+#include "support/modal_answer.h"
 #include "support/put_ledgers.h"
 #include "support/recording_messages.h"
 
@@ -224,6 +225,50 @@ private slots:
         QVERIFY(!stored("1000").entries[0].paidOut);
         QCOMPARE(label("ubetalt"), QStringLiteral("kr 0"));
         QCOMPARE(label("saldo"), QStringLiteral("kr 400"));
+    }
+
+    // What a voiding left owed is paid back from Kundekonto, the amount taken as typed: a
+    // comma, a minus or too many digits are refused with what is wrong and pay nothing.
+    void aVoidingsMoneyIsPaidBackAsTyped() {
+        {
+            Journal journal(workspace());
+            QCOMPARE(voidInBooks(journal, clerkOf(workspace()), "1000", "feil spillenummer"), std::string());
+        }
+        Tkundekonto account(workspace(), messages_);
+        account.showBuyer(kari());
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        const auto owed = [&] { return child<QLabel>(&account, "tilbakebetaling")->text(); };
+        QCOMPARE(owed(), QStringLiteral("kr 100"));
+        auto* refund = child<QPushButton>(&account, "betaltilbake");
+        QVERIFY(refund->isEnabled());
+        const struct {
+            QString typed;
+            std::string told;  // the one message, or the start of the question
+            QString owedAfter;
+        } cases[] = {
+            {QStringLiteral("1,46"), "Beløpet \"1,46\" har komma: skriv hele kroner, uten øre.", QStringLiteral("kr 100")},
+            {QStringLiteral("-50"), "Beløpet \"-50\" har minus: et beløp skrives uten fortegn.", QStringLiteral("kr 100")},
+            {QStringLiteral("1234567890"), "Beløpet \"1234567890\" er for stort: høyst 999.999.999 kroner.", QStringLiteral("kr 100")},
+            {QStringLiteral("40"), "Betale tilbake kr 40 kontant til Kari Nordmann?", QStringLiteral("kr 60")},
+        };
+        for (const auto& c : cases) {
+            messages_.shown.clear();
+            // The whole of what is owed is offered; the agent types over it and presses Enter.
+            test::ModalAnswer amount("QInputDialog", [&](QWidget* dialog) {
+                auto* field = dialog->findChild<QLineEdit*>();
+                QCOMPARE(field->text(), QStringLiteral("100"));
+                field->selectAll();
+                QTest::keyClicks(field, c.typed);
+                QTest::keyClick(field, Qt::Key_Return);
+            });
+            QTest::mouseClick(refund, Qt::LeftButton);
+            QVERIFY2(amount.result().empty(), amount.result().c_str());
+            QCOMPARE(messages_.shown.size(), std::size_t{1});
+            QVERIFY2(messages_.shown[0].text == c.told, messages_.shown[0].text.c_str());
+            QCOMPARE(owed(), c.owedAfter);
+        }
+        QVERIFY(messages_.shown[0].defaultAnswer == MessageDefault::No);
     }
 
     void closingTheSaleGivesTheUnsoldSharesToTheAgent() {
