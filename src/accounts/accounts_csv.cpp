@@ -58,9 +58,9 @@ std::string ledgerCsv(const Ledger& ledger, const LedgerResult& result) {
     }
     rows.push_back({"Sum", "", "", "", std::to_string(paid), "", std::to_string(paidOut), "", "",
                     result.winnings.known ? std::to_string(won) : std::string()});
-    // The syndicate's facts below the shares, a key and its value a line, as `ledger show` gives them.
+    // The syndicate's facts below the shares, a label and its value a line.
     rows.push_back({});
-    for (const auto& [key, value] : ledgerFacts(ledger, result)) rows.push_back({key, value});
+    for (const auto& [label, value] : ledgerFactLines(ledger, result)) rows.push_back({label, value});
     return csvLines(rows);
 }
 

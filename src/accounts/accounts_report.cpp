@@ -70,10 +70,50 @@ std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledge
     return facts;
 }
 
+std::vector<std::pair<std::string, std::string>> ledgerFactLines(const Ledger& ledger, const LedgerResult& result) {
+    static const std::pair<std::string_view, std::string_view> labels[] = {
+        {"serial", "Serienummer"},
+        {"week", "Uke"},
+        {"type", "Kupongtype"},
+        {"rows", "Rekker"},
+        {"stake", "Innsats"},
+        {"shares", "Andeler"},
+        {"per-share", "Pris pr andel"},
+        {"result", "Resultat"},
+        {"right12", "12 rette"},
+        {"right11", "11 rette"},
+        {"right10", "10 rette"},
+        {"prize", "Premie"},
+        {"prize-per-share", "Premie pr andel"},
+        {"remainder", "Rest (ikke fordelt)"},
+        {"prize-fulltime", "Premie fulltid"},
+        {"prize-halftime", "Premie pause"},
+        {"result-halftime", "Resultat pause"},
+        {"right12-halftime", "12 rette pause"},
+        {"right11-halftime", "11 rette pause"},
+        {"right10-halftime", "10 rette pause"},
+        {"state", "Status"},
+        {"confirmed", "Resultat godkjent"},
+        {"sale-closed", "Salget stengt"},
+        {"agent-shares", "Kommisjonærens andeler"},
+        {"paid-from-balance", "Betalt fra saldo"},
+        {"winnings-to-balance", "Gevinst til andre andeler"},
+        {"history-differs", "Tippehistorikken viser nå"},
+        {"overpaid", "Utbetalt for mye"},
+    };
+    std::vector<std::pair<std::string, std::string>> lines = ledgerFacts(ledger, result);
+    for (auto& [key, value] : lines) {
+        if (key == "state") value = std::string(ledgerStateText(ledgerState(ledger)));
+        const auto* label = std::find_if(std::begin(labels), std::end(labels), [&](const auto& l) { return l.first == key; });
+        if (label != std::end(labels)) key = std::string(label->second);
+    }
+    return lines;
+}
+
 std::string historyRoundsText(const HistoryRounds& history) {
     const auto round = [](const std::optional<ConfirmedRound>& r) {
         if (!r) return std::string("- - - -");
-        return boardSigns(r->signs) + " " + formatAmount(r->prize12) + " " + formatAmount(r->prize11) + " " +
+        return r->signs + " " + formatAmount(r->prize12) + " " + formatAmount(r->prize11) + " " +
                formatAmount(r->prize10);
     };
     std::string text = round(history.fullTime);

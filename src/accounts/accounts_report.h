@@ -24,11 +24,14 @@ std::string styledAmount(std::int64_t value, AmountStyle style);
 // The syndicate's facts, winnings and state as key/value pairs, in the order `ledger show`
 // prints: the result is the confirmed one when final, else the history's forecast.
 std::vector<std::pair<std::string, std::string>> ledgerFacts(const Ledger& ledger, const LedgerResult& result);
+// The same facts in the same order as the agent reads them in an exported spreadsheet:
+// Norwegian labels ("Serienummer", "Premie pr andel") and the state in words ("Godkjent").
+std::vector<std::pair<std::string, std::string>> ledgerFactLines(const Ledger& ledger, const LedgerResult& result);
 
 // `ledger list`: serial, week, coupon type, player, state, "shares N", "sold S", "paid P".
 Fields ledgerListFields(const Ledger& ledger);
 
-// "HUBHUBHUBHUB 250.000 1.500 126" (and " pause ..." for BEGGE): the history's results
+// "1X21X21X21X2 250.000 1.500 126" (and " pause ..." for BEGGE): the history's results
 // and prizes, "-" for a result it does not hold.
 std::string historyRoundsText(const HistoryRounds& history);
 

@@ -127,15 +127,15 @@ void writeLedgerWorkbook(const std::filesystem::path& file, const Ledger& ledger
 
     lxw_worksheet* facts = workbook_add_worksheet(book.book(), "Andelslaget");
     int line = 0;
-    for (const auto& [key, value] : ledgerFacts(ledger, result)) {
-        text(facts, line, 0, key, book.bold());
+    for (const auto& [label, value] : ledgerFactLines(ledger, result)) {
+        text(facts, line, 0, label, book.bold());
         text(facts, line++, 1, value);
     }
     for (const HistoryLine& entry : ledger.history) {
-        text(facts, line, 0, "historikk", book.bold());
+        text(facts, line, 0, "Historikk", book.bold());
         text(facts, line++, 1, ledgerDateText(entry.on) + " " + entry.text);
     }
-    worksheet_set_column(facts, 0, 0, 16, nullptr);
+    worksheet_set_column(facts, 0, 0, 26, nullptr);  // "Tippehistorikken viser nå"
     worksheet_set_column(facts, 1, 1, 60, nullptr);
     book.finish();
 }

@@ -14,20 +14,24 @@
 #include "books/books_rules.h"
 #include "books/journal.h"
 #include "model/text.h"
+#include "online/once_messages.h"
 #include "platform/file_io.h"
 #include "platform/io_error.h"
 #include "register/customer_table.h"
 #include "register/register_window.h"
 #include "widgets/child_window.h"
+#include "widgets/file_change_listener.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -42,7 +46,9 @@ std::string choiceText(const Ledger& ledger) {
     std::string line = f.serialNumber + "   " + weekText(f.week);
     line += "   " + std::string(couponTypeText(f.couponType)) + " " + std::string(timeBasisText(f.timeBasis));
     if (!f.player.empty()) line += "   " + f.player;
-    return line + "   " + std::string(ledgerStateText(ledgerState(ledger)));
+    // An open ledger whose sale is closed says so: "Åpen" there read as a sale still open.
+    const LedgerState state = ledgerState(ledger);
+    return line + "   " + (state == LedgerState::Open && ledger.saleClosed ? std::string("Salget stengt") : std::string(ledgerStateText(state)));
 }
 
 std::string roundLine(const RoundWinnings& w) {
@@ -94,6 +100,10 @@ Tandelsregnskap::Tandelsregnskap(Workspace workspace, Messages& messages, QWidge
     };
     askReason_ = [this] { return askReasonByDialog(this); };
     build();
+    // What another program (or another window) records is shown here without being asked;
+    // a file that cannot be read then is told once, not at every write or activation.
+    connect(new FileChangeListener(*this, {booksPath(workspace_)}), &FileChangeListener::changed, this,
+            [this] { guardedStep(refreshMessages_, [this] { refreshFromBooks(); }); });
     // Ten shares, every column, the result of both halves and the warnings without scrolling.
     int tableWidth = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width() + 80;  // 80: the note
     for (int c = 0; c + 1 < table_->columnCount(); ++c) tableWidth += table_->columnWidth(c);
@@ -123,10 +133,22 @@ void Tandelsregnskap::build() {
     QFont bold = resultText_->font();
     bold.setBold(true);
     resultText_->setFont(bold);
-    for (QLabel* label : {facts_, resultText_, warning_}) {
-        label->setWordWrap(true);
-        layout->addWidget(label);
-    }
+    for (QLabel* label : {facts_, resultText_, warning_}) label->setWordWrap(true);
+    layout->addWidget(facts_);
+    layout->addWidget(resultText_);
+    // The warnings have their room whether there are any or not: one appearing (a deadline
+    // passing while the window is open) never moves the shares under the mouse. More than
+    // fit are scrolled to.
+    auto* warnings = new QScrollArea;
+    warnings->setObjectName(QStringLiteral("advarsler"));
+    warnings->setWidget(warning_);
+    warnings->setWidgetResizable(true);
+    warnings->setFrameShape(QFrame::NoFrame);
+    warnings->setFocusPolicy(Qt::NoFocus);
+    warnings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    warning_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    warnings->setFixedHeight(2 * warning_->fontMetrics().lineSpacing() + 4);
+    layout->addWidget(warnings);
 
     table_ = new ShareTablePanel;
     layout->addWidget(table_, 1);
@@ -168,13 +190,13 @@ void Tandelsregnskap::build() {
     layout->addWidget(history_);
 
     auto* bottom = new QHBoxLayout;
-    auto* exportButton = new QPushButton(QStringLiteral("Eksporter til regneark..."));
+    auto* exportButton = new QPushButton(QStringLiteral("&Eksporter til regneark..."));
     exportButton->setObjectName(QStringLiteral("eksporter"));
-    auto* season = new QPushButton(QStringLiteral("Sesongen..."));
+    auto* season = new QPushButton(QStringLiteral("Ses&ongen..."));
     season->setObjectName(QStringLiteral("sesong"));
-    auto* owing = new QPushButton(QStringLiteral("Utestående..."));
+    auto* owing = new QPushButton(QStringLiteral("Uteståen&de..."));
     owing->setObjectName(QStringLiteral("hvemskylder"));
-    auto* close = new QPushButton(QStringLiteral("Lukk"));
+    auto* close = new QPushButton(QStringLiteral("&Lukk"));
     close->setObjectName(QStringLiteral("lukk"));
     bottom->addWidget(exportButton);
     bottom->addWidget(season);
@@ -205,24 +227,24 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
         const char* caption;
         std::function<void()> run;
     } actions[] = {
-        {"velgkjoper", "Velg kjøper fra kundekartoteket...", [this] { pickBuyer(); }},
-        {"merkbetalt", "Merk betalt", [this] { markSelectedPaid(); }},
-        {"angrebetalt", "Angre betaling...", [this] { undo(false); }},
-        {"merkutbetalt", "Merk utbetalt",
+        {"velgkjoper", "&Velg kjøper fra kundekartoteket...", [this] { pickBuyer(); }},
+        {"merkbetalt", "Merk &betalt", [this] { markSelectedPaid(); }},
+        {"angrebetalt", "&Angre betaling...", [this] { undo(false); }},
+        {"merkutbetalt", "Merk &utbetalt",
          [this] {
              const int share = currentShare();
              change([share](Journal& j, const Clerk& c, const std::string& serial) {
                  return payoutInBooks(j, c, serial, share, std::nullopt, std::nullopt);
              });
          }},
-        {"angreutbetalt", "Angre utbetaling...", [this] { undo(true); }},
-        {"godkjennresultat", "Godkjenn resultat...", [this] { confirmResult(); }},
-        {"annuller", "Annuller andelslaget...", [this] { voidLedger(); }},
-        {"betalfrasaldo", "Betal fra saldo...", [this] { payFromBalanceClicked(); }},
-        {"kundekonto", "Kundekonto...", [this] { showBuyerAccount(); }},
-        {"stengsalg", "Steng salget...", [this] { closeOrReopenSale(true); }},
-        {"apnesalg", "Åpne salget igjen...", [this] { closeOrReopenSale(false); }},
-        {"kvittering", "Kvittering...", [this] {
+        {"angreutbetalt", "Angre utbe&taling...", [this] { undo(true); }},
+        {"godkjennresultat", "&Godkjenn resultat...", [this] { confirmResult(); }},
+        {"annuller", "A&nnuller andelslaget...", [this] { voidLedger(); }},
+        {"betalfrasaldo", "Betal &fra saldo...", [this] { payFromBalanceClicked(); }},
+        {"kundekonto", "&Kundekonto...", [this] { showBuyerAccount(); }},
+        {"stengsalg", "&Steng salget...", [this] { closeOrReopenSale(true); }},
+        {"apnesalg", "Å&pne salget igjen...", [this] { closeOrReopenSale(false); }},
+        {"kvittering", "Kvitte&ring...", [this] {
              // Printed from the books as they stand, not from what the window showed.
              if (!ledger_ || !links_.printReceipts) return;
              if (const auto now = findLedgerById(workspace_, ledger_->id)) links_.printReceipts(this, *now, table_->selectedShares());
@@ -233,7 +255,11 @@ void Tandelsregnskap::buildButtons(QVBoxLayout* layout) {
     for (const auto& action : actions) {
         auto* button = new QPushButton(QString::fromUtf8(action.caption));
         button->setObjectName(QString::fromLatin1(action.name));
-        connect(button, &QPushButton::clicked, this, [this, run = action.run] { guardedStep(messages_, run); });
+        connect(button, &QPushButton::clicked, this, [this, run = action.run] {
+            guardedStep(messages_, run);
+            // The keyboard goes back to the share the button acted on, for the next key.
+            table_->setFocus(Qt::OtherFocusReason);
+        });
         rows->addWidget(button, at / 5, at % 5);
         ++at;
         changeButtons_.push_back(button);
@@ -260,6 +286,48 @@ void Tandelsregnskap::reload(const std::string& serialNumber) {
         choice_->setCurrentIndex(index);
     }
     guardedStep(messages_, [&] { choose(index); });
+}
+
+void Tandelsregnskap::refreshFromBooks() {
+    if (!isVisible()) return;
+    const std::vector<Ledger> now = listLedgers(workspace_).ledgers;
+    const auto sameList = [&] {
+        if (now.size() != listed_.size()) return false;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i].id != listed_[i].id) return false;
+        }
+        return true;
+    };
+    // A ledger made or gone since: listed anew, on the same syndicate.
+    if (!sameList()) {
+        reload();
+        return;
+    }
+    listed_ = now;
+    for (int i = 0; i < static_cast<int>(listed_.size()); ++i) choice_->setItemText(i, text(choiceText(listed_[static_cast<std::size_t>(i)])));
+    if (!ledger_) return;
+    // Shown as the books hold it, on the same share and without closing a cell being typed.
+    std::optional<Ledger> current = findLedgerById(workspace_, ledger_->id);
+    if (!current || *current == *ledger_) return;
+    ledger_ = std::move(current);
+    result_ = ledgerResult(workspace_, *ledger_);
+    render();
+}
+
+void Tandelsregnskap::keyPressEvent(QKeyEvent* event) {
+    // Escape takes back a cell being typed (its editor sees the key first) and nothing
+    // more: the window stays, closed by "Lukk" only, so a second Escape loses nothing.
+    if (event->key() == Qt::Key_Escape) {
+        table_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool Tandelsregnskap::sellingAllowed(int share) {
+    const std::string question = lateSaleQuestion(*ledger_, share, mainStore(workspace_, messages_), localNow());
+    return question.empty() ||
+           messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred, MessageIcon::None, 0, 0, MessageDefault::No});
 }
 
 void Tandelsregnskap::choose(int index) {
@@ -420,10 +488,15 @@ void Tandelsregnskap::change(const BooksCommand& command) {
 
 void Tandelsregnskap::pickBuyer() {
     if (!ledger_ || currentShare() < 1) return;
+    const int share = currentShare();
+    if (!sellingAllowed(share)) return;
     const std::optional<Tkunderec> customer = pickCustomer_();
+    // Back on the share's row, chosen or not: the register belongs to the main window,
+    // which would otherwise take the keyboard when it closes.
+    activateWindow();
+    table_->setFocus(Qt::OtherFocusReason);
     if (!customer) return;
     const ShareEntry buyer = buyerOf(*customer);
-    const int share = currentShare();
     const BuyerChange change_{buyer.name, buyer.telephone, buyer.playerNumber, std::nullopt};
     change([&](Journal& j, const Clerk& c, const std::string& serial) { return setBuyerInBooks(j, c, serial, share, change_); });
 }
@@ -431,6 +504,13 @@ void Tandelsregnskap::pickBuyer() {
 void Tandelsregnskap::cellTyped(int share, int column, const std::string& typed) {
     if (column == ShareTablePanel::Paid) {
         change([&](Journal& j, const Clerk& c, const std::string& serial) { return payTypedInBooks(j, c, serial, share, typed); });
+        return;
+    }
+    // A buyer typed into an unsold share after the deadline is a sale like any other.
+    const bool buyerField = column == ShareTablePanel::Name || column == ShareTablePanel::Telephone ||
+                            column == ShareTablePanel::PlayerNumber;
+    if (buyerField && ledger_ && !trimBlanks(typed).empty() && !sellingAllowed(share)) {
+        render();  // the typed text goes, the share stays unsold
         return;
     }
     BuyerChange edit;
@@ -514,6 +594,12 @@ void Tandelsregnskap::confirmResult() {
         messages_.inform(refused);
         return;
     }
+    // A result confirmed before the round is played is most likely another week's.
+    if (const std::string early = earlyResultQuestion(ledger_->facts, clerkOf(workspace_).today); !early.empty()) {
+        if (!messages_.show(Message{early, MessageButtons::YesNo, MessagePlacement::Centred, MessageIcon::None, 0, 0, MessageDefault::No})) {
+            return;
+        }
+    }
     std::optional<ConfirmedRound> marked;
     if (markedRound_) {
         const auto round = markedRound_();
@@ -583,6 +669,8 @@ Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspac
     window.show();
     window.raise();
     window.activateWindow();
+    // The agent's work is on the shares: the keyboard starts there.
+    window.findChild<ShareTablePanel*>()->setFocus(Qt::OtherFocusReason);
     return window;
 }
 

@@ -8,7 +8,8 @@
 // totals and the export to a spreadsheet. Not modal.
 //
 // Every change re-reads the ledger under the ledger lock and is made on the file as it
-// stands: what another program changed meanwhile is shown, never overwritten.
+// stands: what another program changed meanwhile is shown, never overwritten. What is
+// recorded elsewhere is shown as soon as the books are written, and on activation.
 #include "accounts/accounts_export_dialog.h"
 #include "accounts/accounts_report.h"
 #include "books/books_rules.h"
@@ -16,6 +17,7 @@
 #include "books/ledger.h"
 #include "books/ledger_store.h"
 #include "books/ledger_winnings.h"
+#include "online/once_messages.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "register/customer_record.h"
@@ -73,8 +75,15 @@ public:
     };
     void setCustomerLinks(CustomerLinks links);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void build();
+    // The books as they stand now, shown without leaving the share in hand.
+    void refreshFromBooks();
+    // Asks before a share is sold after its coupon type's deadline (Nei by default).
+    bool sellingAllowed(int share);
     void buildButtons(QVBoxLayout* layout);
     void render();
     void renderResult(const SettingsStore& settings);
@@ -103,6 +112,7 @@ private:
 
     Workspace workspace_;
     Messages& messages_;
+    OnceMessages refreshMessages_{messages_};  // what following the books finds, each once
     std::vector<Ledger> listed_;  // every ledger of the books, newest week first
     std::optional<Ledger> ledger_;
     LedgerResult result_;

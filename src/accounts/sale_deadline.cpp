@@ -4,6 +4,7 @@
 
 #include <array>
 #include <chrono>
+#include <tuple>
 
 namespace andel {
 namespace {
@@ -21,6 +22,9 @@ std::string dateAndTime(const LocalDateTime& at) {
            twoDigits(static_cast<int>(static_cast<unsigned>(at.date.month()))) + "." +
            std::to_string(static_cast<int>(at.date.year())) + " kl. " + twoDigits(at.hour) + ":" + twoDigits(at.minute);
 }
+
+// The weekday the coupon's round is played: Saturday, Sunday, and Wednesday in midweek.
+int roundWeekday(CouponType type) { return type == CouponType::Sunday ? 7 : type == CouponType::Midweek ? 3 : 6; }
 
 std::string lowerDay(int weekday) {
     std::string day(weekdayText(weekday));
@@ -98,6 +102,28 @@ std::string deadlineStatusText(const SaleDeadline& deadline, const GameWeek& wee
     const long long left = minutesLeft(deadline, week, now);
     if (left < 0) return "Salgsfristen gikk ut " + when;
     return "Salgsfrist " + when + ": " + timeLeftText(left) + " igjen";
+}
+
+LedgerDate roundDate(const GameWeek& week, CouponType couponType) {
+    const std::chrono::year_month_day played = deadlineIn(SaleDeadline{roundWeekday(couponType), 0, 0}, week).date;
+    return {static_cast<int>(static_cast<unsigned>(played.day())), static_cast<int>(static_cast<unsigned>(played.month())),
+            static_cast<int>(played.year())};
+}
+
+std::string lateSaleQuestion(const Ledger& ledger, int share, const SettingsStore& settings, const LocalDateTime& now) {
+    if (ledger.voided || ledger.saleClosed || share < 1 || share > static_cast<int>(ledger.entries.size())) return {};
+    if (ledger.entries[static_cast<std::size_t>(share - 1)].sold()) return {};
+    const auto deadline = storedSaleDeadline(settings, ledger.facts.couponType);
+    if (!deadline || minutesLeft(*deadline, ledger.facts.week, now) >= 0) return {};
+    return deadlineStatusText(*deadline, ledger.facts.week, now) + " (" + std::string(couponTypeText(ledger.facts.couponType)) +
+           ").\rSelge andel " + std::to_string(share) + " likevel?";
+}
+
+std::string earlyResultQuestion(const SyndicateFacts& facts, const LedgerDate& today) {
+    const LedgerDate played = roundDate(facts.week, facts.couponType);
+    if (std::tuple(today.year, today.month, today.day) >= std::tuple(played.year, played.month, played.day)) return {};
+    return "Runden for " + weekText(facts.week) + " (" + std::string(couponTypeText(facts.couponType)) + ") spilles " +
+           lowerDay(roundWeekday(facts.couponType)) + " " + ledgerDateText(played) + ".\rGodkjenne resultatet før runden er spilt?";
 }
 
 std::string timeLeftText(long long left) {

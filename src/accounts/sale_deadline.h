@@ -36,6 +36,19 @@ bool storeSaleDeadline(SettingsStore& settings, CouponType type, const std::opti
 LocalDateTime deadlineIn(const SaleDeadline& deadline, const GameWeek& week);
 long long minutesLeft(const SaleDeadline& deadline, const GameWeek& week, const LocalDateTime& now);
 
+// The day the round is played: the coupon's day in the game week (Wednesday for the
+// midweek coupon).
+LedgerDate roundDate(const GameWeek& week, CouponType couponType);
+
+// The question to ask before a share is sold after its coupon type's deadline; "" when no
+// deadline is set, it has not passed, the share is already sold, or the sale is closed
+// (the books refuse that sale themselves).
+std::string lateSaleQuestion(const Ledger& ledger, int share, const SettingsStore& settings, const LocalDateTime& now);
+
+// The question to ask before a result is confirmed on a day before the round is played;
+// "" on the round's day and after.
+std::string earlyResultQuestion(const SyndicateFacts& facts, const LedgerDate& today);
+
 // "2 d 0 t 1 min", "2 t 15 min": whole minutes as the agent reads them.
 std::string timeLeftText(long long minutes);
 

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -18,7 +18,8 @@ using Column = ShareTablePanel::Column;
 // The cells typed in, in the order Tab visits them.
 constexpr Column kTypedColumns[] = {Column::Name, Column::Telephone, Column::PlayerNumber, Column::Paid, Column::Note};
 
-// "999.999.999": the largest amount of whole kroner, grouped.
+// "999.999.999": the largest amount of whole kroner, grouped. The amount's editor takes
+// more: a longer amount is refused by the books with its reason, never cut.
 constexpr int kAmountLength = 11;
 
 // The longest text a typed column holds; 0 for a column that is not typed in.
@@ -33,18 +34,16 @@ constexpr int typedLength(int column) {
     }
 }
 
-// Typing stops where the field ends, so nothing is cut or refused after the fact; an
-// amount takes digits and the thousands' points only.
+// Typing stops where a text field ends, so nothing is cut or refused after the fact. An
+// amount is taken as typed: a comma, a minus or too many digits reach the books, which
+// say what is wrong with it, rather than being dropped into another amount.
 class TypedCellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && index.column() != Column::Paid) {
             line->setMaxLength(typedLength(index.column()));
-            if (index.column() == Column::Paid) {
-                line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9. ]*")), line));
-            }
         }
         return editor;
     }
@@ -139,25 +138,44 @@ std::vector<int> ShareTablePanel::selectedShares() const {
 
 QModelIndex ShareTablePanel::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     if (action != MoveNext && action != MovePrevious) return QTableWidget::moveCursor(action, modifiers);
-    // The typed cells in reading order, numbered from the first share's name.
-    constexpr int perRow = static_cast<int>(std::size(kTypedColumns));
     const QModelIndex current = currentIndex();
-    int at = -1;  // before the first
-    if (current.isValid()) {
-        const int column = current.column();
-        int within = 0;  // typed cells of the row at or before the current column
-        for (Column typedColumn : kTypedColumns) within += typedColumn <= column ? 1 : 0;
-        const bool onTyped = std::find(std::begin(kTypedColumns), std::end(kTypedColumns), column) != std::end(kTypedColumns);
-        // On a cell that is not typed, "next" is the first typed cell after it.
-        at = current.row() * perRow + within - 1 + (action == MovePrevious && !onTyped ? 1 : 0);
+    if (!current.isValid()) {
+        return action == MoveNext && rowCount() > 0 ? model()->index(0, kTypedColumns[0]) : QModelIndex();
     }
-    at += action == MoveNext ? 1 : -1;
-    if (at < 0 || at >= rowCount() * perRow) return {};  // Tab goes on out of the table
-    return model()->index(at / perRow, kTypedColumns[at % perRow]);
+    // The typed cells of the share's row; Tab leaves the table from the last of them and
+    // Shift+Tab from the first, so the keyboard never has to walk every share to get out.
+    if (action == MoveNext) {
+        for (Column column : kTypedColumns) {
+            if (column > current.column()) return model()->index(current.row(), column);
+        }
+    } else {
+        for (auto at = std::rbegin(kTypedColumns); at != std::rend(kTypedColumns); ++at) {
+            if (*at < current.column()) return model()->index(current.row(), *at);
+        }
+    }
+    return {};
+}
+
+void ShareTablePanel::keyPressEvent(QKeyEvent* event) {
+    // Enter on a share goes to the next share, as it does when it commits a typed cell.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !editing() && event->modifiers() == Qt::NoModifier) {
+        nextShare();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void ShareTablePanel::nextShare() {
+    if (currentRow() + 1 < rowCount()) setCurrentCell(currentRow() + 1, std::max(currentColumn(), 0));
 }
 
 void ShareTablePanel::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    QTableWidget::closeEditor(editor, hint);
+    // Tab out of a row's last typed cell (or Shift+Tab out of its first) leaves the table.
+    const bool tabbing = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    const bool leave = tabbing && !moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, {}).isValid();
+    QTableWidget::closeEditor(editor, leave ? QAbstractItemDelegate::NoHint : hint);
+    if (leave) focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+    if (hint == QAbstractItemDelegate::SubmitModelCache) nextShare();  // Enter: committed, on to the next share
     // Tab has opened the next cell's editor by now; a waiting refresh waits on for it.
     if (waiting_ && !editing()) {
         QMetaObject::invokeMethod(this, [this] {

@@ -1,8 +1,9 @@
 #pragma once
 // The shares of a ledger as the agent works them at the counter: a row per share; the
 // name, telephone, player number, paid amount and note are typed in place. Tab and
-// Shift+Tab go from one typed cell to the next and on to the next or previous share, so
-// a buyer is written down without the mouse; several shares can be selected at once.
+// Shift+Tab go from one typed cell of a share to the next and leave the table after its
+// last; Enter commits what is typed and goes to the next share, so a buyer is written
+// down without the mouse. Several shares can be selected at once.
 //
 // The rows are refreshed in place. A refresh that changes the number of rows waits until
 // no cell is being edited: an editor must never lose its cell under it.
@@ -36,10 +37,12 @@ signals:
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void fill();
+    void nextShare();
 
     std::vector<Fields> rows_;
     bool typable_ = false;

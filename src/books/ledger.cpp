@@ -155,7 +155,18 @@ std::string fieldProblem(std::string_view caption, std::string_view text, std::s
 }
 
 std::string badAmountMessage(std::string_view text) {
-    return "Beløpet \"" + std::string(text) + "\" er ikke et helt antall kroner.";
+    const std::string quoted = "Beløpet \"" + std::string(text) + "\" ";
+    // Said as it is: an amount is never taken as something else by dropping what is wrong.
+    if (text.find(',') != std::string_view::npos) return quoted + "har komma: skriv hele kroner, uten øre.";
+    if (text.find('-') != std::string_view::npos) return quoted + "har minus: et beløp skrives uten fortegn.";
+    if (!text.empty() && text.find_first_not_of("0123456789.") == std::string_view::npos) {
+        std::string digits;
+        for (char c : text) {
+            if (c != '.' && (c != '0' || !digits.empty())) digits += c;
+        }
+        if (digits.size() > 9) return quoted + "er for stort: høyst 999.999.999 kroner.";
+    }
+    return quoted + "er ikke et helt antall kroner.";
 }
 
 std::string badDateMessage(std::string_view text) {

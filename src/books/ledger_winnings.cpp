@@ -33,7 +33,7 @@ RoundCount countRound(const SyndicateFacts& facts, const ConfirmedRound& round) 
     result.signs = round.signs;
     ResultMasks masks{};
     applyRoundResult(result, masks);
-    RoundCount counted{{boardSigns(round.signs)}, countPrizes(facts.coupons, masks)};
+    RoundCount counted{{round.signs}, countPrizes(facts.coupons, masks)};
     counted.winnings.right12 = counted.count.rows[12];
     counted.winnings.right11 = counted.count.rows[11];
     counted.winnings.right10 = counted.count.rows[10];
@@ -46,12 +46,6 @@ RoundCount countRound(const SyndicateFacts& facts, const ConfirmedRound& round) 
 bool wholeResult(const ConfirmedRound& round) { return round.signs.size() == static_cast<std::size_t>(kMatches); }
 
 }  // namespace
-
-std::string boardSigns(std::string_view resultSigns) {
-    std::string board;
-    for (char sign : resultSigns) board += sign == '1' ? 'H' : sign == 'X' ? 'U' : 'B';
-    return board;
-}
 
 LedgerWinnings winningsOn(const SyndicateFacts& facts, const std::optional<ConfirmedRound>& fullTime,
                           const std::optional<ConfirmedRound>& halfTime) {

@@ -27,7 +27,7 @@ namespace andel {
 
 inline constexpr std::string_view kResultNotReady = "Resultat ikke klart";
 
-// One result counted: "HUBHUBHUBHUB", the rows with 12, 11 and 10 right and their prize.
+// One result counted: "1X21X21X21X2", the rows with 12, 11 and 10 right and their prize.
 struct RoundWinnings {
     std::string resultSigns;
     std::int64_t right12 = 0, right11 = 0, right10 = 0;
@@ -107,8 +107,5 @@ struct MarkedRound {
     ConfirmedRound round;
 };
 std::optional<MarkedRound> prizePanelRound(const WorkbenchState& state);
-
-// "HUBHUBHUBHUB" for "11X21..."; the board's letters for home, draw and away.
-std::string boardSigns(std::string_view resultSigns);
 
 }  // namespace andel

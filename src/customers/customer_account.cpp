@@ -2,6 +2,7 @@
 
 #include "books/ledger_edit.h"
 #include "model/text.h"
+#include "register/row_order.h"
 
 #include <algorithm>
 #include <map>
@@ -12,6 +13,14 @@ namespace {
 
 auto weekOrder(const GameWeek& week, const std::string& serial, int share) {
     return std::tuple(week.year, week.week, serial, share);
+}
+
+// "Kari Nordmann" is found under N, as in the register: the last word first, then the rest.
+std::string surnameFirst(const std::string& name) {
+    const std::string trimmed = trimBlanks(name);
+    const std::size_t space = trimmed.find_last_of(' ');
+    if (space == std::string::npos) return trimmed;
+    return trimmed.substr(space + 1) + " " + trimBlanks(trimmed.substr(0, space));
 }
 
 }  // namespace
@@ -76,7 +85,7 @@ std::vector<OwingCustomer> owingCustomers(const std::vector<Ledger>& ledgers) {
         });
     }
     std::stable_sort(customers.begin(), customers.end(), [](const OwingCustomer& a, const OwingCustomer& b) {
-        return comparableName(a.name) < comparableName(b.name);
+        return compareText(surnameFirst(a.name), surnameFirst(b.name)) < 0;
     });
     return customers;
 }

@@ -34,6 +34,7 @@ struct AccountShare {
     std::optional<LedgerDate> paidOutOn;
     bool paidFromBalance = false;      // "betalt fra saldo"
     std::int64_t movedToBalance = 0;   // of the payout, what paid the buyer's other shares
+    friend bool operator==(const AccountShare&, const AccountShare&) = default;
 };
 
 struct CustomerAccount {
@@ -45,6 +46,7 @@ struct CustomerAccount {
     // paid other shares, less debts left by a corrected result (negative then).
     std::int64_t spendable = 0;
     std::int64_t balance() const { return spendable; }
+    friend bool operator==(const CustomerAccount&, const CustomerAccount&) = default;
 };
 
 // The account of the customer over the ledgers.

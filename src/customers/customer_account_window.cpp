@@ -9,10 +9,13 @@
 #include "customers/customer_print_window.h"
 #include "model/text.h"
 #include "widgets/child_window.h"
+#include "widgets/file_change_listener.h"
+#include "widgets/fitting_panel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +32,10 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string optionalKroner(const std::optional<std::int64_t>& amount) { return amount ? formatAmount(*amount) : std::string(); }
 
 const char* const kColumns[] = {"Uke", "Serienr", "Kupong", "Andel", "Pris", "Betalt", "Gevinst", "Utbetalt", "Merknad"};
+
+constexpr std::string_view kAccountChangedMeanwhile =
+    "Kundekontoen ble endret i et annet vindu eller program mens den var åpen her.\r"
+    "Endringen din ble ikke gjort; kontoen vises nå slik den står.";
 
 std::string noteOf(const AccountShare& s) {
     std::string note;
@@ -96,29 +103,38 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     pay_ = button("betalfrasaldo", "&Betal fra saldo...");
     undo_ = button("angrefrasaldo", "&Angre betaling fra saldo...");
     statement_ = button("kontoutskrift", "&Kontoutskrift...");
+    refund_ = button("betaltilbake", "B&etal tilbake...");
     const auto dateField = [&](const char* name, const char* caption) {
-        buttons->addWidget(new QLabel(QString::fromUtf8(caption)));
+        auto* label = new QLabel(QString::fromUtf8(caption));
+        buttons->addWidget(label);
         auto* field = new QLineEdit;
+        label->setBuddy(field);
         field->setObjectName(QString::fromLatin1(name));
         field->setPlaceholderText(QStringLiteral("DD.MM.ÅÅÅÅ"));
         field->setMaxLength(10);
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
+        fitFieldToTexts(*field, {field->placeholderText(), QStringLiteral("00.00.0000")});
         buttons->addWidget(field);
         return field;
     };
-    from_ = dateField("fradato", "fra");
-    to_ = dateField("tildato", "til");
+    from_ = dateField("fradato", "&fra");
+    to_ = dateField("tildato", "&til");
     buttons->addStretch();
-    QPushButton* close = button("lukk", "Lukk");
+    QPushButton* close = button("lukk", "&Lukk");
     layout->addLayout(buttons);
     connect(pay_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { payFromBalanceClicked(); }); });
     connect(undo_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { undoFromBalanceClicked(); }); });
     connect(statement_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { statementClicked(); }); });
+    connect(refund_, &QPushButton::clicked, this, [this] { guardedStep(messages_, [this] { refundClicked(); }); });
     printStatement_ = [this](QWidget* parent, const ShareEntry& who, const StatementPeriod& period) {
         printCustomerStatement(parent, workspace_, who, period, messages_);
     };
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { render(); });
+    // What the ledger window or another program records is shown here without being asked.
+    // A damaged file is told once, not at every write or activation.
+    connect(new FileChangeListener(*this, {booksPath(workspace_)}), &FileChangeListener::changed, this, [this] {
+        if (isVisible()) guardedStep(refreshMessages_, [this] { reload(refreshMessages_); });
+    });
     resize(820, 380);
 }
 
@@ -144,17 +160,27 @@ void Tkundekonto::statementClicked() {
 
 void Tkundekonto::showBuyer(const ShareEntry& who) {
     who_ = who;
-    guardedStep(messages_, [this] { reload(); });
+    account_ = {};  // a new buyer starts on their first unpaid share
+    guardedStep(messages_, [this] { reload(messages_); });
 }
 
-void Tkundekonto::reload() {
-    account_ = {};
+CustomerAccount Tkundekonto::accountNow(Messages& told) const {
+    // Only the customer's own ledgers: the account opens as fast with ten years of books.
     const std::string key = customerKeyOf(who_);
-    Journal journal(workspace_, &messages_);
-    journal.read([&] {
-        account_ = accountOf(key, journal.ledgersOfCustomer(key));
-        account_.refundsOwed = customerMoney(journal, key).refundsOwed;
+    Journal journal(workspace_, &told);
+    return journal.read([&] {
+        CustomerAccount account = accountOf(key, journal.ledgersOfCustomer(key));
+        account.refundsOwed = customerMoney(journal, key).refundsOwed;
+        return account;
     });
+}
+
+void Tkundekonto::reload(Messages& told) {
+    // The share in hand stays in hand when the account is read anew.
+    std::optional<std::pair<std::string, int>> kept;
+    if (const AccountShare* share = currentShare()) kept = std::pair{share->serialNumber, share->share};
+    account_ = {};
+    account_ = accountNow(told);
     const QSignalBlocker quiet(table_);
     table_->setRowCount(static_cast<int>(account_.shares.size()));
     for (std::size_t i = 0; i < account_.shares.size(); ++i) {
@@ -182,6 +208,9 @@ void Tkundekonto::reload() {
             break;
         }
     }
+    for (std::size_t i = 0; kept && i < account_.shares.size(); ++i) {
+        if (account_.shares[i].serialNumber == kept->first && account_.shares[i].share == kept->second) row = static_cast<int>(i);
+    }
     table_->setCurrentCell(row, 0);
     render();
 }
@@ -199,6 +228,7 @@ void Tkundekonto::render() {
     refunds_->setText(text(kronerText(account_.refundsOwed)));
     const AccountShare* share = currentShare();
     pay_->setEnabled(share && !share->paid);
+    refund_->setEnabled(account_.refundsOwed > 0);
     undo_->setEnabled(share && share->paidFromBalance);
 }
 
@@ -230,16 +260,59 @@ void Tkundekonto::undoFromBalanceClicked() {
                 });
 }
 
+void Tkundekonto::refundClicked() {
+    if (account_.refundsOwed <= 0) return;
+    // The amount as the agent types it: the whole of what is owed unless changed; a comma,
+    // a minus or too many digits are refused with what is wrong, never read as another amount.
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("tilbakebelop"));
+    ask.setWindowTitle(QStringLiteral("Betal tilbake"));
+    ask.setLabelText(text("Beløp i hele kroner som betales tilbake til " + who_.name + " (til gode " +
+                          kronerText(account_.refundsOwed) + "):"));
+    ask.setTextValue(text(formatAmount(account_.refundsOwed)));
+    ask.setOkButtonText(QStringLiteral("Betal tilbake"));
+    ask.setCancelButtonText(QStringLiteral("Avbryt"));
+    if (ask.exec() != QDialog::Accepted) return;
+    const std::string typed = trimBlanks(ask.textValue().toStdString());
+    const std::optional<std::int64_t> amount = parseWholeKroner(typed);
+    if (!amount) {
+        messages_.inform(badAmountMessage(typed));
+        return;
+    }
+    const std::string question = "Betale tilbake " + kronerText(*amount) + " kontant til " + who_.name + "?";
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred, MessageIcon::None, 0, 0,
+                                MessageDefault::No})) {
+        return;
+    }
+    if (!(accountNow(messages_) == account_)) {
+        messages_.inform(std::string(kAccountChangedMeanwhile));
+        reload(messages_);
+        return;
+    }
+    Journal journal(workspace_, &messages_);
+    if (const std::string refused = payRefundInBooks(journal, clerkOf(workspace_), customerKeyOf(who_), *amount); !refused.empty()) {
+        messages_.inform(refused);
+    }
+    reload(messages_);
+}
+
 void Tkundekonto::balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step) {
-    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
-    // Copied first: the reload below replaces the share the reference points into.
+    // Copied first: a reload replaces the share the reference points into.
     const std::string serial = share.serialNumber;
     const int number = share.share;
+    if (!messages_.show(Message{question, MessageButtons::YesNo, MessagePlacement::Centred})) return;
+    // The question named the figures shown; when the books have changed since, the agent
+    // sees them as they now stand before anything is done.
+    if (!(accountNow(messages_) == account_)) {
+        messages_.inform(std::string(kAccountChangedMeanwhile));
+        reload(messages_);
+        return;
+    }
     Journal journal(workspace_, &messages_);
     if (const std::string refused = step(journal, clerkOf(workspace_), serial, number); !refused.empty()) {
         messages_.inform(refused);
     }
-    reload();
+    reload(messages_);
 }
 
 Tkundekonto& showCustomerAccount(QWidget* owner, const Workspace& workspace, Messages& messages, const ShareEntry& who) {

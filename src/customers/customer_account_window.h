@@ -3,11 +3,14 @@
 // with price, payment, winnings and payout, and the balance the agent and the customer
 // settle at the counter. An unpaid share is paid from the balance here ("Betal fra
 // saldo", with a Ja/Nei question), and such a payment undone; both change the ledgers
-// under the ledger lock and leave history lines. Opened from the register and from a
-// share in the ledger window.
+// under the ledger lock and leave history lines. What a voiding left owed is paid back in
+// cash ("Betal tilbake", the amount typed). Opened from the register and from a
+// share in the ledger window. What is recorded elsewhere is shown as soon as the books
+// are written, and a step asked about is not taken on figures that have changed since.
 #include "books/books_rules.h"
 #include "customers/customer_account.h"
 #include "customers/statement.h"
+#include "online/once_messages.h"
 #include "platform/messages.h"
 #include "platform/workspace.h"
 #include "settings/settings_store.h"
@@ -38,18 +41,23 @@ public:
     void setStatementPrinter(StatementPrinter printer) { printStatement_ = std::move(printer); }
 
 private:
-    void reload();
+    // The buyer's account as the books hold it now; a damaged ledger is told to `told`.
+    CustomerAccount accountNow(Messages& told) const;
+    void reload(Messages& told);
     void render();
     const AccountShare* currentShare() const;
     void payFromBalanceClicked();
     void undoFromBalanceClicked();
     void statementClicked();
+    // Pays back in cash what a voiding left owed to the buyer: the amount typed, after a question.
+    void refundClicked();
     // Asks the question, then pays or undoes the share from the balance under the ledger lock.
     using BalanceStep = std::string (*)(Journal&, const Clerk&, const std::string&, int);
     void balanceStep(const std::string& question, const AccountShare& share, const BalanceStep& step);
 
     Workspace workspace_;
     Messages& messages_;
+    OnceMessages refreshMessages_{messages_};  // what following the books finds, each once
     ShareEntry who_;
     CustomerAccount account_;
     StatementPrinter printStatement_;
@@ -63,6 +71,7 @@ private:
     QPushButton* pay_;
     QPushButton* undo_;
     QPushButton* statement_;
+    QPushButton* refund_;
     QLineEdit* from_;
     QLineEdit* to_;
 };

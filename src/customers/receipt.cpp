@@ -13,6 +13,10 @@ std::string receiptRefusal(const Ledger& ledger, const std::vector<int>& shares)
         if (!ledger.entries[static_cast<std::size_t>(share - 1)].hasBuyer()) {
             return "Andel " + std::to_string(share) + " har ingen kjøper: kvittering skrives bare for en solgt andel.";
         }
+        // A receipt is the customer's proof of having paid: none before anything is paid.
+        if (!ledger.entries[static_cast<std::size_t>(share - 1)].paid) {
+            return "Andel " + std::to_string(share) + " er ikke betalt: kvittering skrives først når andelen er betalt.";
+        }
     }
     return {};
 }

@@ -28,7 +28,7 @@ struct ReceiptSlip {
 };
 
 // Why no slips can be printed for these shares ("" when they can): none chosen, a share
-// the syndicate does not have, a share nobody has bought, a voided ledger.
+// the syndicate does not have, a share nobody has bought or nothing is paid of, a voided ledger.
 std::string receiptRefusal(const Ledger& ledger, const std::vector<int>& shares);
 
 // One slip per share, in the order given; call after receiptRefusal said "".

@@ -1,36 +1,16 @@
 #include "customers/statement.h"
 
 #include <algorithm>
-#include <chrono>
 #include <tuple>
 
 namespace andel {
 namespace {
-
-int dayInWeek(CouponType type) {
-    switch (type) {
-        case CouponType::Sunday: return 6;
-        case CouponType::Midweek: return 2;
-        case CouponType::Saturday: break;
-    }
-    return 5;
-}
 
 bool earlier(const LedgerDate& a, const LedgerDate& b) {
     return std::tuple(a.year, a.month, a.day) < std::tuple(b.year, b.month, b.day);
 }
 
 }  // namespace
-
-LedgerDate roundDate(const GameWeek& week, CouponType couponType) {
-    using namespace std::chrono;
-    // Week 1 is the week that holds 4 January.
-    const sys_days january4 = year_month_day{year{week.year}, January, day{4}};
-    const sys_days monday = january4 - (weekday{january4} - Monday) + days{7 * (week.week - 1)};
-    const year_month_day played{monday + days{dayInWeek(couponType)}};
-    return {static_cast<int>(static_cast<unsigned>(played.day())), static_cast<int>(static_cast<unsigned>(played.month())),
-            static_cast<int>(played.year())};
-}
 
 bool inPeriod(const LedgerDate& date, const StatementPeriod& period) {
     return !(period.from && earlier(date, *period.from)) && !(period.to && earlier(*period.to, date));

@@ -3,6 +3,7 @@
 // round lies in the period, each with the balance after it, and the pages they print on.
 // The balance carries in from the shares before the period, so the closing balance is
 // what the customer and the agent settle for everything up to the period's end.
+#include "accounts/sale_deadline.h"
 #include "customers/customer_account.h"
 #include "settings/agent_profile.h"
 
@@ -18,10 +19,8 @@ struct StatementPeriod {
     std::optional<LedgerDate> from, to;
 };
 
-// The day the round is played: the coupon's day in the game week (Wednesday for the
-// midweek coupon). A ledger keeps no dates of its own but those of payments, which an
-// unpaid share lacks, so the round's day is what places every share in a period.
-LedgerDate roundDate(const GameWeek& week, CouponType couponType);
+// A ledger keeps no dates of its own but those of payments, which an unpaid share lacks,
+// so the round's day (roundDate) is what places every share in a period.
 bool inPeriod(const LedgerDate& date, const StatementPeriod& period);
 // "Alle runder", "Fra 01.01.2026", "Til 31.12.2026" or "01.01.2026 – 31.12.2026".
 std::string periodText(const StatementPeriod& period);

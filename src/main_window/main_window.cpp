@@ -358,11 +358,19 @@ void Tgridform::makeOnlineFile() {
     change([](auto& s) { s.commandPanelVisible = false; });
     windows();  // the dialog and the writer window are the program's own, children of this window
     ShownFirst messages(messages_, [this] { render(); });
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     const MakeOnlineResult result = makeOnlineFileFromWindow(this, state_, workspace_, messages, voidedSerialHook(workspace_));
+    giveKeyboardBack(focus);
     if (result.outcome == MakeOnlineOutcome::Made) openLedgerAfterOnlineFile(state_, workspace_, messages);
     if (result.storageFile) rememberSyndicate(pathText(result.storageFile->filename()));
     render();
     if (result.storageFile && windows_.storageBrowser) windows_.storageBrowser->listStorage(StorageSource::HardDisk);
+}
+
+void Tgridform::giveKeyboardBack(QWidget* focus) {
+    QWidget* to = focus && focus->isVisible() ? focus : this;
+    to->activateWindow();
+    if (to != this) to->setFocus(Qt::OtherFocusReason);
 }
 
 void Tgridform::showSystemAnalysis() {
@@ -399,10 +407,7 @@ void Tgridform::choosePlayer() {
     // The agent goes on where they were when the register closes, chosen or not.
     const QPointer<QWidget> focus = QApplication::focusWidget();
     const int answer = window.exec();
-    if (focus && focus->isVisible()) {
-        focus->activateWindow();
-        focus->setFocus(Qt::OtherFocusReason);
-    }
+    giveKeyboardBack(focus);
     if (answer != QDialog::Accepted || !window.currentCustomer()) return;
     const CurrentCustomer& customer = *window.currentCustomer();
     change([&](auto& s) { takePlayer(s, Player{customer.firstName, customer.lastName, customer.playerNumber}); });

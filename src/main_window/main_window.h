@@ -135,6 +135,9 @@ private:
     void makeOnlineFile();
     void printCertificates();
     void showAccounts();
+    // After a modal window: the window and the control that had the keyboard (this window
+    // when that control is gone) have it again, also where no window manager gives it back.
+    void giveKeyboardBack(QWidget* focus);
     void showSystemAnalysis();
     void storeRows();
     void showStorageBrowser();

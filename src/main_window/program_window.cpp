@@ -1,6 +1,7 @@
 #include "main_window/program_window.h"
 
 #include "accounts/deleted_syndicate.h"
+#include "books/journal.h"
 #include "books/ledger_edit.h"
 #include "books/ledger_store.h"
 #include "customers/customer_account_window.h"
@@ -70,7 +71,7 @@ void completeProgramWindows(ProgramWindows& windows, QWidget& mainWindow, const 
     windows.storageBrowser->setDeletedSyndicateHook([workspace, &messages](const std::string& serialNumber) {
         offerVoidingOfDeletedSyndicate(workspace, serialNumber, messages);
     });
-    windows.storageBrowser->setVoidedSerials([workspace] { return voidedSerials(workspace); });
+    windows.storageBrowser->setVoidedSerials([workspace] { return voidedSerials(workspace); }, {booksPath(workspace)});
 }
 
 }  // namespace andel

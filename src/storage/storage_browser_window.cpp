@@ -1,6 +1,8 @@
 #include "storage/storage_browser_window.h"
 
 #include "platform/guarded.h"
+#include "platform/io_error.h"
+#include "widgets/file_change_listener.h"
 #include "widgets/fitting_panel.h"
 #include "widgets/window_parts_panel.h"
 
@@ -150,6 +152,24 @@ void Thentrekker::listStorage(StorageSource source) {
     }
     andel::listStorage(browser_, source, workspace_, diskette_());
     render();
+}
+
+void Thentrekker::setVoidedSerials(std::function<std::set<std::string>()> voidedNow, std::vector<std::filesystem::path> watched) {
+    voidedNow_ = std::move(voidedNow);
+    if (watched.empty()) return;
+    connect(new FileChangeListener(*this, std::move(watched)), &FileChangeListener::changed, this,
+            [this] { runGuarded(messages_, [this] { markVoidedNow(); }); });
+}
+
+void Thentrekker::markVoidedNow() {
+    if (!voidedNow_ || !isVisible()) return;
+    std::set<std::string> voided;
+    try {
+        voided = voidedNow_();
+    } catch (const IoError&) {
+        return;  // books that cannot be read now leave the marks as they are; listing anew says why
+    }
+    if (markVoided(browser_.table, [&](const std::string& serial) { return voided.count(serial) > 0; })) render();
 }
 
 void Thentrekker::placeBeside(const QWidget& mainWindow) {

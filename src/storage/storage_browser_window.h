@@ -10,6 +10,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -42,8 +43,9 @@ public:
         deletedSyndicate_ = std::move(hook);
     }
     // The serial numbers voided now, asked at each listing to mark them in the list (the
-    // books know them, this browser does not).
-    void setVoidedSerials(std::function<std::set<std::string>()> voidedNow) { voidedNow_ = std::move(voidedNow); }
+    // books know them, this browser does not), and again whenever one of the `watched`
+    // files (the books) is written or the window is activated.
+    void setVoidedSerials(std::function<std::set<std::string>()> voidedNow, std::vector<std::filesystem::path> watched = {});
     // Replaces the `Tslettlagerfiler` question (tests answer it themselves).
     void setDeleteConfirmation(std::function<bool(std::size_t)> confirm) { confirm_ = std::move(confirm); }
     // Top = main window's top + 45, height = its height - 85, the same horizontal centre.
@@ -62,6 +64,7 @@ private:
     void rowPressed(int row);
     void rowClicked(int row);
     void setMarking(bool on);
+    void markVoidedNow();
 
     Workspace workspace_;
     Messages& messages_;

@@ -80,14 +80,22 @@ std::vector<std::string> storageRow(const TextTable& table, const fs::path& file
 void fillStorageTable(TextTable& table, const fs::path& directory, const VoidedSerial& voided) {
     const std::vector<fs::path> files = storageFiles(directory);
     table.resetRows(files.size());
-    const int serialColumn = table.column(kSerialHeader), typeColumn = table.column(kStorageTypeHeader);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        table.rows[i] = storageRow(table, files[i]);
-        auto& row = table.rows[i];
-        const std::string serial = trimBlanks(row[serialColumn]);
-        if (voided && !serial.empty() && voided(serial)) row[typeColumn] = std::string(kVoidedStorageType);
-    }
+    for (std::size_t i = 0; i < files.size(); ++i) table.rows[i] = storageRow(table, files[i]);
+    markVoided(table, voided);
     sortStorage(table, StorageOrder::LastSaved);
+}
+
+bool markVoided(TextTable& table, const VoidedSerial& voided) {
+    if (!voided) return false;
+    const int serialColumn = table.column(kSerialHeader), typeColumn = table.column(kStorageTypeHeader);
+    bool marked = false;
+    for (auto& row : table.rows) {
+        const std::string serial = trimBlanks(row[serialColumn]);
+        if (serial.empty() || row[typeColumn] == kVoidedStorageType || !voided(serial)) continue;
+        row[typeColumn] = std::string(kVoidedStorageType);
+        marked = true;
+    }
+    return marked;
 }
 
 void sortStorage(TextTable& table, StorageOrder order) {

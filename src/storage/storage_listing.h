@@ -46,6 +46,9 @@ std::vector<std::string> storageRow(const TextTable& table, const std::filesyste
 // Fills the table from the directory (at least one data row) and sorts it newest first;
 // a stored syndicate whose serial number is voided shows kVoidedStorageType.
 void fillStorageTable(TextTable& table, const std::filesystem::path& directory, const VoidedSerial& voided = {});
+// Marks the rows of syndicates voided since the table was filled (a voiding is for good);
+// true when a row changed.
+bool markVoided(TextTable& table, const VoidedSerial& voided);
 
 // The entries of the "&Sortering" menu.
 enum class StorageOrder { LastSaved, LastName, FirstName, PlayerNumber, RowCount, StorageType };

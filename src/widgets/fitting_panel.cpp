@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 
 #include <algorithm>
@@ -17,6 +20,21 @@ void setFittedText(QLabel& label, const QString& text, const QString& hint) {
     const QString tip = shown == text ? hint : hint.isEmpty() ? text : text + QLatin1Char('\n') + hint;
     if (label.text() != shown) label.setText(shown);
     if (label.toolTip() != tip) label.setToolTip(tip);
+}
+
+void fitFieldToTexts(QLineEdit& field, const QStringList& texts) {
+    const QFontMetrics metrics = field.fontMetrics();
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, metrics.horizontalAdvance(text));
+    // The line edit keeps 2 pixels on either side of its text, within its text margins.
+    const QMargins margins = field.textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const QSize contents(widest + 2 * 2 + margins.left() + margins.right() + 1, metrics.height());
+    field.setFixedWidth(field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, &field).width());
 }
 
 QString cutToWidth(const QFontMetrics& metrics, const QString& text, int width) {

@@ -1,17 +1,23 @@
 #pragma once
 // Texts and lists kept inside the fixed places the windows give them.
 #include <QString>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 class QComboBox;
 class QFontMetrics;
 class QLabel;
+class QLineEdit;
 
 namespace andel {
 
 // Shows the text whole when it fits the label; otherwise cut after a whole character
 // with "…", and the whole text in the label's tool tip above the label's own hint.
 void setFittedText(QLabel& label, const QString& text, const QString& hint = {});
+
+// Makes the field exactly wide enough to show each of the texts whole (the placeholder
+// "DD.MM.ÅÅÅÅ" as well as a date typed), inside the frame and margins the style draws.
+void fitFieldToTexts(QLineEdit& field, const QStringList& texts);
 
 // The text cut after its last whole character that fits in `width` pixels, with no mark:
 // narrow grid columns show the start of their text ("LØR" for "LØRDAG").

@@ -46,7 +46,7 @@ TEST(LedgerWinnings, PrizeSplitsIntoWholeKronerWithTheRemainderShown) {
     const LedgerWinnings w = forecast(workspace, facts);
     ASSERT_TRUE(w.known);
     EXPECT_FALSE(w.confirmed) << "the history's figures are a forecast until confirmed";
-    EXPECT_EQ(w.resultSigns, "HUBHUBHUBHUB");
+    EXPECT_EQ(w.resultSigns, "1X21X21X21X2");
     // Coupon 1: one row with 12. Coupon 2: one with 12, four with 11 and four with 10.
     EXPECT_EQ(w.right12, 2);
     EXPECT_EQ(w.right11, 4);
@@ -87,7 +87,7 @@ TEST(LedgerWinnings, BeggeCountsTheFullTimeAndTheHalfTimeResult) {
     EXPECT_EQ(w.halfTime.prize, halfTime);
     EXPECT_EQ(w.prize, fullTime + halfTime);
     EXPECT_EQ(w.perShare, (fullTime + halfTime) / 3);
-    EXPECT_EQ(w.halfTime.resultSigns, "UUBHUBHUBHUH");
+    EXPECT_EQ(w.halfTime.resultSigns, "XX21X21X21X1");
 
     Ledger ledger = emptyLedger(facts);
     const auto facts_ = ledgerFacts(ledger, ledgerResult(workspace, ledger));
@@ -127,7 +127,7 @@ TEST(LedgerWinnings, AConfirmedResultStandsWhenTheHistoryChanges) {
     EXPECT_TRUE(shown.winnings.confirmed);
     EXPECT_EQ(shown.winnings.prize, 643611) << "the history's change is never taken silently";
     EXPECT_TRUE(shown.historyDiffers);
-    EXPECT_EQ(historyRoundsText(shown.history), "HUBHUBHUBHUU 0 0 0");
+    EXPECT_EQ(historyRoundsText(shown.history), "1X21X21X21XX 0 0 0");
     EXPECT_EQ(ledgerTotals(ledger, shown.winnings).overpaid, 0);
 
     std::filesystem::remove(dir.file("tippehistorikk/lf.txt"));
@@ -166,8 +166,10 @@ TEST(AccountsCsv, LedgerBytesForANorwegianSpreadsheet) {
               "2;;;;;;;;;\r\n"
               "Sum;;;;2916;;21;;;21\r\n"
               "\r\n");
-    EXPECT_NE(csv.find("\r\nserial;1042\r\n"), std::string::npos) << csv;
-    EXPECT_NE(csv.find("\r\nstate;final\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nSerienummer;1042\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nStatus;Godkjent\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nPremie pr andel;21\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find("serial"), std::string::npos) << csv;
 }
 
 // Nothing a buyer typed runs as a formula when the CSV is opened; negative figures stay numbers.

@@ -67,13 +67,27 @@ TEST(CustomerAccount, TheBalanceIsWinningsOnFullyPaidSharesAndUnpaidPricesStandA
 
     const std::vector<OwingCustomer> owing = owingCustomers({forecast, voided, owed, won});
     ASSERT_EQ(owing.size(), 2u);
-    EXPECT_EQ(owing[0].name, "Kari Nordmann");
-    EXPECT_EQ(owing[0].total, 150);
-    ASSERT_EQ(owing[0].shares.size(), 2u);
-    EXPECT_EQ(owing[0].shares[0].serialNumber, "1001");
-    EXPECT_EQ(owing[0].shares[0].missing, 100);
-    EXPECT_EQ(owing[1].name, "Ola Hansen");
-    EXPECT_EQ(owing[1].total, 146);
+    EXPECT_EQ(owing[0].name, "Ola Hansen");
+    EXPECT_EQ(owing[0].total, 146);
+    EXPECT_EQ(owing[1].name, "Kari Nordmann");
+    EXPECT_EQ(owing[1].total, 150);
+    ASSERT_EQ(owing[1].shares.size(), 2u);
+    EXPECT_EQ(owing[1].shares[0].serialNumber, "1001");
+    EXPECT_EQ(owing[1].shares[0].missing, 100);
+}
+
+// Who owes is listed by surname as the register is: the last word of the name, Æ, Ø and Å
+// after Z, case left aside; a single name is its own surname.
+TEST(CustomerAccount, WhoOwesIsSortedBySurname) {
+    Ledger ledger = weekLedger("1000", 48, 100);
+    const char* const names[] = {"Per Ås", "Anne Østby", "kari nordmann", "Ola Berg", "Zara", "Bjørn Aas", "Eva Marie Berg"};
+    ledger.facts.shares = static_cast<int>(std::size(names));
+    ledger.entries.resize(std::size(names));
+    for (std::size_t i = 0; i < std::size(names); ++i) ledger.entries[i] = buyer(names[i], std::to_string(i), "");
+    std::vector<std::string> order;
+    for (const OwingCustomer& c : owingCustomers({ledger})) order.push_back(c.name);
+    EXPECT_EQ(order, (std::vector<std::string>{"Bjørn Aas", "Eva Marie Berg", "Ola Berg", "kari nordmann", "Zara",
+                                               "Anne Østby", "Per Ås"}));
 }
 
 TEST(CustomerAccount, SeasonByBuyerLeavesTheAgentAndVoidedLedgersOut) {

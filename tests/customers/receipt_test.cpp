@@ -18,9 +18,11 @@ Ledger soldLedger(int shares) {
     return ledger;
 }
 
-TEST(Receipt, RefusedForNoShareAShareTheSyndicateLacksAnUnsoldShareAndAVoidedLedger) {
+TEST(Receipt, RefusedForNoShareAShareTheSyndicateLacksAnUnsoldOrUnpaidShareAndAVoidedLedger) {
     Ledger ledger = soldLedger(5);
     ledger.entries[3] = ShareEntry{};
+    ledger.entries[0].paid = 146;
+    ledger.entries[1].paid = 46;  // a part paid is a payment to give a receipt for
     struct Case {
         std::vector<int> shares;
         std::string refusal;
@@ -31,6 +33,7 @@ TEST(Receipt, RefusedForNoShareAShareTheSyndicateLacksAnUnsoldShareAndAVoidedLed
         {{1, 6}, badShareMessage(6, 5)},
         {{0}, badShareMessage(0, 5)},
         {{2, 4}, "Andel 4 har ingen kjøper: kvittering skrives bare for en solgt andel."},
+        {{1, 3}, "Andel 3 er ikke betalt: kvittering skrives først når andelen er betalt."},
     };
     for (const Case& c : cases) EXPECT_EQ(receiptRefusal(ledger, c.shares), c.refusal) << c.shares.size();
     ledger.voided = LedgerVoiding{{1, 3, 2026}, "erstattet"};

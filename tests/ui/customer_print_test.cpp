@@ -96,27 +96,40 @@ private slots:
             dialog->findChild<QPushButton*>(QStringLiteral("velgskriver"))->click();
             dialog->findChild<QPushButton*>(QStringLiteral("startutskrift"))->click();
         });
-        andel::printShareReceipts(&window, workspace, weekLedger(10), {1, 2, 3}, messages_);
+        andel::Ledger paid = weekLedger(10);
+        for (int s = 1; s < 3; ++s) paid.entries[static_cast<std::size_t>(s)].paid = 146;
+        andel::printShareReceipts(&window, workspace, paid, {1, 2, 3}, messages_);
         andel::selectedPrinter().setOutputFileName(QString());
         QCOMPARE(pdfPages(pdf), 1);
         QCOMPARE(messages_.shown.size(), std::size_t{1});
         QCOMPARE(shownText(0), QStringLiteral("Kvitteringene er skrevet til\r") + QDir::toNativeSeparators(pdf));
     }
 
-    void aShareNobodyBoughtIsRefusedBeforeTheChoice() {
-        QTemporaryDir directory;
-        QWidget window;
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            if (auto* dialog = window.findChild<andel::DocumentPrintDialog*>()) {
-                opened = true;
-                dialog->reject();
-            }
-        });
-        andel::printShareReceipts(&window, andel::Workspace(directory.path().toStdString()), weekLedger(10), {2, 7}, messages_);
-        QVERIFY(!opened);
-        QCOMPARE(messages_.shown.size(), std::size_t{1});
-        QCOMPARE(shownText(0), QStringLiteral("Andel 7 har ingen kjøper: kvittering skrives bare for en solgt andel."));
+    // A share nobody bought, or one not paid yet, gets no receipt: the print choice never opens.
+    void aShareNotSoldOrNotPaidIsRefusedBeforeTheChoice() {
+        const struct {
+            std::vector<int> shares;
+            QString refusal;
+        } cases[] = {
+            {{1, 7}, QStringLiteral("Andel 7 har ingen kjøper: kvittering skrives bare for en solgt andel.")},
+            {{1, 2}, QStringLiteral("Andel 2 er ikke betalt: kvittering skrives først når andelen er betalt.")},
+        };
+        for (const auto& c : cases) {
+            QTemporaryDir directory;
+            QWidget window;
+            bool opened = false;
+            QTimer::singleShot(0, [&] {
+                if (auto* dialog = window.findChild<andel::DocumentPrintDialog*>()) {
+                    opened = true;
+                    dialog->reject();
+                }
+            });
+            messages_.shown.clear();
+            andel::printShareReceipts(&window, andel::Workspace(directory.path().toStdString()), weekLedger(10), c.shares, messages_);
+            QVERIFY(!opened);
+            QCOMPARE(messages_.shown.size(), std::size_t{1});
+            QCOMPARE(shownText(0), c.refusal);
+        }
     }
 };
 

@@ -16,6 +16,7 @@
 #include "main_window/program_window.h"
 #include "register/register_file.h"
 #include "register/register_window.h"
+#include "support/modal_answer.h"
 #include "support/put_ledgers.h"
 #include "support/recording_messages.h"
 
@@ -29,6 +30,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QtTest>
 
@@ -162,6 +165,112 @@ private slots:
         QCOMPARE(stored("1001"), dear);
     }
 
+    // Kundekonto's period fields show a date typed, and the "DD.MM.ÅÅÅÅ" they start with,
+    // whole inside the frame the style draws.
+    void theDateFieldsShowTheWholeDate() {
+        Tkundekonto account(workspace(), messages_);
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        for (const char* name : {"fradato", "tildato"}) {
+            auto* field = child<QLineEdit>(&account, name);
+            // Where the line edit draws its text: the style's contents less 2 pixels a side.
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.rect = field->rect();
+            option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            option.state |= QStyle::State_Sunken;
+            const int room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field).width() - 4;
+            for (const QString& text : {field->placeholderText(), QStringLiteral("28.12.2026")}) {
+                QVERIFY2(field->fontMetrics().horizontalAdvance(text) <= room, qPrintable(text + " in " + QString::number(room)));
+            }
+            QCOMPARE(field->placeholderText(), QStringLiteral("DD.MM.ÅÅÅÅ"));
+        }
+    }
+
+    // An open account follows the books, whoever writes them; a payment from the balance
+    // asked about on figures that changed before the answer is not made.
+    void theAccountFollowsTheBooksAndActsOnlyOnWhatItShowed() {
+        struct ChangingMessages : Messages {
+            std::vector<Message> shown;
+            std::function<void()> meanwhile;  // run while the question is open
+            bool show(const Message& message) override {
+                shown.push_back(message);
+                if (message.buttons == MessageButtons::YesNo && meanwhile) std::exchange(meanwhile, {})();
+                return true;
+            }
+        } messages;
+        Tkundekonto account(workspace(), messages);
+        account.showBuyer(kari());
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        const auto label = [&](const char* name) { return child<QLabel>(&account, name)->text(); };
+        QCOMPARE(label("ubetalt"), QStringLiteral("kr 150"));
+        const auto elsewhere = [&](const std::function<std::string(Journal&, const Clerk&)>& change) {
+            Journal journal(workspace());
+            QCOMPARE(change(journal, clerkOf(workspace())), std::string());
+        };
+        elsewhere([](Journal& j, const Clerk& c) { return payInBooks(j, c, "1001", 2, {}, {}); });
+        QTRY_COMPARE(label("ubetalt"), QStringLiteral("kr 0"));
+        elsewhere([](Journal& j, const Clerk& c) { return undoPaymentInBooks(j, c, "1001", 2, "feil"); });
+        QTRY_COMPARE(label("ubetalt"), QStringLiteral("kr 150"));
+        auto* table = child<QTableWidget>(&account, "konto");
+        QCOMPARE(table->currentRow(), 1);
+
+        // Paid in cash elsewhere while "Betale andel 2 ... fra saldoen?" is open: not paid twice.
+        messages.meanwhile = [&] { elsewhere([](Journal& j, const Clerk& c) { return payInBooks(j, c, "1001", 2, {}, {}); }); };
+        QTest::mouseClick(child<QPushButton>(&account, "betalfrasaldo"), Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), std::size_t{2});
+        QVERIFY2(messages.shown[1].text.starts_with("Kundekontoen ble endret i et annet vindu eller program"), messages.shown[1].text.c_str());
+        QVERIFY(stored("1001").entries[1].paidFromBalance.empty());
+        QVERIFY(!stored("1000").entries[0].paidOut);
+        QCOMPARE(label("ubetalt"), QStringLiteral("kr 0"));
+        QCOMPARE(label("saldo"), QStringLiteral("kr 400"));
+    }
+
+    // What a voiding left owed is paid back from Kundekonto, the amount taken as typed: a
+    // comma, a minus or too many digits are refused with what is wrong and pay nothing.
+    void aVoidingsMoneyIsPaidBackAsTyped() {
+        {
+            Journal journal(workspace());
+            QCOMPARE(voidInBooks(journal, clerkOf(workspace()), "1000", "feil spillenummer"), std::string());
+        }
+        Tkundekonto account(workspace(), messages_);
+        account.showBuyer(kari());
+        account.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&account));
+        const auto owed = [&] { return child<QLabel>(&account, "tilbakebetaling")->text(); };
+        QCOMPARE(owed(), QStringLiteral("kr 100"));
+        auto* refund = child<QPushButton>(&account, "betaltilbake");
+        QVERIFY(refund->isEnabled());
+        const struct {
+            QString typed;
+            std::string told;  // the one message, or the start of the question
+            QString owedAfter;
+        } cases[] = {
+            {QStringLiteral("1,46"), "Beløpet \"1,46\" har komma: skriv hele kroner, uten øre.", QStringLiteral("kr 100")},
+            {QStringLiteral("-50"), "Beløpet \"-50\" har minus: et beløp skrives uten fortegn.", QStringLiteral("kr 100")},
+            {QStringLiteral("1234567890"), "Beløpet \"1234567890\" er for stort: høyst 999.999.999 kroner.", QStringLiteral("kr 100")},
+            {QStringLiteral("40"), "Betale tilbake kr 40 kontant til Kari Nordmann?", QStringLiteral("kr 60")},
+        };
+        for (const auto& c : cases) {
+            messages_.shown.clear();
+            // The whole of what is owed is offered; the agent types over it and presses Enter.
+            test::ModalAnswer amount("QInputDialog", [&](QWidget* dialog) {
+                auto* field = dialog->findChild<QLineEdit*>();
+                QCOMPARE(field->text(), QStringLiteral("100"));
+                field->selectAll();
+                QTest::keyClicks(field, c.typed);
+                QTest::keyClick(field, Qt::Key_Return);
+            });
+            QTest::mouseClick(refund, Qt::LeftButton);
+            QVERIFY2(amount.result().empty(), amount.result().c_str());
+            QCOMPARE(messages_.shown.size(), std::size_t{1});
+            QVERIFY2(messages_.shown[0].text == c.told, messages_.shown[0].text.c_str());
+            QCOMPARE(owed(), c.owedAfter);
+        }
+        QVERIFY(messages_.shown[0].defaultAnswer == MessageDefault::No);
+    }
+
     void closingTheSaleGivesTheUnsoldSharesToTheAgent() {
         Tandelsregnskap window(workspace(), messages_);
         window.setCustomerLinks(customerLinks(workspace(), messages_));
@@ -187,8 +296,10 @@ private slots:
         auto* owing = window.findChild<Tutestaaende*>();
         QVERIFY(owing && owing->isVisible());
         auto* rows = child<QTableView>(owing, "utestaende")->model();
-        QCOMPARE(rows->rowCount(), 2);  // Kari and Per, not the agent
-        QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Kari Nordmann"));
+        QCOMPARE(rows->rowCount(), 2);  // Per and Kari, not the agent
+        // By surname, as the register: Aas before Nordmann.
+        QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("Per Aas"));
+        QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("Kari Nordmann"));
         QCOMPARE(rows->index(1, 6).data().toString(), QStringLiteral("150"));
         QVERIFY(child<QLabel>(owing, "sum")->text().startsWith(QStringLiteral("Sum utestående kr 300 fra 2 kunder")));
 

@@ -8,6 +8,8 @@
 #include "books/ledger_store.h"
 #include "support/put_ledgers.h"
 #include "accounts/ledger_window.h"
+#include "accounts/sale_deadline.h"
+#include "customers/customer_account_window.h"
 #include "accounts/season_window.h"
 #include "accounts/share_table_panel.h"
 #include "main_window/main_window.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -145,7 +148,7 @@ private:
     static SyndicateFacts facts() {
         SyndicateFacts f;
         f.serialNumber = "1042";
-        f.week = {50, 2026, {}};
+        f.week = {49, 2026, {}};
         f.rows = 2916;
         f.stake = 2916;
         f.shares = 3;
@@ -156,7 +159,7 @@ private:
     }
     void writeResult(const char* signs = "1X21X21X21X2", std::int32_t prize12 = 100000) const {
         StatisticsRecord record;
-        record.week = 50;
+        record.week = 49;
         record.year = 2026;
         record.resultText = signs;
         record.prize12 = prize12;
@@ -194,7 +197,7 @@ private slots:
 
     void pickBuyerFromTheRegisterAndMarkPaid() {
         QCOMPARE(child<QComboBox>(window_.get(), "regnskapvalg")->currentText(),
-                 QString::fromUtf8("1042   UKE 50 -2026   LØRDAG ORDINÆR   Åpen"));
+                 QString::fromUtf8("1042   UKE 49 -2026   LØRDAG ORDINÆR   Åpen"));
         QCOMPARE(child<QLabel>(window_.get(), "resultat")->text(),
                  QStringLiteral("Resultat ikke klart (tippehistorikken har ikke rundens resultat ennå)"));
         QCOMPARE(total("solgte"), QStringLiteral("0 av 3"));
@@ -364,7 +367,7 @@ private slots:
         window_->reload();
         QCOMPARE(warnings().size(), 1);
         QVERIFY2(warnings()[0].startsWith(QStringLiteral("Tippehistorikken viser nå")) &&
-                     warnings()[0].contains(QString::fromStdString(boardSigns("1X21X21X21X1"))),
+                     warnings()[0].contains(QStringLiteral("1X21X21X21X1")),
                  qPrintable(warnings()[0]));
         QCOMPARE(total("premie"), QStringLiteral("kr 100.000"));
         QCOMPARE(total("utbetalt"), QStringLiteral("kr 33.333"));
@@ -509,8 +512,9 @@ private slots:
     }
 
     // A buyer written at the counter without the mouse: the name, Tab, the telephone,
-    // Return. Both are kept, no button is pressed, and Tab and Shift+Tab walk the typed
-    // cells of a share and on to the next or previous share.
+    // Return. Both are kept, no button is pressed, and Return goes on to the next share.
+    // Tab and Shift+Tab walk the typed cells of one share and leave the table after its
+    // last (or before its first): the keyboard never has to walk every share to get out.
     void aBuyerIsTypedCellByCellFromTheKeyboard() {
         int picked = 0, pressed = 0;
         window_->setCustomerPicker([&]() -> std::optional<Tkunderec> {
@@ -520,6 +524,8 @@ private slots:
         for (QPushButton* button : window_->findChildren<QPushButton*>()) {
             connect(button, &QPushButton::clicked, [&] { ++pressed; });
         }
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         shares()->setFocus();
         shares()->setCurrentCell(0, Column::Name);
         press(QStringLiteral("Kari Nordmann"));
@@ -531,30 +537,245 @@ private slots:
         QTRY_COMPARE(stored().entries[0].telephone, std::string("22334455"));
         QCOMPARE(stored().entries[0].name, std::string("Kari Nordmann"));
         QCOMPARE(cell(0, Column::Telephone), QStringLiteral("22334455"));
-        press(Qt::Key_Return);  // once more, on the table itself
+        QTRY_COMPARE(currentCell(), QPoint(1, Column::Telephone));
+        QVERIFY2(!cellEditor(), "Return commits and leaves the next share to the next key");
+        press(Qt::Key_Return);  // once more, on the table itself: the share after
+        QCOMPARE(currentCell(), QPoint(2, Column::Telephone));
+        press(Qt::Key_Return);  // the last share stays
+        QCOMPARE(currentCell(), QPoint(2, Column::Telephone));
         QCOMPARE(picked + pressed, 0);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(messages_.shown.empty());
 
-        // Shift+Tab comes as Backtab, as the keyboard gives it.
+        // Shift+Tab comes as Backtab, as the keyboard gives it; an empty point is out of the table.
+        shares()->setCurrentCell(0, Column::Telephone);
         const struct {
             Qt::Key key;
-            QPoint to;  // row, column
+            std::optional<QPoint> to;  // row, column
         } moves[] = {
-            {Qt::Key_Tab, {0, Column::PlayerNumber}}, {Qt::Key_Tab, {0, Column::Paid}},
-            {Qt::Key_Tab, {0, Column::Note}},         {Qt::Key_Tab, {1, Column::Name}},
-            {Qt::Key_Backtab, {0, Column::Note}},     {Qt::Key_Backtab, {0, Column::Paid}},
+            {Qt::Key_Tab, QPoint(0, Column::PlayerNumber)}, {Qt::Key_Tab, QPoint(0, Column::Paid)},
+            {Qt::Key_Tab, QPoint(0, Column::Note)},         {Qt::Key_Tab, std::nullopt},
+            {Qt::Key_Backtab, QPoint(0, Column::Note)},     {Qt::Key_Backtab, QPoint(0, Column::Paid)},
+            {Qt::Key_Backtab, QPoint(0, Column::PlayerNumber)}, {Qt::Key_Backtab, QPoint(0, Column::Telephone)},
+            {Qt::Key_Backtab, QPoint(0, Column::Name)},     {Qt::Key_Backtab, std::nullopt},
         };
         for (const auto& move : moves) {
-            press(move.key, move.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            QCOMPARE(currentCell(), move.to);
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::keyClick(focused, move.key, move.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            if (move.to) {
+                QVERIFY2(shares()->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+                QCOMPARE(currentCell(), *move.to);
+            } else {
+                QVERIFY2(!shares()->hasFocus() && !shares()->isAncestorOf(QApplication::focusWidget()), "Tab leaves the table");
+                QCOMPARE(currentCell().x(), 0);  // the share stays current for the way back
+            }
         }
+        // Tab out of a note being typed keeps the note and leaves the table.
+        shares()->setFocus();
+        shares()->setCurrentCell(0, Column::Note);
+        press(QStringLiteral("kontant"));
+        QVERIFY(cellEditor());
+        press(Qt::Key_Tab);
+        QTRY_COMPARE(stored().entries[0].note, std::string("kontant"));
+        QVERIFY(!shares()->hasFocus() && !shares()->isAncestorOf(QApplication::focusWidget()));
         // Shift+Tab from a cell being typed in keeps what was typed there.
+        shares()->setFocus();
+        shares()->setCurrentCell(0, Column::Paid);
         press(QStringLiteral("3"));
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(currentCell(), QPoint(0, Column::PlayerNumber));
         QTRY_VERIFY(stored().entries[0].paid == 3);
         QCOMPARE(picked + pressed, 0);
+    }
+
+    // Escape takes back the cell being typed and nothing more: the window stays open
+    // however often it is pressed, and nothing is recorded.
+    void escapeCancelsTheCellAndNeverClosesTheWindow() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        const std::string before = booksState();
+        shares()->setFocus();
+        shares()->setCurrentCell(1, Column::Name);
+        press(QStringLiteral("Per"));
+        QVERIFY(cellEditor());
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!cellEditor());
+        QCOMPARE(cell(1, Column::Name), QString());
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(window_->isVisible());
+        }
+        QTest::keyClick(window_.get(), Qt::Key_Escape);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(booksState(), before);
+        QVERIFY(messages_.shown.empty());
+    }
+
+    // Every button of the ledger window and of Kundekonto has its own Alt+letter, and the
+    // letter presses it: "Merk betalt" by Alt+B, with the keyboard back on the share.
+    void everyButtonHasItsOwnAltLetter() {
+        put(sold());
+        Tkundekonto account(workspace(), messages_);
+        for (QWidget* window : {static_cast<QWidget*>(window_.get()), static_cast<QWidget*>(&account)}) {
+            QMap<QChar, QString> letters;
+            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+                const QString caption = button->text();
+                const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+                QVERIFY2(amp >= 0 && amp + 1 < caption.size(), qPrintable(window->windowTitle() + ": " + caption));
+                const QChar letter = caption.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(caption + " and " + letters.value(letter)));
+                letters.insert(letter, caption);
+            }
+            QVERIFY(letters.size() >= 4);
+        }
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        shares()->setFocus();
+        shares()->setCurrentCell(2, Column::Name);
+        QTest::keyClick(shares(), Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(stored().entries[2].paid == 972);
+        QTRY_VERIFY(shares()->hasFocus());
+        QCOMPARE(shares()->currentRow(), 2);
+        QVERIFY(messages_.shown.empty());
+    }
+
+    // The buyer chosen from the register: the keyboard is back on the share's row, ready
+    // for the next key.
+    void choosingFromTheRegisterGivesTheKeyboardBackToTheRow() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        shares()->setFocus();
+        shares()->setCurrentCell(1, Column::Name);
+        test::ModalAnswer chooseKari("andel::Tkundekartotek", [&](QWidget* reg) {
+            QTest::keyClicks(child<QLineEdit>(reg, "sokefelt"), QStringLiteral("nord"));
+            QTest::keyClick(child<QLineEdit>(reg, "sokefelt"), Qt::Key_Return);
+        });
+        QTest::keyClick(shares(), Qt::Key_V, Qt::AltModifier);
+        QTRY_VERIFY2(chooseKari.result().empty(), chooseKari.result().c_str());
+        QTRY_COMPARE(stored().entries[1].name, std::string("Kari Nordmann"));
+        QTRY_VERIFY(QApplication::focusWidget() == shares());
+        QCOMPARE(shares()->currentRow(), 1);
+    }
+
+    // What another program records is shown without being asked for, on the same share;
+    // the list says the sale is closed once it is.
+    void theBooksWrittenElsewhereAreShownAtOnce() {
+        put(sold());
+        shares()->setFocus();
+        shares()->setCurrentCell(1, Column::Telephone);
+        QCOMPARE(elsewhere(workspace(), [](Journal& j, const Clerk& c) { return payInBooks(j, c, "1042", 3, {}, {}); }), std::string());
+        QTRY_COMPARE(cell(2, Column::Paid), QStringLiteral("972"));
+        QCOMPARE(total("innbetalt"), QStringLiteral("kr 1.944"));
+        QCOMPARE(currentCell(), QPoint(1, Column::Telephone));
+        QCOMPARE(elsewhere(workspace(), [](Journal& j, const Clerk& c) { return closeSaleInBooks(j, c, "1042"); }), std::string());
+        QTRY_VERIFY(child<QComboBox>(window_.get(), "regnskapvalg")->currentText().endsWith(QStringLiteral("Salget stengt")));
+        QVERIFY(!child<QPushButton>(window_.get(), "stengsalg")->isEnabled());
+        QVERIFY(messages_.shown.empty());
+    }
+
+    // A share sold after its coupon type's deadline is asked about first, Nei the default
+    // answer, whether the buyer is typed or chosen from the register; before the deadline
+    // nothing is asked, and after the sale is closed the books' refusal is shown.
+    void sellingAfterTheDeadlineAsksFirst() {
+        SettingsStore settings = mainStore(workspace(), messages_);
+        QVERIFY(storeSaleDeadline(settings, CouponType::Saturday, SaleDeadline{6, 14, 45}));
+        Tkunderec per;
+        per.firstName = "Per";
+        per.lastName = "Aas";
+        window_->setCustomerPicker([&]() -> std::optional<Tkunderec> { return per; });
+        const struct {
+            const char* what;
+            GameWeek week;
+            bool closed, typed, yes;
+            const char* asked;  // the start of the question or refusal; "" for none
+            const char* stored;  // the share's buyer afterwards; nullptr: as it was
+        } cases[] = {
+            {"typed after the deadline, Nei", {10, 2020, {}}, false, true, false, "Salgsfristen gikk ut lørdag 07.03.2020 kl. 14:45", nullptr},
+            {"typed after the deadline, Ja", {10, 2020, {}}, false, true, true, "Salgsfristen gikk ut lørdag 07.03.2020 kl. 14:45", "Per"},
+            {"chosen after the deadline, Nei", {10, 2020, {}}, false, false, false, "Salgsfristen gikk ut", nullptr},
+            {"chosen after the deadline, Ja", {10, 2020, {}}, false, false, true, "Salgsfristen gikk ut", "Per Aas"},
+            {"typed before the deadline", {10, 2099, {}}, false, true, true, "", "Per"},
+            {"chosen before the deadline", {10, 2099, {}}, false, false, true, "", "Per Aas"},
+            {"typed after the sale was closed", {10, 2020, {}}, true, true, true, "Salget ble stengt", nullptr},
+        };
+        for (const auto& c : cases) {
+            Ledger ledger = sold();
+            ledger.facts.week = c.week;
+            put(ledger);
+            if (c.closed) {
+                QCOMPARE(elsewhere(workspace(), [](Journal& j, const Clerk& k) { return closeSaleInBooks(j, k, "1042"); }), std::string());
+                window_->reload("1042");
+            }
+            messages_.shown.clear();
+            messages_.answer = c.yes;
+            const std::string before = stored().entries[1].name;
+            if (c.typed) {
+                typeIntoCell(1, Column::Name, QStringLiteral("Per"));
+            } else {
+                clickRow(shares(), 1);
+                click("velgkjoper");
+            }
+            const QString buyer = c.stored ? QString::fromUtf8(c.stored) : QString::fromStdString(before);
+            QCOMPARE(QString::fromStdString(stored().entries[1].name), buyer);
+            QCOMPARE(cell(1, Column::Name), buyer);
+            if (!*c.asked) {
+                QVERIFY2(messages_.shown.empty(), c.what);
+                continue;
+            }
+            QVERIFY2(messages_.shown.size() == 1, c.what);
+            QVERIFY2(messages_.shown[0].text.starts_with(c.asked), messages_.shown[0].text.c_str());
+            if (!c.closed) {
+                QVERIFY2(messages_.shown[0].text.ends_with("\rSelge andel 2 likevel?"), messages_.shown[0].text.c_str());
+                QVERIFY2(messages_.shown[0].buttons == MessageButtons::YesNo && messages_.shown[0].defaultAnswer == MessageDefault::No, c.what);
+            }
+        }
+    }
+
+    // A result confirmed before the round's day is asked about first (Nei the default);
+    // on Nei the result dialog never opens.
+    void confirmingBeforeTheRoundsDayAsksFirst() {
+        int opened = 0;
+        window_->setResultAsker([&](const SyndicateFacts&, const HistoryRounds&, const std::optional<ConfirmedRound>&)
+                                    -> std::optional<ConfirmedResult> {
+            ++opened;
+            return std::nullopt;
+        });
+        Ledger future = sold();
+        future.facts.week = {10, 2099, {}};
+        for (const bool yes : {false, true}) {
+            put(future);
+            messages_.shown.clear();
+            messages_.answer = yes;
+            opened = 0;
+            click("godkjennresultat");
+            QCOMPARE(messages_.shown.size(), std::size_t{1});
+            QCOMPARE(messages_.shown[0].text, std::string("Runden for UKE 10 -2099 (LØRDAG) spilles lørdag 07.03.2099.\r"
+                                                          "Godkjenne resultatet før runden er spilt?"));
+            QVERIFY(messages_.shown[0].defaultAnswer == MessageDefault::No);
+            QCOMPARE(opened, yes ? 1 : 0);
+        }
+        put(sold());  // played last week: nothing to ask
+        messages_.shown.clear();
+        opened = 0;
+        click("godkjennresultat");
+        QVERIFY(messages_.shown.empty());
+        QCOMPARE(opened, 1);
+    }
+
+    // A warning appearing (the deadline passed while the window was open) leaves the
+    // shares where they were under the mouse.
+    void aWarningNeverMovesTheShares() {
+        Ledger current = sold();
+        current.facts.week = gameWeekOf(localToday());
+        put(current);
+        QVERIFY(warnings().join(QString()).isEmpty());
+        const int top = shares()->mapTo(window_.get(), QPoint(0, 0)).y();
+        SettingsStore settings = mainStore(workspace(), messages_);
+        QVERIFY(storeSaleDeadline(settings, CouponType::Saturday, SaleDeadline{1, 0, 0}));  // Monday 00:00: passed
+        window_->reload("1042");
+        QVERIFY2(warnings().join(QString()).contains(QStringLiteral("steng salget")), qPrintable(warnings().join(QString())));
+        QCOMPARE(shares()->mapTo(window_.get(), QPoint(0, 0)).y(), top);
     }
 
     // Another program changes the ledger while a cell is being typed in, and the window
@@ -612,7 +833,14 @@ private slots:
         } cases[] = {
             {"part of the price", 2, QStringLiteral("500"), 500, ""},
             {"the whole price", 2, QStringLiteral("972"), 972, ""},
-            {"letters are not taken", 2, QStringLiteral("4x0"), 40, ""},
+            {"letters are refused, not dropped", 2, QStringLiteral("4x0"), std::nullopt,
+             "Beløpet \"4x0\" er ikke et helt antall kroner."},
+            {"øre are refused, not taken as kroner", 2, QStringLiteral("1,46"), std::nullopt,
+             "Beløpet \"1,46\" har komma: skriv hele kroner, uten øre."},
+            {"a minus is refused, not dropped", 2, QStringLiteral("-50"), std::nullopt,
+             "Beløpet \"-50\" har minus: et beløp skrives uten fortegn."},
+            {"too large is said so, not cut", 2, QStringLiteral("12345678901234"), std::nullopt,
+             "Beløpet \"12345678901234\" er for stort: høyst 999.999.999 kroner."},
             {"more than the price", 2, QStringLiteral("1.000"), std::nullopt,
              "Beløpet kr 1.000 er mer enn det som mangler av prisen, kr 972."},
             {"nothing", 2, QStringLiteral("0"), std::nullopt, ""},

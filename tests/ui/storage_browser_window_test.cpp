@@ -2,6 +2,8 @@
 // identical; marking and deleting reach the files.
 #include "storage/storage_browser_window.h"
 
+#include "platform/file_io.h"
+#include "storage/storage_file.h"
 #include "storage/storage_load.h"
 #include "storage/storage_save.h"
 #include "support/recording_messages.h"
@@ -14,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <filesystem>
+#include <set>
 
 using namespace andel;
 
@@ -44,6 +49,38 @@ private:
     }
 
 private slots:
+    // A syndicate voided while the list is open (in the ledger window or by another
+    // program) is marked ANNULLERT as soon as the books are written, without listing anew.
+    void aVoidingIsShownWhileTheListIsOpen() {
+        QTemporaryDir directory;
+        const Workspace workspace(directory.path().toStdString());
+        std::filesystem::create_directories(workspace.root() / "pul1lgr");
+        WorkbenchState state = initialWorkbenchState();
+        state.xfornavn = "Kari";
+        replaceFile(workspace.root() / "pul1lgr" / "A.TXT",
+                       encodeTextLines(storageFileLines(state, StorageMode::Online, "1000", LocalDateTime{std::chrono::year{2009} / 3 / 7, 9, 5, 1})));
+        const std::filesystem::path books = workspace.root() / "regnskap.db";
+        replaceFile(books, "1");
+        std::set<std::string> voided;
+        Thentrekker browser(workspace, messages_, [] { return DisketteRoot(); });
+        browser.setVoidedSerials([&] { return voided; }, {books});
+        browser.listStorage(StorageSource::HardDisk);
+        browser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&browser));
+        auto* table = browser.findChild<QTableWidget*>(QStringLiteral("lagertabell"));
+        QCOMPARE(table->rowCount(), 1);
+        const auto typeCell = [&] {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                if (table->horizontalHeaderItem(c)->text() == QStringLiteral(" O/L")) return table->item(0, c)->text();
+            }
+            return QString();
+        };
+        QCOMPARE(typeCell(), QStringLiteral("ONLINE"));
+        voided = {"1000"};
+        replaceFile(books, "2");
+        QTRY_COMPARE(typeCell(), QStringLiteral("ANNULLERT"));
+    }
+
     void chosenSyndicateComesBackIdentical() {
         const WorkbenchState saved = syndicate("Kari", 3);
         Thentrekker browser(workspace(), messages_, [] { return DisketteRoot(); });
