@@ -157,6 +157,15 @@ const std::vector<Command>& commands() {
          "  names the newest good backup when they fail; backup copies the books to FILE; export\n"
          "  writes every event of the period with its postings, for the accountant.",
          runBooks, {"--csv", "--xlsx", "--fra", "--til"}, {}},
+        {"share",
+         "andelstipp-cli share CODE\n"
+         "  The share a certificate's or receipt's code names (\"AN 1042 017 42\", blanks optional), one\n"
+         "  fact a line, tab-separated: code, serial, week, share and shares, buyer (name, telephone,\n"
+         "  player number), price, paid and its date, winnings (and confirmed, forecast or unknown),\n"
+         "  paid-out and its date, state (open, final, voided), voided (no, or its date and reason)\n"
+         "  and next (pay, payout or none). A voided syndicate is said so on stderr. Exit 1 for a\n"
+         "  code that is not a share's or whose check digits do not fit.",
+         runShare, {}, {}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"
