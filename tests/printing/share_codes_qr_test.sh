@@ -1,5 +1,5 @@
 #!/bin/sh
-# Every share certificate and every receipt of the demo syndicates carries its
+# Every share certificate and every receipt (A4 and slip) of the demo syndicates carries its
 # share's code as a QR code that a scanner reads back: printed to PDF with andelstipp-cli,
 # rendered with pdftoppm, decoded with zbarimg, and each code looked up again with
 # `andelstipp-cli share`, which must name that syndicate and that certificate's share.
@@ -42,14 +42,16 @@ for stored in "$demo"/pul1lgr/*; do
     done
     [ -n "$shares" ] && [ "$page" -gt "$shares" ] || fail "$name: $page pages for $shares shares"
 done
-# The receipts of every sold share, on A4 (three to a page): each share's code
+# The receipts of every sold share, on A4 (three to a page) and as slips: each share's code
 # decodes once, in the order the shares were given.
 receipts=0
 for serial in $("$cli" --dir "$demo" ledger list | cut -f1); do
     sold=$("$cli" --dir "$demo" ledger show "$serial" | awk -F '\t' 'NF > 2 && $2 != "" { print $1 }' | paste -sd, -)
     [ -n "$sold" ] || continue
-    for kind in a4; do
-        "$cli" --dir "$demo" receipt "$serial" "$sold" --pdf "$work/r.pdf" 2>"$work/err" ||
+    for kind in a4 slip; do
+        flag=""
+        [ "$kind" = slip ] && flag=--slip
+        "$cli" --dir "$demo" receipt "$serial" "$sold" --pdf "$work/r.pdf" $flag 2>"$work/err" ||
             { fail "receipt $serial $sold: $(cat "$work/err")"; continue; }
         rm -f "$work"/receipt-*.png
         pdftoppm -r 150 -png "$work/r.pdf" "$work/receipt"

@@ -72,11 +72,17 @@ const std::vector<Command>& commands() {
          "  from --fra to --til (both included, either left open), each with the balance after it.",
          runCustomer, {"--spillenummer", "--pdf", "--fra", "--til", "--belop"}, {}},
         {"receipt",
-         "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE\n"
+         "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE [--slip]\n"
          "  Writes a receipt (\"Kvittering for andel\") for each sold share of the ledger as an A4\n"
          "  PDF, three slips to a page: the syndicate, the share, the buyer, the price, the payment\n"
-         "  and the system's guarantee.",
-         runReceipt, {"--pdf"}, {}},
+         "  and the system's guarantee. --slip writes them as receipt printer slips instead: a page\n"
+         "  80 mm wide per share, as long as its content, with the share's code as a QR code.",
+         runReceipt, {"--pdf"}, {"--slip"}},
+        {"payout-slip",
+         "andelstipp-cli payout-slip SERIAL SHARE --pdf FILE\n"
+         "  Writes the payout slip (\"Utbetaling av gevinst\") of a share that has been paid out as a\n"
+         "  receipt printer slip, 80 mm wide: who, which share, the amount, the day and the share's code.",
+         runPayoutSlip, {"--pdf"}, {}},
         {"owing",
          "andelstipp-cli owing [--csv FILE | --xlsx FILE]\n"
          "  Every sold share not paid in full in a ledger that is not voided, by customer (name,\n"
