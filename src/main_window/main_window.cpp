@@ -8,6 +8,7 @@
 #include "accounts/sale_deadline.h"
 #include "accounts/sale_deadline_dialog.h"
 #include "customers/owing_window.h"
+#include "customers/receipt_printer_dialog.h"
 #include "main_window/program_about.h"
 #include "main_window/rows_export_dialog.h"
 #include "results/system_analysis_window.h"
@@ -180,6 +181,9 @@ void Tgridform::buildMenu() {
         editSaleDeadlines(this, workspace_, messages_);
         renderSaleDeadline();  // the bar never shows a deadline the agent has just changed
     });
+    QAction* receiptPrinter = file->addAction(QStringLiteral("&Kvitteringsskriver..."));
+    receiptPrinter->setObjectName(QStringLiteral("kvitteringsskriver"));
+    on(receiptPrinter, &QAction::triggered, [this] { chooseReceiptPrinter(this, workspace_, messages_); });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {
