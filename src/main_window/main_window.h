@@ -135,6 +135,10 @@ private:
     void makeOnlineFile();
     void printCertificates();
     void showAccounts();
+    // The program's ledger window as it stands, for a scan to choose what it shows; and the
+    // ties every showing needs (the customers' side, scans in that window).
+    Tandelsregnskap& counterLedgerWindow();
+    void tieLedgerWindow(Tandelsregnskap& window);
     void showSystemAnalysis();
     void storeRows();
     void showStorageBrowser();
