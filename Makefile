@@ -8,7 +8,7 @@ JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES = cmake make g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
                  qt6-l10n-tools qt6-translations-l10n fonts-liberation2 poppler-utils \
-                 libxlsxwriter-dev libsqlite3-dev python3-openpyxl
+                 libxlsxwriter-dev libsqlite3-dev libqrencode-dev zbar-tools python3-openpyxl
 RUN_PACKAGES   = xvfb xauth imagemagick
 CLANG_PACKAGES = clang libclang-rt-14-dev llvm
 
@@ -51,7 +51,7 @@ test-sanitize: deps
 
 # One libFuzzer program per reader, with the same sanitizers.
 fuzz-build:
-	@scripts/ensure-packages.sh cmake make ccache libxlsxwriter-dev libsqlite3-dev $(CLANG_PACKAGES)
+	@scripts/ensure-packages.sh cmake make ccache libxlsxwriter-dev libsqlite3-dev libqrencode-dev $(CLANG_PACKAGES)
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DANDEL_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
@@ -79,6 +79,8 @@ WINDOWS_XLSXWRITER = $(shell scripts/windows-xlsxwriter.sh --path)
 # SQLite for the books likewise (about a minute and a quarter cold): Debian's sqlite3 source made
 # into its one-file amalgamation (with tclsh), then cross-built by scripts/windows-sqlite.sh.
 WINDOWS_SQLITE     = $(shell scripts/windows-sqlite.sh --path)
+# Debian's qrencode source likewise, for the QR codes (scripts/windows-qrencode.sh, seconds cold).
+WINDOWS_QRENCODE   = $(shell scripts/windows-qrencode.sh --path)
 PACKAGE_PACKAGES  = dpkg-dev file desktop-file-utils
 
 .PHONY: test-windows package clean-windows
@@ -87,8 +89,9 @@ test-windows:
 	@scripts/ensure-packages.sh $(WINDOWS_PACKAGES)
 	JOBS=$(JOBS) nice -n 10 scripts/windows-xlsxwriter.sh >/dev/null
 	JOBS=$(JOBS) nice -n 10 scripts/windows-sqlite.sh >/dev/null
+	JOBS=$(JOBS) nice -n 10 scripts/windows-qrencode.sh >/dev/null
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE)
+	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE) -DANDEL_QRENCODE_ROOT=$(WINDOWS_QRENCODE)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	scripts/wine-tests.sh $(WINDOWS_BUILD) $(JOBS)
 
@@ -120,8 +123,9 @@ windows-desktop:
 	JOBS=$(JOBS) nice -n 10 scripts/windows-qt.sh >/dev/null
 	JOBS=$(JOBS) nice -n 10 scripts/windows-xlsxwriter.sh >/dev/null
 	JOBS=$(JOBS) nice -n 10 scripts/windows-sqlite.sh >/dev/null
+	JOBS=$(JOBS) nice -n 10 scripts/windows-qrencode.sh >/dev/null
 	cmake -S . -B $(WINDOWS_DESKTOP_BUILD) -G Ninja -DANDEL_WINDOWS_DESKTOP=ON -DCMAKE_BUILD_TYPE=Release \
-	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE) \
+	  -DANDEL_XLSXWRITER_ROOT=$(WINDOWS_XLSXWRITER) -DANDEL_SQLITE_ROOT=$(WINDOWS_SQLITE) -DANDEL_QRENCODE_ROOT=$(WINDOWS_QRENCODE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_QT)/lib/cmake/Qt6/qt.toolchain.cmake \
 	  -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "-DCMAKE_EXE_LINKER_FLAGS="

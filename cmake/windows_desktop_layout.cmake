@@ -60,7 +60,7 @@ add_custom_target(windows_layout ALL ${copies}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different /usr/share/common-licenses/GPL-3 ${program_dir}/licences/GPL-3.txt
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ANDEL_XLSXWRITER_ROOT}/licences/libxlsxwriter.txt
           ${ANDEL_XLSXWRITER_ROOT}/licences/zlib.txt ${ANDEL_SQLITE_ROOT}/licences/sqlite.txt
-          ${program_dir}/licences
+          ${ANDEL_QRENCODE_ROOT}/licences/qrencode.txt ${program_dir}/licences
   COMMENT "The Windows program folder: Qt, runtime, plugins, translations, fonts" VERBATIM)
 add_dependencies(windows_layout andelstipp)
 
@@ -73,7 +73,7 @@ set(shipped $<TARGET_FILE_NAME:andelstipp> $<TARGET_FILE_NAME:andelstipp-cli> qt
             styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>
             imageformats/$<TARGET_FILE_NAME:Qt6::QICOPlugin> translations/qtbase_nn.qm
             licences/Liberation-fonts.txt licences/Qt-LGPL-3.txt licences/GPL-3.txt
-            licences/libxlsxwriter.txt licences/zlib.txt licences/sqlite.txt)
+            licences/libxlsxwriter.txt licences/zlib.txt licences/sqlite.txt licences/qrencode.txt)
 foreach(file ${runtime_dlls} ${fonts})
   get_filename_component(name ${file} NAME)
   if(file IN_LIST fonts)

@@ -11,6 +11,7 @@
 #include "demo_results.h"
 #include "fuzz_support.h"
 #include "handover/window_message.h"
+#include "model/share_code.h"
 #include "online/online_submission.h"
 #include "online/rows_file_body.h"
 #include "online/rows_file_reader.h"
@@ -101,6 +102,10 @@ void addDemoSeeds(const Seeds& seeds, const Workspace& demo) {
     for (const WindowMessage& message : {WindowMessage{13319, 0, 0}, WindowMessage{12707, 1, -65536}}) {
         seeds.add("window_message", std::to_string(message.number), formatWindowMessage(message) + "\r\n");
     }
+    const std::pair<const char*, std::string> counterTexts[] = {
+        {"code", shareCodeText("1042", 17, {50, 2026, {}})}, {"spaced", "an 1042 017 42"},
+        {"address", "192.168.1.50:9100"}, {"serial", "COM3:19200"}, {"slip", "Åse Ødegård, kr 1.460 betalt 11.12.2026"}};
+    for (const auto& [name, text] : counterTexts) seeds.add("counter_text", name, text);
 }
 
 }  // namespace

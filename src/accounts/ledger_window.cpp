@@ -34,6 +34,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <memory>
 #include <QVBoxLayout>
 
 namespace andel {
@@ -659,6 +661,70 @@ void Tandelsregnskap::setCustomerLinks(CustomerLinks links) {
     render();
 }
 
+void Tandelsregnskap::showShareAtCounter(const Ledger& ledger, int share, ShareStep next, std::function<void()> done) {
+    for (const QMetaObject::Connection& connection : counterStep_) disconnect(connection);
+    counterStep_.clear();
+    for (QPushButton* button : changeButtons_) button->setDefault(false);
+    const auto listedAt = [&] {
+        for (std::size_t i = 0; i < listed_.size(); ++i) {
+            if (listed_[i].id == ledger.id) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    int index = listedAt();
+    if (index < 0) {  // the window's first ledger, or one made since the list was read
+        reload(ledger.facts.serialNumber);
+        index = listedAt();
+    }
+    if (index >= 0) {  // folded anew: the books may have changed since the window showed it
+        {
+            const QSignalBlocker quiet(choice_);
+            choice_->setCurrentIndex(index);
+        }
+        guardedStep(messages_, [&] { choose(index); });
+    }
+    if (!ledger_ || ledger_->id != ledger.id || share < 1 || share > static_cast<int>(ledger_->entries.size())) return;
+    listed_[static_cast<std::size_t>(index)] = *ledger_;
+    choice_->setItemText(index, text(choiceText(*ledger_)));
+    table_->setCurrentCell(share - 1, 0);
+    table_->selectRow(share - 1);
+    QPushButton* step = next == ShareStep::Pay      ? findChild<QPushButton*>(QStringLiteral("merkbetalt"))
+                        : next == ShareStep::PayOut ? findChild<QPushButton*>(QStringLiteral("merkutbetalt"))
+                                                    : nullptr;
+    if (!step || !step->isEnabled()) {
+        table_->setFocus();
+        return;
+    }
+    step->setDefault(true);
+    step->setFocus();
+    const auto letGo = [this, step] {
+        step->setDefault(false);
+        for (const QMetaObject::Connection& connection : counterStep_) disconnect(connection);
+        counterStep_.clear();
+    };
+    // The step itself reloads the table; only the agent's choice of another row lets it go.
+    const auto stepping = std::make_shared<bool>(false);
+    counterStep_.push_back(connect(step, &QPushButton::pressed, this, [stepping] { *stepping = true; }));
+    // Connected after the button's own step, so `done` finds it recorded.
+    counterStep_.push_back(connect(step, &QPushButton::clicked, this, [letGo, done] {
+        letGo();
+        if (done) done();
+    }));
+    counterStep_.push_back(connect(table_, &QTableWidget::currentCellChanged, this, [letGo, share, stepping](int row) {
+        if (!*stepping && row != share - 1) letGo();
+    }));
+}
+
+Tandelsregnskap& raiseLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages) {
+    Tandelsregnskap& window = childWindow<Tandelsregnskap>(
+        mainWindow, [&](QWidget* owner) { return new Tandelsregnskap(workspace, messages, owner); });
+    if (mainWindow && !window.isVisible()) window.move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return window;
+}
+
 Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages,
                                   const std::string& serialNumber, std::function<std::optional<MarkedRound>()> marked) {
     Tandelsregnskap& window = childWindow<Tandelsregnskap>(
@@ -666,12 +732,10 @@ Tandelsregnskap& showLedgerWindow(QWidget* mainWindow, const Workspace& workspac
     if (marked) window.setMarkedRound(std::move(marked));
     guardedStep(messages, [&] { window.reload(serialNumber); });
     if (mainWindow) window.move(mainWindow->frameGeometry().topLeft() + QPoint(40, 40));
-    window.show();
-    window.raise();
-    window.activateWindow();
+    Tandelsregnskap& raised = raiseLedgerWindow(mainWindow, workspace, messages);
     // The agent's work is on the shares: the keyboard starts there.
-    window.findChild<ShareTablePanel*>()->setFocus(Qt::OtherFocusReason);
-    return window;
+    raised.findChild<ShareTablePanel*>()->setFocus(Qt::OtherFocusReason);
+    return raised;
 }
 
 }  // namespace andel

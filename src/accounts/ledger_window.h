@@ -12,6 +12,7 @@
 // recorded elsewhere is shown as soon as the books are written, and on activation.
 #include "accounts/accounts_export_dialog.h"
 #include "accounts/accounts_report.h"
+#include "accounts/share_lookup.h"
 #include "books/books_rules.h"
 #include "settings/settings_store.h"
 #include "books/ledger.h"
@@ -49,6 +50,11 @@ public:
     // damaged file is named in a message when it is chosen.
     void reload(const std::string& serialNumber = {});
     const std::optional<Ledger>& ledger() const { return ledger_; }
+    // At the counter: the ledger on the share's row, with the button of its next step (pay,
+    // pay out) focused as the default, so one key confirms it; `done` runs once after that
+    // step. Choosing another row, or another scan, lets the step go. Only that ledger is
+    // folded anew while the list already holds it.
+    void showShareAtCounter(const Ledger& ledger, int share, ShareStep next, std::function<void()> done = {});
     const LedgerWinnings& winnings() const { return result_.winnings; }
     const LedgerResult& result() const { return result_; }
 
@@ -131,7 +137,11 @@ private:
     QListWidget* history_;
     std::vector<QPushButton*> changeButtons_;
     std::vector<std::pair<const char*, QLabel*>> totals_;
+    std::vector<QMetaObject::Connection> counterStep_;
 };
+
+// The program's one ledger window shown beside the main window, as it stands.
+Tandelsregnskap& raiseLedgerWindow(QWidget* mainWindow, const Workspace& workspace, Messages& messages);
 
 // The main window's command: shows the program's one ledger window beside it, on the
 // ledger of the syndicate in hand when it has one. `marked` gives the prize panel's result.

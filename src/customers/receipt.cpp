@@ -1,6 +1,7 @@
 #include "customers/receipt.h"
 
 #include "books/ledger_edit.h"
+#include "model/share_code.h"
 #include "printing/certificate_fill.h"
 
 namespace andel {
@@ -29,7 +30,8 @@ std::vector<ReceiptSlip> receiptSlips(const Ledger& ledger, const std::vector<in
         const ShareEntry& entry = ledger.entries.at(static_cast<std::size_t>(share - 1));
         slips.push_back(ReceiptSlip{f.serialNumber, weekText(f.week), std::string(couponTypeText(f.couponType)),
                                     onlineFileNameOf(f.onlineFile), f.player, share, f.shares, entry, f.pricePerShare,
-                                    entry.paid, entry.paidOn, agent, printedOn});
+                                    entry.paid, entry.paidOn, agent, printedOn,
+                                    shareCodeText(f.serialNumber, share, f.week)});
     }
     return slips;
 }

@@ -25,6 +25,7 @@ struct ReceiptSlip {
     std::optional<LedgerDate> paidOn;
     AgentProfile agent;
     LedgerDate printedOn;
+    std::string shareCode;  // the share's code (model/share_code), printed as a QR code
 };
 
 // Why no slips can be printed for these shares ("" when they can): none chosen, a share

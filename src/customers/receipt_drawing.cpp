@@ -3,7 +3,9 @@
 #include "books/ledger_edit.h"
 #include "model/coupon.h"
 #include "model/text.h"
+#include "model/share_code.h"
 #include "printing/inch_text.h"
+#include "printing/qr_code.h"
 
 namespace andel {
 namespace {
@@ -24,6 +26,21 @@ void field(InchCanvas& canvas, double x, double y, const std::string& caption, c
     canvas.setFont(kTextFont);
     canvas.moveTo(valueX, y + 0.01);
     canvas.text(canvas.fitTextMiddle(value, canvas.toDevice(right, 0).x - canvas.position().x));
+}
+
+// The share's code as a QR code at the slip's right edge, beside the payment and the
+// guarantee, with the code written under it.
+constexpr double kCodeModule = 0.02, kCodeSide = 29 * kCodeModule;  // a symbol of 21 modules and its quiet zone
+
+void drawCode(InchCanvas& canvas, const std::string& code, double left, double top) {
+    const QrSymbol symbol = qrSymbol(code);
+    if (symbol.dark.empty()) return;
+    const double quiet = kQrQuietModules * kCodeModule, side = qrSideWithQuietZone(symbol, kCodeModule);
+    drawQrSymbol(canvas, symbol, left + quiet, top + quiet, kCodeModule);
+    canvas.setClearBrush();
+    canvas.setFont(kSmallFont);
+    canvas.moveTo(left + side / 2, top + side - 0.04);
+    canvas.centredText(spacedShareCodeText(code));
 }
 
 std::string buyerLine(const ShareEntry& buyer) {
@@ -64,7 +81,8 @@ void drawSlip(InchCanvas& canvas, const ReceiptSlip& s, double top) {
 
     y += 0.42;
     field(canvas, left, y, "Pris:", kronerText(s.price), left + 1.9);
-    field(canvas, left + 2.0, y, "Betalt:", paymentText(s), right);
+    field(canvas, left + 2.0, y, "Betalt:", paymentText(s), right - kCodeSide);
+    drawCode(canvas, s.shareCode, right - kCodeSide, y - 0.06);
 
     y += 0.32;
     canvas.setFont(kHeadFont);

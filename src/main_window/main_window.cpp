@@ -8,6 +8,8 @@
 #include "accounts/sale_deadline.h"
 #include "accounts/sale_deadline_dialog.h"
 #include "customers/owing_window.h"
+#include "customers/receipt_printer_dialog.h"
+#include "main_window/share_scan_listener.h"
 #include "main_window/program_about.h"
 #include "main_window/rows_export_dialog.h"
 #include "results/system_analysis_window.h"
@@ -139,6 +141,8 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     on(deadlineClock, &QTimer::timeout, [this] { renderSaleDeadline(); });
     deadlineClock->start();
     renderSaleDeadline();
+    // A share's code scanned anywhere in this window opens its ledger at the counter.
+    listenForShareScans(this, workspace_, messages_, [this]() -> Tandelsregnskap& { return counterLedgerWindow(); });
 }
 
 void Tgridform::renderSaleDeadline() {
@@ -180,6 +184,9 @@ void Tgridform::buildMenu() {
         editSaleDeadlines(this, workspace_, messages_);
         renderSaleDeadline();  // the bar never shows a deadline the agent has just changed
     });
+    QAction* receiptPrinter = file->addAction(QStringLiteral("&Kvitteringsskriver..."));
+    receiptPrinter->setObjectName(QStringLiteral("kvitteringsskriver"));
+    on(receiptPrinter, &QAction::triggered, [this] { chooseReceiptPrinter(this, workspace_, messages_); });
     QAction* rows = file->addAction(QStringLiteral("&Eksporter rekker..."));
     rows->setObjectName(QStringLiteral("eksporterrekker"));
     on(rows, &QAction::triggered, [this] {
@@ -386,7 +393,20 @@ void Tgridform::showAccounts() {
     // The prize panel's hand-marked result is offered when a ledger's result is confirmed.
     Tandelsregnskap& window =
         showLedgerWindow(this, workspace_, messages_, state_.online.serialNumber, [this] { return prizePanelRound(state_); });
+    tieLedgerWindow(window);
+}
+
+Tandelsregnskap& Tgridform::counterLedgerWindow() {
+    Tandelsregnskap& window = raiseLedgerWindow(this, workspace_, messages_);
+    window.setMarkedRound([this] { return prizePanelRound(state_); });
+    tieLedgerWindow(window);
+    return window;
+}
+
+void Tgridform::tieLedgerWindow(Tandelsregnskap& window) {
     window.setCustomerLinks(customerLinks(workspace_, messages_));
+    // A scan in the ledger window opens its share there too.
+    listenForShareScans(&window, workspace_, messages_, [this]() -> Tandelsregnskap& { return counterLedgerWindow(); });
 }
 
 void Tgridform::printCertificates() {

@@ -138,6 +138,10 @@ private:
     // After a modal window: the window and the control that had the keyboard (this window
     // when that control is gone) have it again, also where no window manager gives it back.
     void giveKeyboardBack(QWidget* focus);
+    // The program's ledger window as it stands, for a scan to choose what it shows; and the
+    // ties every showing needs (the customers' side, scans in that window).
+    Tandelsregnskap& counterLedgerWindow();
+    void tieLedgerWindow(Tandelsregnskap& window);
     void showSystemAnalysis();
     void storeRows();
     void showStorageBrowser();

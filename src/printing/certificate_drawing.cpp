@@ -1,7 +1,10 @@
 #include "printing/certificate_drawing.h"
 
 #include "printing/certificate_fill.h"
+#include "model/share_code.h"
+#include "model/text.h"
 #include "printing/certificate_pictures.h"
+#include "printing/qr_code.h"
 #include "printing/share_list.h"
 #include "printing/system_block.h"
 
@@ -61,6 +64,27 @@ void drawElement(InchCanvas& canvas, const CertificateTemplate& page, const Layo
     }
 }
 
+// The share's code as a QR code, with the code written under it for a person to type, in
+// the free corner of the bottom section right of the signature line; it moves with the
+// margin as that section does.
+constexpr int kCodeX = 492, kCodeY = 112;  // layout units in seksjon8
+constexpr double kCodeModule = 0.03;      // inch
+
+void drawShareCode(InchCanvas& canvas, const CertificateTemplate& page, int share) {
+    const std::string serial = trimBlanks(page.serialNumber);
+    const std::string code = serial == "0000" ? std::string() : shareCodeText(serial, share, page.week);
+    const QrSymbol symbol = qrSymbol(code);
+    if (symbol.dark.empty()) return;
+    const LayoutOrigin origin = sectionOrigin(Section::Seksjon8, page.margin);
+    const double left = layoutInch(origin.left + kCodeX), top = layoutInch(origin.top + kCodeY);
+    const double quiet = kQrQuietModules * kCodeModule;
+    drawQrSymbol(canvas, symbol, left + quiet, top + quiet, kCodeModule);
+    canvas.setFont(Font{"Arial", 7, false});
+    canvas.setClearBrush();
+    canvas.moveTo(left + qrSideWithQuietZone(symbol, kCodeModule) / 2, top + qrSideWithQuietZone(symbol, kCodeModule));
+    canvas.centredText(spacedShareCodeText(code));
+}
+
 }  // namespace
 
 LayoutOrigin sectionOrigin(Section section, int margin, bool listPage) {
@@ -88,6 +112,7 @@ void drawPrintJob(InchCanvas& canvas, const CertificateTemplate& page, const Pri
         }
     } else {
         for (const LayoutElement& element : certificateElements()) drawElement(canvas, filled, element);
+        drawShareCode(canvas, filled, job.share);
         if (const ShareBuyer* buyer = page.buyerOf(job.share); buyer && !buyer->name.empty()) {
             filled.captions["andelseier"] = "Andelseier: " + buyer->name;
             drawElement(canvas, filled, buyerLabel());

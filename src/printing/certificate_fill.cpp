@@ -140,6 +140,7 @@ CertificateTemplate fillCertificate(const WorkbenchState& state, const PrintChoi
     page.margin = std::clamp(choices.margin, 0, kMaxMargin);
     page.markAdjustment = choices.markAdjustment == 1 ? kMarkAdjustmentInch : 0.0;
     page.serialNumber = state.online.serialNumber;
+    page.week = parseGameWeek(gameWeekTextOf(state));
     page.onlineFileName = onlineFileNameOf(state.online.pathAndName);
     const int type = state.kupongtype >= 0 && state.kupongtype < 3 ? state.kupongtype : 0;
     page.couponColour = kCouponColours[type];

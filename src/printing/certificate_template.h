@@ -3,6 +3,7 @@
 // and panels by control name, and the values the system block and share list are drawn
 // from. One filled template prints every job of a syndicate.
 #include "model/coupon.h"
+#include "model/game_week.h"
 #include "model/signs.h"
 #include "printing/inch_canvas.h"
 
@@ -63,6 +64,7 @@ struct CertificateTemplate {
     int margin = kDesignMargin;   // layout units
     double markAdjustment = 0.0;  // inch, added to every text of the system block
     std::string serialNumber;     // as the main window shows it
+    GameWeek week;                // the syndicate's game week, for the shares' codes
     std::string onlineFileName;   // without its directory
 
     // Share i at index i - 1; empty (or shorter, or empty rows) leaves the cells blank

@@ -12,6 +12,8 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace andel {
 namespace {
 
@@ -27,6 +29,19 @@ std::string writeFailure(const QFileDevice& file) {
         case QFileDevice::OpenError: return "Mappen finnes ikke, eller filen kan ikke opprettes der.";
         default: return "Filen kunne ikke skrives.";
     }
+}
+
+QPageLayout pageLayoutOf(const InchDocument& document, std::size_t page) {
+    if (document.papers.empty()) {
+        const double margin = kPdfMarginInch * 25.4;
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin),
+                           QPageLayout::Millimeter);
+    }
+    const PaperSize& paper = document.papers[std::min(page, document.papers.size() - 1)];
+    return QPageLayout(QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                       QPageLayout::Portrait,
+                       QMarginsF(paper.sideMarginMm, paper.endMarginMm, paper.sideMarginMm, paper.endMarginMm),
+                       QPageLayout::Millimeter);
 }
 
 }  // namespace
@@ -58,7 +73,11 @@ QString currentPrinterName() {
 
 void paintDocument(QPainter& painter, QPagedPaintDevice& device, const InchDocument& document) {
     for (std::size_t page = 0; page < document.pages; ++page) {
-        if (page > 0) device.newPage();
+        if (page > 0) {
+            // A page of its own size is set before it begins.
+            if (!document.papers.empty()) device.setPageLayout(pageLayoutOf(document, page));
+            device.newPage();
+        }
         PainterCanvas canvas(painter);
         document.drawPage(canvas, page);
     }
@@ -77,16 +96,25 @@ void writeDocumentPdf(const QString& file, const InchDocument& document) {
         QPdfWriter writer(&out);
         writer.setResolution(kPdfResolution);
         writer.setTitle(document.title);
-        const double margin = kPdfMarginInch * 25.4;
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+        writer.setPageLayout(pageLayoutOf(document, 0));
         paintDocument(writer, document);
     }
     if (!out.commit()) throw IoError("Kan ikke lagre " + shown + "\r" + writeFailure(out));
 }
 
 bool printDocument(QPrinter& printer, const InchDocument& document, std::string_view what, Messages& messages) {
+    // A slip's own paper is the printer's for this job only: the next A4 document finds the
+    // layout the agent chose.
+    struct KeptLayout {
+        QPrinter& printer;
+        QPageLayout layout;
+        bool restore;
+        ~KeptLayout() {
+            if (restore) printer.setPageLayout(layout);
+        }
+    } kept{printer, printer.pageLayout(), !document.papers.empty()};
     printer.setPageOrientation(QPageLayout::Portrait);
+    if (!document.papers.empty()) printer.setPageLayout(pageLayoutOf(document, 0));
     printer.setDocName(document.title);
     const bool toFile = printsToFile(printer);
     const std::string file = QDir::toNativeSeparators(printer.outputFileName()).toStdString();

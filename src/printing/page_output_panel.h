@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -28,11 +29,21 @@ bool printerReady();
 // default while none was chosen.
 QString currentPrinterName();
 
+// A page of its own size, such as a receipt printer's slip; the margins keep the printed
+// part clear of the paper's edges.
+struct PaperSize {
+    double widthMm = 0, heightMm = 0;
+    double sideMarginMm = 0, endMarginMm = 0;
+    friend bool operator==(const PaperSize&, const PaperSize&) = default;
+};
+
 struct InchDocument {
     QString title;  // the PDF's title and the print job's name
     std::size_t pages = 0;
     // Draws page `page` (0 first) from the canvas's setup on; the page is begun for it.
     std::function<void(InchCanvas& canvas, std::size_t page)> drawPage;
+    // One size a page (the last one for the pages beyond); A4 with the usual margins when empty.
+    std::vector<PaperSize> papers;
 };
 
 // Every page on one device, a new page before each after the first.
@@ -40,7 +51,7 @@ void paintDocument(QPagedPaintDevice& device, const InchDocument& document);
 // The same with a painter already active on the device.
 void paintDocument(QPainter& painter, QPagedPaintDevice& device, const InchDocument& document);
 
-// One PDF of A4 pages. The file is replaced only when it was written whole; IoError
+// One PDF of A4 pages (or of the document's own paper sizes). The file is replaced only when it was written whole; IoError
 // otherwise, naming the file and why.
 void writeDocumentPdf(const QString& file, const InchDocument& document);
 

@@ -40,5 +40,9 @@ inline constexpr std::string_view kQtomSortkriterie = "QtomSortkriterie";
 // The storage file (name in pul1lgr) of the syndicate the agent last stored, fetched or
 // made the online file of: shown again at the next start.
 inline constexpr std::string_view kSisteAndelslag = "SISTE_ANDELSLAG";
+// The receipt printer chosen once ("Kvitteringsskriver"): a printer of the system by its
+// name, or the address of a receipt printer without a driver (network or serial port).
+inline constexpr std::string_view kKvitteringsskriver = "KVITTERINGSSKRIVER";
+inline constexpr std::string_view kKvitteringsskriverRaa = "KVITTERINGSSKRIVER_RAA";
 
 }  // namespace andel

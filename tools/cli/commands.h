@@ -31,5 +31,6 @@ int runAnalyse(const Arguments& args, Context& context);
 int runCustomer(const Arguments& args, Context& context), runOwing(const Arguments& args, Context& context);
 int runCustomerStatement(const Arguments& args, Context& context), runReceipt(const Arguments& args, Context& context);
 int runBooks(const Arguments& args, Context& context), runDay(const Arguments& args, Context& context);
+int runShare(const Arguments& args, Context& context), runPayoutSlip(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -74,11 +74,17 @@ const std::vector<Command>& commands() {
          "  --per gives the figures as they stood at the end of that day.",
          runCustomer, {"--spillenummer", "--pdf", "--fra", "--til", "--per", "--belop"}, {}},
         {"receipt",
-         "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE\n"
+         "andelstipp-cli receipt SERIAL SHARE[,SHARE...] --pdf FILE [--slip]\n"
          "  Writes a receipt (\"Kvittering for andel\") for each sold share of the ledger as an A4\n"
          "  PDF, three slips to a page: the syndicate, the share, the buyer, the price, the payment\n"
-         "  and the system's guarantee.",
-         runReceipt, {"--pdf"}, {}},
+         "  and the system's guarantee. --slip writes them as receipt printer slips instead: a page\n"
+         "  80 mm wide per share, as long as its content, with the share's code as a QR code.",
+         runReceipt, {"--pdf"}, {"--slip"}},
+        {"payout-slip",
+         "andelstipp-cli payout-slip SERIAL SHARE --pdf FILE\n"
+         "  Writes the payout slip (\"Utbetaling av gevinst\") of a share that has been paid out as a\n"
+         "  receipt printer slip, 80 mm wide: who, which share, the amount, the day and the share's code.",
+         runPayoutSlip, {"--pdf"}, {}},
         {"owing",
          "andelstipp-cli owing [--csv FILE | --xlsx FILE]\n"
          "  Every sold share not paid in full in a ledger that is not voided, by customer (name,\n"
@@ -172,6 +178,15 @@ const std::vector<Command>& commands() {
          "  should hold; close records the counted cash against it (a difference needs --grunn), gives\n"
          "  the settlement the next number and closes the days; list gives every settlement, show one.",
          runDay, {"--dato", "--talt", "--grunn", "--merknad"}, {}},
+        {"share",
+         "andelstipp-cli share CODE\n"
+         "  The share a certificate's or receipt's code names (\"AN 1042 017 42\", blanks optional), one\n"
+         "  fact a line, tab-separated: code, serial, week, share and shares, buyer (name, telephone,\n"
+         "  player number), price, paid and its date, winnings (and confirmed, forecast or unknown),\n"
+         "  paid-out and its date, state (open, final, voided), voided (no, or its date and reason)\n"
+         "  and next (pay, payout or none). A voided syndicate is said so on stderr. Exit 1 for a\n"
+         "  code that is not a share's or whose check digits do not fit.",
+         runShare, {}, {}},
         {"season",
          "andelstipp-cli season [--csv FILE | --xlsx FILE]\n"
          "  One line per syndicate with a ledger that is not voided, oldest week first, then the total:\n"

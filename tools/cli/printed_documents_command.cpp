@@ -2,11 +2,14 @@
 // the receipts of sold shares, as the PDF the print choice would save.
 #include "books/ledger_edit.h"
 #include "commands.h"
+#include "customers/counter_slips.h"
 #include "customers/customer_documents_panel.h"
 #include "customers/printed_documents.h"
 #include "gui_application.h"
 #include "ledger_arguments.h"
+#include "printing/slip_output_panel.h"
 #include "register_rows.h"
+#include "settings/agent_profile.h"
 
 namespace andel::cli {
 namespace {
@@ -62,7 +65,30 @@ int runReceipt(const Arguments& args, Context& context) {
     }
     const std::vector<ReceiptSlip> slips = loadReceiptSlips(context.workspace, *ledger, shares);
     const auto application = guiApplication();
-    writeDocumentPdf(file, receiptDocument(slips));
+    if (args.flag("--slip")) {
+        std::vector<Slip> rolls;
+        for (const ReceiptSlip& slip : slips) rolls.push_back(receiptSlipOf(slip));
+        writeDocumentPdf(file, slipDocument(rolls, QStringLiteral("Kvittering for andel")));
+    } else {
+        writeDocumentPdf(file, receiptDocument(slips));
+    }
+    return 0;
+}
+
+int runPayoutSlip(const Arguments& args, Context& context) {
+    args.expectPositionals(2, 2);
+    const QString file = pdfOption(args, "payout-slip");
+    const std::optional<Ledger> ledger = ledgerOf(serialArgument(args.positionals()[0]), context);
+    if (!ledger) return 1;
+    const int share = shareArgument(args.positionals()[1], *ledger);
+    if (const std::string refused = payoutSlipRefusal(*ledger, share); !refused.empty()) {
+        context.messages.inform(refused);
+        return 1;
+    }
+    const std::vector<Slip> slips{
+        payoutSlipOf(payoutSlipOf(*ledger, share, readAgentProfile(context.workspace).profile, todayLedgerDate()))};
+    const auto application = guiApplication();
+    writeDocumentPdf(file, slipDocument(slips, QStringLiteral("Utbetaling av gevinst")));
     return 0;
 }
 

@@ -17,5 +17,6 @@ int needsDesktopProgram(const char* command, const char* what) {
 
 int runCustomerStatement(const Arguments&, Context&) { return needsDesktopProgram("customer statement", "the statement"); }
 int runReceipt(const Arguments&, Context&) { return needsDesktopProgram("receipt", "the receipts"); }
+int runPayoutSlip(const Arguments&, Context&) { return needsDesktopProgram("payout-slip", "the payout slip"); }
 
 }  // namespace andel::cli
