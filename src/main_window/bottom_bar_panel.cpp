@@ -42,6 +42,9 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
 
     deadline_ = addLabel(QStringLiteral("salgsfrist"), this, QRect(478, 18, 154, 15));
     deadline_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    drawer_ = addLabel(QStringLiteral("kassen"), this, QRect(478, 33, 154, 15));
+    drawer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    drawer_->setStyleSheet(QStringLiteral("color: #202050; font-weight: bold;"));
 
     auto* caption = addLabel(QStringLiteral("tippekommisjonaer"), this, QRect(6, 18, 124, 15));
     caption->setText(QStringLiteral("Tippekommisjonær:"));
@@ -50,7 +53,7 @@ BottomBarPanel::BottomBarPanel(const WorkbenchState& state, QWidget* parent) : Q
         const int offset = copy == 0 ? 1 : 0;
         const QString suffix = copy == 0 ? QStringLiteral("skygge") : QString();
         line1_[copy] = addLabel(QStringLiteral("agentlinje1") + suffix, this, QRect(134 + offset, 18 + offset, 340, 15));
-        line2_[copy] = addLabel(QStringLiteral("agentlinje2") + suffix, this, QRect(134 + offset, 33 + offset, 500, 15));
+        line2_[copy] = addLabel(QStringLiteral("agentlinje2") + suffix, this, QRect(134 + offset, 33 + offset, 340, 15));
         const QString colour = copy == 0 ? QStringLiteral("color: white;") : QStringLiteral("color: #202050;");
         line1_[copy]->setStyleSheet(colour);
         line2_[copy]->setStyleSheet(colour);
@@ -62,6 +65,8 @@ void BottomBarPanel::setDeadline(const QString& text, const QString& tip, bool l
     deadline_->setToolTip(tip);
     setStyleIfChanged(*deadline_, late ? QStringLiteral("color: #c00000; font-weight: bold;") : QStringLiteral("color: #202050;"));
 }
+
+void BottomBarPanel::setDrawer(const QString& text) { drawer_->setText(text); }
 
 bool BottomBarPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&

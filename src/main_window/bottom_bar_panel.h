@@ -18,6 +18,8 @@ public:
     // The sale's deadline of the syndicate's coupon type this week; red when a sale of
     // this week is still open after its deadline.
     void setDeadline(const QString& text, const QString& tip, bool late);
+    // What the cash drawer should hold now ("Kassen: kr 1.234").
+    void setDrawer(const QString& text);
 
 signals:
     void onlineFileLabelClicked();
@@ -34,6 +36,7 @@ private:
     QLabel* serialCaption_;
     QLabel* serialNumber_;
     QLabel* deadline_;
+    QLabel* drawer_;
     // Each agent line is shown twice, a light copy under a dark one, for a raised look.
     std::array<QLabel*, 2> line1_{};
     std::array<QLabel*, 2> line2_{};

@@ -2,7 +2,13 @@
 
 #include "platform/io_error.h"
 
+#include "customers/cash_movement_dialog.h"
+#include "customers/cash_report_window.h"
+#include "customers/day_settlement_dialog.h"
 #include "accounts/ledger_certificate.h"
+#include "customers/settlement_list_window.h"
+#include "books/cash_day.h"
+#include "books/journal.h"
 #include "books/ledger_store.h"
 #include "accounts/ledger_window.h"
 #include "accounts/sale_deadline.h"
@@ -14,6 +20,7 @@
 #include "main_window/rows_export_dialog.h"
 #include "results/system_analysis_window.h"
 #include "widgets/child_window.h"
+#include "widgets/file_change_listener.h"
 #include "handover/message_listener.h"
 #include "platform/clock.h"
 #include "platform/guarded.h"
@@ -138,11 +145,28 @@ Tgridform::Tgridform(Workspace workspace, Messages* messages, QWidget* parent)
     // The sale's time left is counted down a minute at a time, and a late open sale named.
     auto* deadlineClock = new QTimer(this);
     deadlineClock->setInterval(60'000);
-    on(deadlineClock, &QTimer::timeout, [this] { renderSaleDeadline(); });
+    on(deadlineClock, &QTimer::timeout, [this] {
+        renderSaleDeadline();
+        renderDrawer();
+    });
     deadlineClock->start();
     renderSaleDeadline();
+    renderDrawer();
+    // Cash taken in any window, or by another program, shows in the bar at once.
+    on(new FileChangeListener(*this, {booksPath(workspace_)}), &FileChangeListener::changed, [this] { renderDrawer(); });
     // A share's code scanned anywhere in this window opens its ledger at the counter.
     listenForShareScans(this, workspace_, messages_, [this]() -> Tandelsregnskap& { return counterLedgerWindow(); });
+}
+
+void Tgridform::renderDrawer() {
+    // Books that cannot be read say so where they are opened; the bar is no place to stop for it.
+    try {
+        Journal journal(workspace_, &messages_);
+        const std::int64_t ore = journal.read([&] { return drawerNowOre(journal); });
+        bottomBar_->setDrawer(QString::fromStdString("Kassen: " + oreText(ore)));
+    } catch (const IoError&) {
+        bottomBar_->setDrawer(QString());
+    }
 }
 
 void Tgridform::renderSaleDeadline() {
@@ -210,6 +234,26 @@ void Tgridform::buildMenu() {
         QAction* entry = windowsMenu->addAction(QString::fromUtf8(windowEntries[i].first));
         entry->setObjectName(QString::fromLatin1(windowEntries[i].second));
         on(entry, &QAction::triggered, windowCommands[i]);
+    }
+    // The agent's day: the drawer, its report and the day's settlement.
+    QMenu* cash = menuBar()->addMenu(QStringLiteral("&Kasse"));
+    const std::pair<const char*, const char*> cashEntries[] = {
+        {"&Kasserapport...", "kasserapport"}, {"&Dagsoppgjør...", "dagsoppgjor"},
+        {"&Innskudd / uttak...", "innskudduttak"}, {"Tidligere dags&oppgjør...", "tidligeredagsoppgjor"},
+        {"Åpne kasse&skuffen...", "apnekasseskuffen"}};
+    const std::function<void()> cashCommands[] = {
+        [this] { showCashReport(this, workspace_, messages_); },
+        [this] { settleTheDay(this, workspace_, messages_); },
+        [this] { moveCash(this, workspace_, messages_); },
+        [this] { showSettlementList(this, workspace_, messages_); },
+        [this] { openDrawerByHand(this, workspace_, messages_); }};
+    for (std::size_t i = 0; i < std::size(cashEntries); ++i) {
+        QAction* entry = cash->addAction(QString::fromUtf8(cashEntries[i].first));
+        entry->setObjectName(QString::fromLatin1(cashEntries[i].second));
+        on(entry, &QAction::triggered, [this, command = cashCommands[i]] {
+            command();
+            renderDrawer();  // the bar never shows a drawer the agent has just changed
+        });
     }
     QMenu* information = menuBar()->addMenu(QStringLiteral("&Informasjon"));
     QAction* about = information->addAction(QStringLiteral("&Om andelstipp"));

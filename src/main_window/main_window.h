@@ -80,6 +80,7 @@ public:
     void render();
     // The bottom bar's deadline of the sale, and a sale of this week still open after it.
     void renderSaleDeadline();
+    void renderDrawer();  // what the drawer should hold now, in the bottom bar
     // The colour dialog of the colour panel (tests give their own).
     void useColourDialog(ColourDialog dialog) { colourDialog_ = std::move(dialog); }
     // Where "Eksporter rekker..." writes (tests give their own; by default a save dialog).
