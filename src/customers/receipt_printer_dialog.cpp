@@ -19,11 +19,11 @@ Tkvitteringsskriver::Tkvitteringsskriver(QWidget* parent, Messages& messages) : 
     setWindowTitle(QStringLiteral("Kvitteringsskriver"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Kvitteringer og utbetalinger skrives på slipp 80 mm brede.\n"
-                                                "Kontoutskrifter og andelsbrev skrives fortsatt på A4.")));
+                                                "Uten kvitteringsskriver skrives kvitteringene på A4, som kontoutskrifter og andelsbrev.")));
     auto* form = new QFormLayout;
     printer_ = new QComboBox;
     printer_->setObjectName(QStringLiteral("skriver"));
-    printer_->addItem(QStringLiteral("(ingen: kvitteringer på A4)"));
+    printer_->addItem(QStringLiteral("(ingen)"));
     printer_->addItems(QPrinterInfo::availablePrinterNames());
     form->addRow(QStringLiteral("Skriver med driver:"), printer_);
     raw_ = new QLineEdit;

@@ -10,6 +10,13 @@
 #include <map>
 #include <random>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+#endif
+
 namespace andel {
 namespace {
 
@@ -153,6 +160,36 @@ TEST(RawPrinter, APrinterThatDoesNotAnswerIsNamedWithinTheTimeLimit) {
             << error.what();
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+}
+
+// A serial receipt printer stands here as a pseudo-terminal: what the program writes to its
+// device comes out whole, byte for byte, on the other side.
+TEST(RawPrinter, TheJobArrivesWholeOverASerialPort) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no pseudo-terminal to stand for a COM port";
+#else
+    const int printer = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(printer, 0);
+    ASSERT_EQ(grantpt(printer), 0);
+    ASSERT_EQ(unlockpt(printer), 0);
+    RawPrinterAddress address;
+    ASSERT_TRUE(parseRawPrinterAddress(std::string(ptsname(printer)) + ":19200", address));
+    const std::string job = escposSlip(receipt(), true);
+    sendToRawPrinter(address, job);
+    std::string received;
+    char buffer[4096];
+    pollfd ready{printer, POLLIN, 0};
+    while (received.size() < job.size() && poll(&ready, 1, 2000) > 0) {
+        const ssize_t n = read(printer, buffer, sizeof buffer);
+        if (n <= 0) break;
+        received.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(printer);
+    EXPECT_EQ(received, job);
+    RawPrinterAddress missing;
+    ASSERT_TRUE(parseRawPrinterAddress("/dev/ingen-slik-port", missing));
+    EXPECT_THROW(sendToRawPrinter(missing, job), IoError);
+#endif
 }
 
 TEST(RawPrinter, AddressesAsTheSettingsHoldThem) {

@@ -42,11 +42,11 @@ for stored in "$demo"/pul1lgr/*; do
     done
     [ -n "$shares" ] && [ "$page" -gt "$shares" ] || fail "$name: $page pages for $shares shares"
 done
-# The receipts of every sold share, on A4 (three to a page) and as slips: each share's code
+# The receipts of every paid share, on A4 (three to a page) and as slips: each share's code
 # decodes once, in the order the shares were given.
 receipts=0
 for serial in $("$cli" --dir "$demo" ledger list | cut -f1); do
-    sold=$("$cli" --dir "$demo" ledger show "$serial" | awk -F '\t' 'NF > 2 && $2 != "" { print $1 }' | paste -sd, -)
+    sold=$("$cli" --dir "$demo" ledger show "$serial" | awk -F '\t' 'NF > 4 && $2 != "" && $5 != "" { print $1 }' | paste -sd, -)
     [ -n "$sold" ] || continue
     for kind in a4 slip; do
         flag=""
