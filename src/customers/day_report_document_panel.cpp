@@ -18,12 +18,12 @@ constexpr double kLeft = 0.5, kAmountRight = 6.2, kTop = 1.2, kLineHeight = 0.2,
 constexpr std::size_t kLinesPerPage = 45;
 const Font kTitleFont{"Arial", 16, true}, kTextFont{"Arial", 10, false}, kStrongFont{"Arial", 10, true};
 
-std::string agentOf(const Workspace& workspace) {
+}  // namespace
+
+std::string dayReportAgent(const Workspace& workspace) {
     const AgentProfile profile = readAgentProfile(workspace).profile;
     return trimBlanks(trimBlanks(profile.agentNumber) + " " + trimBlanks(profile.companyName));
 }
-
-}  // namespace
 
 Slip dayReportSlip(const DayReport& report, const std::string& agent) {
     Slip slip;
@@ -62,7 +62,7 @@ InchDocument dayReportDocument(const DayReport& report, const std::string& agent
 }
 
 void printDayReport(QWidget* parent, const Workspace& workspace, const DayReport& report, bool slip, Messages& messages) {
-    const std::string agent = agentOf(workspace);
+    const std::string agent = dayReportAgent(workspace);
     const PrintChoiceDialog::Wording wording{QStringLiteral("Skriver ut ") + QString::fromStdString(dayReportTitle(report)),
                                              QStringLiteral("Forhåndsvisning av kasserapporten"), "kasserapporten",
                                              QStringLiteral("kasserapport.pdf")};

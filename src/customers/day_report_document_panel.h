@@ -13,7 +13,9 @@ class QWidget;
 
 namespace andel {
 
-// `agent` heads the paper: the agent's number and company.
+// The agent's number and company, as they head the paper.
+std::string dayReportAgent(const Workspace& workspace);
+// `agent` heads the paper.
 Slip dayReportSlip(const DayReport& report, const std::string& agent);
 // The report must outlive the document.
 InchDocument dayReportDocument(const DayReport& report, const std::string& agent);

@@ -61,6 +61,17 @@ run "show again" 0 day show 1
 cmp -s "$work/out" "$work/show1" || fail "the closed day changed: $(diff "$work/show1" "$work/out")"
 run "books check" 0 books check
 
+# The settlement on paper, A4 and as a receipt printer slip (80 mm = 227 points wide).
+if [ -z "${ANDEL_WINDOWS_CLI:-}" ] && command -v pdftotext >/dev/null; then
+    run "A4" 0 day show 1 --pdf "$work/oppgjor.pdf"
+    pdftotext -layout "$work/oppgjor.pdf" - | grep -q "Dagsoppgjør nr 1" || fail "A4: no title"
+    pdftotext -layout "$work/oppgjor.pdf" - | grep -Eq "Differanse +kr -10" || fail "A4: no difference"
+    run "slip" 0 day show 1 --pdf "$work/slipp.pdf" --slip
+    pdfinfo "$work/slipp.pdf" | grep -Eq "^Page size: +227" || fail "slip: $(pdfinfo "$work/slipp.pdf" | grep 'Page size')"
+    pdftotext -layout "$work/slipp.pdf" - | grep -q "Grunn: en tier for lite" || fail "slip: no reason"
+    run "a slip without a file" 2 day show 1 --slip
+fi
+
 # A settlement killed at a random moment, each time on fresh books: whole or absent.
 mkdir -p "$work/template"
 cp "$dir/config.kvs" "$work/template/"

@@ -1,5 +1,6 @@
 #pragma once
 // The subcommands of andelstipp-cli.
+#include "books/cash_day.h"
 #include "cli_support.h"
 
 #include <string>
@@ -31,6 +32,8 @@ int runAnalyse(const Arguments& args, Context& context);
 int runCustomer(const Arguments& args, Context& context), runOwing(const Arguments& args, Context& context);
 int runCustomerStatement(const Arguments& args, Context& context), runReceipt(const Arguments& args, Context& context);
 int runBooks(const Arguments& args, Context& context), runDay(const Arguments& args, Context& context);
+// The settlement's report as a PDF: A4 pages, or one receipt printer slip.
+int writeDayReportPdf(const std::string& file, const DayReport& report, bool slip, Context& context);
 int runShare(const Arguments& args, Context& context), runPayoutSlip(const Arguments& args, Context& context);
 
 }  // namespace andel::cli

@@ -64,12 +64,13 @@ int runDay(const Arguments& args, Context& context) {
     if (args.positionals().empty()) throw UsageError("day needs report, close, deposit, withdraw, list or show");
     const std::string& verb = args.positionals()[0];
     const auto only = [&](std::initializer_list<const char*> allowed) {
-        for (const char* name : {"--dato", "--talt", "--grunn", "--merknad"}) {
+        for (const char* name : {"--dato", "--talt", "--grunn", "--merknad", "--pdf"}) {
             if (args.option(name) && std::find_if(allowed.begin(), allowed.end(), [&](const char* a) { return std::string(a) == name; }) ==
                                          allowed.end()) {
                 throw UsageError(std::string("option ") + name + " does not belong to day " + verb);
             }
         }
+        if (args.flag("--slip") && verb != "show") throw UsageError("option --slip does not belong to day " + verb);
     };
     Journal journal(context.workspace, &context.messages);
     const Clerk clerk = clerkOf(context.workspace);
@@ -115,7 +116,7 @@ int runDay(const Arguments& args, Context& context) {
     }
     if (verb == "show") {
         args.expectPositionals(2, 2);
-        only({});
+        only({"--pdf"});
         const int number = settlementNumber(args.positionals()[1]);
         const auto report = journal.read([&]() -> std::optional<DayReport> {
             const auto settled = daySettlement(journal, number);
@@ -123,6 +124,11 @@ int runDay(const Arguments& args, Context& context) {
             return dayReport(journal, settled->from, settled->day);
         });
         if (!report) return refusalOrZero("Det finnes ikke noe dagsoppgjør nr " + std::to_string(number) + ".", context);
+        if (const auto pdf = args.option("--pdf")) {
+            if (pdf->empty()) throw UsageError("--pdf needs a file name");
+            return writeDayReportPdf(*pdf, *report, args.flag("--slip"), context);
+        }
+        if (args.flag("--slip")) throw UsageError("--slip needs --pdf FILE");
         printReport(*report, context);
         return 0;
     }

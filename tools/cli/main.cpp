@@ -171,13 +171,14 @@ const std::vector<Command>& commands() {
          "andelstipp-cli day deposit N --merknad TEXT\n"
          "andelstipp-cli day withdraw N --merknad TEXT\n"
          "andelstipp-cli day list\n"
-         "andelstipp-cli day show N\n"
+         "andelstipp-cli day show N [--pdf FILE [--slip]]\n"
          "  The cash drawer and the day's settlement (\"Dagsoppgjør\"): report gives the days since the\n"
          "  last settlement (or the day --dato) with the opening float, cash in and out by syndicate,\n"
          "  deposits, withdrawals and refunds, the movements that moved no cash, and what the drawer\n"
          "  should hold; close records the counted cash against it (a difference needs --grunn), gives\n"
-         "  the settlement the next number and closes the days; list gives every settlement, show one.",
-         runDay, {"--dato", "--talt", "--grunn", "--merknad"}, {}},
+         "  the settlement the next number and closes the days; list gives every settlement, show one\n"
+         "  (--pdf writes it on A4 pages, with --slip as one receipt printer slip 80 mm wide).",
+         runDay, {"--dato", "--talt", "--grunn", "--merknad", "--pdf"}, {"--slip"}},
         {"share",
          "andelstipp-cli share CODE\n"
          "  The share a certificate's or receipt's code names (\"AN 1042 017 42\", blanks optional), one\n"

@@ -1,7 +1,9 @@
 // andelstipp-cli customer statement and receipt: a customer's statement for a period and
 // the receipts of sold shares, as the PDF the print choice would save.
 #include "books/ledger_edit.h"
+#include "accounts/day_report_text.h"
 #include "commands.h"
+#include "customers/day_report_document_panel.h"
 #include "customers/counter_slips.h"
 #include "customers/customer_documents_panel.h"
 #include "customers/printed_documents.h"
@@ -89,6 +91,18 @@ int runPayoutSlip(const Arguments& args, Context& context) {
         payoutSlipOf(payoutSlipOf(*ledger, share, readAgentProfile(context.workspace).profile, todayLedgerDate()))};
     const auto application = guiApplication();
     writeDocumentPdf(file, slipDocument(slips, QStringLiteral("Utbetaling av gevinst")));
+    return 0;
+}
+
+int writeDayReportPdf(const std::string& file, const DayReport& report, bool slip, Context& context) {
+    const std::string agent = dayReportAgent(context.workspace);
+    const auto application = guiApplication();
+    if (slip) {
+        const std::vector<Slip> slips{dayReportSlip(report, agent)};
+        writeDocumentPdf(QString::fromStdString(file), slipDocument(slips, QString::fromStdString(dayReportTitle(report))));
+    } else {
+        writeDocumentPdf(QString::fromStdString(file), dayReportDocument(report, agent));
+    }
     return 0;
 }
 

@@ -18,5 +18,8 @@ int needsDesktopProgram(const char* command, const char* what) {
 int runCustomerStatement(const Arguments&, Context&) { return needsDesktopProgram("customer statement", "the statement"); }
 int runReceipt(const Arguments&, Context&) { return needsDesktopProgram("receipt", "the receipts"); }
 int runPayoutSlip(const Arguments&, Context&) { return needsDesktopProgram("payout-slip", "the payout slip"); }
+int writeDayReportPdf(const std::string&, const DayReport&, bool, Context&) {
+    return needsDesktopProgram("day show --pdf", "the settlement");
+}
 
 }  // namespace andel::cli
