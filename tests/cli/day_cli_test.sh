@@ -81,20 +81,21 @@ total=30
 runs=0
 seed=7
 while [ "$runs" -lt "$total" ]; do
-    rm -rf "$work/k" && cp -R "$work/template" "$work/k"
-    "$cli" --dir "$work/k" day close --talt 100 >/dev/null 2>&1 &
+    k="$work/k$runs"  # a folder of its own: nothing of an earlier run can touch it
+    cp -R "$work/template" "$k"
+    "$cli" --dir "$k" day close --talt 100 >/dev/null 2>&1 &
     pid=$!
     seed=$(( (seed * 1103515245 + 12345) % 2147483648 ))
     sleep "0.0$(( seed / 65536 % 60 ))" 2>/dev/null || sleep 0
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
-    settled=$("$cli" --dir "$work/k" day list | wc -l)
-    state=$("$cli" --dir "$work/k" day report --dato "$today" | sed -n 's/^state //p')
+    settled=$("$cli" --dir "$k" day list | wc -l)
+    state=$("$cli" --dir "$k" day report --dato "$today" | sed -n 's/^state //p')
     case "$settled/$state" in
         "0/open" | "1/closed 1") ;;
         *) fail "killed run $runs: $settled settlement(s), the day $state" ;;
     esac
-    "$cli" --dir "$work/k" books check >/dev/null 2>"$work/err" || fail "killed run $runs: $(cat "$work/err")"
+    "$cli" --dir "$k" books check >/dev/null 2>"$work/err" || fail "killed run $runs: $(cat "$work/err")"
     runs=$((runs + 1))
 done
 
