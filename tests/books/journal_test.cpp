@@ -68,6 +68,38 @@ TEST_F(BooksTest, BooksOfTheFirstLayoutAreBroughtUpToDateWhenOpened) {
     EXPECT_TRUE(checkBooks(*journal).ok());
 }
 
+// A full disk, shown by a database that may not grow: the change is refused with a clear
+// message and the books keep exactly what they had.
+TEST_F(BooksTest, AFullDiskRefusesAChangeAndKeepsWhatItHas) {
+    open(pricedSyndicate("1042"));
+    const auto events = [&] {
+        return journal->read([&] {
+            SqliteStatement s(journal->database(), "SELECT count(*) FROM event");
+            s.step();
+            return s.integer(0);
+        });
+    };
+    const auto pages = journal->read([&] {
+        SqliteStatement s(journal->database(), "PRAGMA page_count");
+        s.step();
+        return s.integer(0);
+    });
+    journal->database().execute("PRAGMA max_page_count = " + std::to_string(pages));
+    std::string refusal;
+    for (int serial = 1100; serial < 1400 && refusal.empty(); ++serial) {
+        const std::int64_t before = events();
+        try {
+            open(pricedSyndicate(std::to_string(serial), 120));
+        } catch (const IoError& full) {
+            refusal = full.what();
+            EXPECT_EQ(events(), before);
+        }
+    }
+    EXPECT_NE(refusal.find("Disken er full"), std::string::npos) << refusal;
+    journal = std::make_unique<Journal>(workspace);
+    EXPECT_TRUE(checkBooks(*journal).ok());
+}
+
 TEST_F(BooksTest, ADamagedDatabaseIsNamedWithItsBackupAndNeverWritten) {
     open(pricedSyndicate("1042"));
     sell("1042", 1, "Kari Nordmann");
