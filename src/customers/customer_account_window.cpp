@@ -118,6 +118,7 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
     };
     from_ = dateField("fradato", "&fra");
     to_ = dateField("tildato", "&til");
+    asOf_ = dateField("perdato", "&status per");
     buttons->addStretch();
     QPushButton* close = button("lukk", "&Lukk");
     layout->addLayout(buttons);
@@ -140,7 +141,7 @@ Tkundekonto::Tkundekonto(Workspace workspace, Messages& messages, QWidget* paren
 
 void Tkundekonto::statementClicked() {
     StatementPeriod period;
-    for (auto [field, end] : {std::pair{from_, &period.from}, std::pair{to_, &period.to}}) {
+    for (auto [field, end] : {std::pair{from_, &period.from}, std::pair{to_, &period.to}, std::pair{asOf_, &period.asOf}}) {
         const std::string typed = field->text().trimmed().toStdString();
         if (typed.empty()) continue;
         *end = parseLedgerDate(typed);
@@ -153,6 +154,11 @@ void Tkundekonto::statementClicked() {
     if (period.from && period.to &&
         std::tuple(period.from->year, period.from->month, period.from->day) > std::tuple(period.to->year, period.to->month, period.to->day)) {
         messages_.inform("Fra-datoen " + ledgerDateText(*period.from) + " er etter til-datoen " + ledgerDateText(*period.to) + ".");
+        return;
+    }
+    if (const LedgerDate today = todayLedgerDate(); period.asOf && isoDate(*period.asOf) > isoDate(today)) {
+        messages_.inform("Status per " + ledgerDateText(*period.asOf) + " er etter dagens dato, " + ledgerDateText(today) + ".");
+        asOf_->setFocus();
         return;
     }
     printStatement_(this, who_, period);

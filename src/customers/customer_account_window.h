@@ -74,6 +74,7 @@ private:
     QPushButton* refund_;
     QLineEdit* from_;
     QLineEdit* to_;
+    QLineEdit* asOf_;  // the day the statement's figures stand on; empty: now
 };
 
 // Shows the program's one account window (made on first use as a child of `owner`) on the buyer.

@@ -6,13 +6,12 @@
 namespace andel {
 
 Statement loadStatement(const Workspace& workspace, const ShareEntry& customer, const StatementPeriod& period,
-                        Messages& messages, const std::optional<LedgerDate>& asOf) {
+                        Messages& messages) {
     static_cast<void>(messages);  // the books report their first use where they are opened for a change
     Journal journal(workspace);
     const std::string key = customerKeyOf(customer);
-    const std::vector<Ledger> theirs = journal.read([&] { return journal.ledgersOfCustomer(key, asOf); });
+    const std::vector<Ledger> theirs = journal.read([&] { return journal.ledgersOfCustomer(key, period.asOf); });
     Statement statement = makeStatement(accountOf(key, theirs), period);
-    statement.asOf = asOf;
     statement.agent = readAgentProfile(workspace).profile;
     statement.customer = customer;
     statement.printedOn = todayLedgerDate();

@@ -10,11 +10,11 @@
 
 namespace andel {
 
-// The customer's statement from the books: as they stand now, or with `asOf` as they stood
-// at the end of that day (what was recorded later, undos among it, left out), so that a
-// statement of a past day prints the same figures however often it is printed again.
+// The customer's statement from the books: as they stand now, or with the period's `asOf` as
+// they stood at the end of that day (what was recorded later, undos among it, left out), so
+// that a statement of a past day prints the same figures however often it is printed again.
 Statement loadStatement(const Workspace& workspace, const ShareEntry& customer, const StatementPeriod& period,
-                        Messages& messages, const std::optional<LedgerDate>& asOf = std::nullopt);
+                        Messages& messages);
 
 // The slips of the shares (receiptRefusal must have said ""), with the agent's profile.
 std::vector<ReceiptSlip> loadReceiptSlips(const Workspace& workspace, const Ledger& ledger, const std::vector<int>& shares);

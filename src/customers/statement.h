@@ -17,6 +17,8 @@ namespace andel {
 // Both ends are included; a missing end leaves the period open on that side.
 struct StatementPeriod {
     std::optional<LedgerDate> from, to;
+    // The day the figures stand on: the books as they were at its end; none: as they are now.
+    std::optional<LedgerDate> asOf;
 };
 
 // A ledger keeps no dates of its own but those of payments, which an unpaid share lacks,
@@ -43,7 +45,6 @@ struct Statement {
     ShareEntry customer;  // name, telephone and player number as the heading shows them
     StatementPeriod period;
     LedgerDate printedOn;
-    std::optional<LedgerDate> asOf;  // the day the figures stand on; none: the day printed
     std::int64_t openingBalance = 0;  // the shares before the period
     std::vector<StatementLine> lines;
     StatementTotals totals;  // of the lines

@@ -50,7 +50,7 @@ void drawFirstHeading(InchCanvas& canvas, const Statement& s) {
     canvas.setFont(kTextFont);
     rightTextAt(canvas, kRight, 0.66, "Periode: " + periodText(s.period));
     rightTextAt(canvas, kRight, 0.83, "Utskrevet " + ledgerDateText(s.printedOn));
-    if (s.asOf) rightTextAt(canvas, kRight, 1.0, "Status per " + ledgerDateText(*s.asOf));
+    if (s.period.asOf) rightTextAt(canvas, kRight, 1.0, "Status per " + ledgerDateText(*s.period.asOf));
 
     canvas.setClearBrush();
     canvas.rectangle(kLeft, 1.3, 4.3, 2.2);
@@ -68,7 +68,7 @@ void drawOtherHeading(InchCanvas& canvas, const Statement& s) {
     textAt(canvas, kLeft, 0.3, "Kontoutskrift for " + s.customer.name);
     canvas.setFont(kTextFont);
     rightTextAt(canvas, kRight, 0.33, "Periode: " + periodText(s.period) +
-                                          (s.asOf ? "   Status per " + ledgerDateText(*s.asOf) : std::string()));
+                                          (s.period.asOf ? "   Status per " + ledgerDateText(*s.period.asOf) : std::string()));
 }
 
 void drawColumnCaptions(InchCanvas& canvas, double top) {

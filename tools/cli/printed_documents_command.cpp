@@ -39,16 +39,14 @@ std::vector<int> sharesArgument(const std::string& text, const Ledger& ledger) {
 int runCustomerStatement(const Arguments& args, Context& context) {
     args.expectPositionals(1, 2);
     const QString file = pdfOption(args, "customer statement");
-    const StatementPeriod period{dateOption(args, "--fra"), dateOption(args, "--til")};
+    StatementPeriod period{dateOption(args, "--fra"), dateOption(args, "--til")};
     if (period.from && period.to && !inPeriod(*period.from, period)) throw UsageError("--fra must not come after --til");
-    const std::optional<LedgerDate> asOf = dateOption(args, "--per");
+    period.asOf = dateOption(args, "--per");
     const LedgerDate today = todayLedgerDate();
-    if (asOf && std::tuple(asOf->year, asOf->month, asOf->day) > std::tuple(today.year, today.month, today.day)) {
-        throw UsageError("--per must not come after today");
-    }
+    if (period.asOf && isoDate(*period.asOf) > isoDate(today)) throw UsageError("--per must not come after today");
     const std::optional<Tkunderec> customer = chosenCustomer(args, "customer statement", context);
     if (!customer) return 1;
-    const Statement statement = loadStatement(context.workspace, buyerOf(*customer), period, context.messages, asOf);
+    const Statement statement = loadStatement(context.workspace, buyerOf(*customer), period, context.messages);
     const auto application = guiApplication();
     writeDocumentPdf(file, statementDocument(statement));
     return 0;
