@@ -102,10 +102,10 @@ std::vector<std::pair<std::string, std::string>> ledgerFactLines(const Ledger& l
         {"overpaid", "Utbetalt for mye"},
     };
     std::vector<std::pair<std::string, std::string>> lines = ledgerFacts(ledger, result);
-    for (auto& [key, value] : lines) {
-        if (key == "state") value = std::string(ledgerStateText(ledgerState(ledger)));
-        const auto* label = std::find_if(std::begin(labels), std::end(labels), [&](const auto& l) { return l.first == key; });
-        if (label != std::end(labels)) key = std::string(label->second);
+    for (auto& line : lines) {
+        if (line.first == "state") line.second = std::string(ledgerStateText(ledgerState(ledger)));
+        const auto* label = std::find_if(std::begin(labels), std::end(labels), [&](const auto& l) { return l.first == line.first; });
+        if (label != std::end(labels)) line.first = std::string(label->second);
     }
     return lines;
 }
