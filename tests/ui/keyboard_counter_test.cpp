@@ -101,7 +101,8 @@ private slots:
              [] { press(focused(), Qt::Key_F, Qt::AltModifier); }},
             {"the menu Fil", [&] { return menu() != nullptr; }, [&] { press(menu(), Qt::Key_A); }},
         };
-        for (const auto& [row, name] : {std::pair{0, "hansen"}, std::pair{1, "nord"}, std::pair{2, "aas"}}) {
+        for (const auto& [share, name] : {std::pair{0, "hansen"}, std::pair{1, "nord"}, std::pair{2, "aas"}}) {
+            const int row = share;  // a lambda may not capture a structured binding (clang 14)
             for (auto& step : sell(row, name)) steps.push_back(step);
             if (row < 2) {
                 steps.push_back({"the share sold", [&, row] { return onTheShare(row)() && !shares()->item(row, 1)->text().isEmpty(); },
