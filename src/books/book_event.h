@@ -24,7 +24,7 @@ enum class EventKind {
     LedgerVoided,     // the syndicate no longer counts: its money is owed back
     RefundPaid,       // money owed back after a voiding paid out in cash
     Reversal,         // undoes the event it names
-    CashDeposit,      // cash put into the drawer (a float), with a note
+    CashDeposit,      // cash put into the drawer (change money), with a note
     CashWithdrawal,   // cash taken out of the drawer (to the bank), with a note
     DayClosed,        // the day's settlement: the drawer counted, the difference booked
     DrawerOpened,     // the drawer opened by hand, with a note; no money

@@ -153,7 +153,7 @@ DayReport dayReport(Journal& journal, const LedgerDate& from, const LedgerDate& 
     DayReport report;
     report.from = from;
     report.to = to;
-    // The opening float: the drawer as the last settlement before `from` counted it, and
+    // The opening cash: the drawer as the last settlement before `from` counted it, and
     // what moved between that day and `from`.
     std::string since = "0000-00-00";
     {
@@ -208,6 +208,14 @@ DayReport dayReport(Journal& journal, const LedgerDate& from, const LedgerDate& 
             cash->serial = line.serial;
             cash->week = GameWeek{static_cast<int>(s.integer(9)), static_cast<int>(s.integer(10)), {}};
         }
+        // A line of its own, summed into `total` (a refund and a withdrawal as what left the drawer).
+        std::int64_t noSum = 0;
+        const auto movement = [&](std::int64_t& total, std::int64_t amount, const char* done, const char* undone) {
+            total += amount;
+            line.what = undo ? undone : done;
+            line.amountOre = amount;
+            report.movements.push_back(line);
+        };
         switch (*what) {
             case EventKind::PaymentCash:
                 if (cash) cash->inOre += drawer;
@@ -217,29 +225,10 @@ DayReport dayReport(Journal& journal, const LedgerDate& from, const LedgerDate& 
                 if (cash) cash->outOre -= drawer;
                 report.cashOutOre -= drawer;
                 break;
-            case EventKind::RefundPaid:
-                report.refundsOre -= drawer;
-                line.what = undo ? "Tilbakebetaling angret" : "Tilbakebetalt";
-                line.amountOre = -drawer;
-                report.movements.push_back(line);
-                break;
-            case EventKind::CashDeposit:
-                report.depositsOre += drawer;
-                line.what = undo ? "Innskudd angret" : "Innskudd";
-                line.amountOre = drawer;
-                report.movements.push_back(line);
-                break;
-            case EventKind::CashWithdrawal:
-                report.withdrawalsOre -= drawer;
-                line.what = undo ? "Uttak angret" : "Uttak";
-                line.amountOre = -drawer;
-                report.movements.push_back(line);
-                break;
-            case EventKind::DrawerOpened:
-                line.what = "Kasseskuffen åpnet";
-                line.amountOre = 0;
-                report.movements.push_back(line);
-                break;
+            case EventKind::RefundPaid: movement(report.refundsOre, -drawer, "Tilbakebetalt", "Tilbakebetaling angret"); break;
+            case EventKind::CashDeposit: movement(report.depositsOre, drawer, "Innskudd", "Innskudd angret"); break;
+            case EventKind::CashWithdrawal: movement(report.withdrawalsOre, -drawer, "Uttak", "Uttak angret"); break;
+            case EventKind::DrawerOpened: movement(noSum, 0, "Kasseskuffen åpnet", "Kasseskuffen åpnet"); break;
             case EventKind::PaymentBalance:
                 line.what = undo ? "Betaling fra saldo angret" : "Betalt fra saldo";
                 report.nonCash.push_back(line);

@@ -1,6 +1,6 @@
 #pragma once
 // The agent's day at the counter: the cash drawer as an account of the books ("kasse"),
-// floats put in and cash taken out, the report of the day so far (X) and the day's
+// change money put in and cash taken out, the report of the day so far (X) and the day's
 // settlement (Z, "Dagsoppgjør"), which records the counted cash against what the drawer
 // should hold and closes the day for good.
 //
@@ -8,7 +8,7 @@
 //   from a balance move no cash and are listed beside the drawer, never summed into it.
 // - A settlement gets the next number (1, 2, 3 ...), covers the days since the one before,
 //   and books the difference between counted and expected into the drawer, so that the
-//   drawer then holds what was counted: the next day's opening float.
+//   drawer then holds what was counted: the next day's opening cash.
 // - A closed day never changes: the books refuse an event dated in it, events recorded
 //   after the close go to the next day, and an undo of a closed day's event is recorded in
 //   the open day naming the day it corrects.

@@ -105,8 +105,7 @@ BEGIN SELECT RAISE(ABORT, 'dagsoppgjørene nummereres fortløpende, hver for en 
 std::string appendOnlyTriggers() {
     std::string sql;
     for (const char* table : {"syndicate", "event", "posting", "balance_source", "migration", "settlement"}) {
-        // Not a change of rows: these triggers are the guard that makes every UPDATE and DELETE abort.
-        for (const char* action : {"UPDATE", "DELETE"}) {
+        for (const char* action : {"UPDATE", "DELETE"}) {  // not a change of rows: the guard that makes each abort
             sql += std::string("CREATE TRIGGER IF NOT EXISTS ") + table + "_no_" + action + " BEFORE " + action + " ON " + table +
                    " BEGIN SELECT RAISE(ABORT, 'regnskapet endres bare med nye hendelser'); END;\n";
         }
@@ -275,7 +274,7 @@ std::vector<std::int64_t> Journal::syndicatesChangedSince(std::int64_t event) {
 void Journal::keepFigures(const std::vector<std::int64_t>& syndicates) {
     if (syndicates.empty()) return;
     const std::int64_t through = lastEventId();
-    SqliteStatement keep(*db_, "INSERT OR REPLACE INTO kept_figures (syndicate, through_event, figures) VALUES (?,?,?)");
+    SqliteStatement keep(*db_, "INSERT OR REPLACE INTO kept_figures (syndicate, through_event, figures) VALUES (?,?,?)");  // derived cache, refolded
     for (const std::int64_t id : syndicates) {
         keep.bind(1, id).bind(2, through).bindBlob(3, encodeKeptFigures(foldLedgerFigures(eventsOf(id))));
         keep.run();

@@ -100,9 +100,7 @@ Tkasserapport& showCashReport(QWidget* owner, const Workspace& workspace, Messag
         childWindow<Tkasserapport>(owner, [&](QWidget* parent) { return new Tkasserapport(workspace, messages, parent); });
     if (settlement) window.showSettlement(settlement);
     else window.showOpenDays();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    raiseWindow(window);
     return window;
 }
 

@@ -130,9 +130,7 @@ Tutestaaende& showOwingWindow(QWidget* owner, const Workspace& workspace, Messag
     Tutestaaende& window =
         childWindow<Tutestaaende>(owner, [&](QWidget* parent) { return new Tutestaaende(workspace, messages, parent); });
     window.reload();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    raiseWindow(window);
     return window;
 }
 

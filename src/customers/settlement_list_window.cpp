@@ -85,9 +85,7 @@ Tdagsoppgjorliste& showSettlementList(QWidget* owner, const Workspace& workspace
     Tdagsoppgjorliste& window =
         childWindow<Tdagsoppgjorliste>(owner, [&](QWidget* parent) { return new Tdagsoppgjorliste(workspace, messages, parent); });
     window.reload();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    raiseWindow(window);
     return window;
 }
 

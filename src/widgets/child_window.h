@@ -6,6 +6,13 @@
 
 namespace andel {
 
+// Shows the window in front with the keyboard.
+inline void raiseWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 template <class Window, class Make>
 Window& childWindow(QWidget* mainWindow, Make&& make) {
     if (mainWindow) {
